@@ -1,0 +1,505 @@
+// The kernel's arithmetic workers for std_logic_arith and std_logic_unsigned.
+//
+// std_logic_arith's operators hand their converted operands to these
+// functions instead of running the package's own element loops. Each one
+// computes exactly what the package body it stands for computes, metavalues
+// and warnings included (the warnings are the package's own texts, read from
+// its block):
+//
+//   conv_signed_integer      CONV_SIGNED(INTEGER, SIZE)
+//   conv_signed_zeroext      CONV_SIGNED(UNSIGNED, SIZE)
+//   conv_signed_signext      CONV_SIGNED(SIGNED, SIZE)
+//   conv_unsigned_zeroext    CONV_UNSIGNED(UNSIGNED, SIZE)
+//   conv_unsigned_signext    CONV_UNSIGNED(SIGNED, SIZE)
+//   conv_integer_unsigned    CONV_INTEGER(UNSIGNED)
+//   conv_integer_signed      CONV_INTEGER(SIGNED)
+//   plus_signed, minus_signed, plus_unsigned, minus_unsigned
+//                            plus, minus, unsigned_plus, unsigned_minus
+//   mult_signed, mult_unsigned
+//                            mult(SIGNED), mult(UNSIGNED)
+//   signed_is_less[_or_equal], unsigned_is_less[_or_equal]
+//                            the ripple comparators
+//   equal_unsigned_unsigned, greater_unsigned_unsigned
+//                            `=` and `>` on two UNSIGNED operands
+//   ieee_std_logic_unsigned_equal_stdv_stdv
+//                            std_logic_unsigned's `=` on two vectors
+//
+// Operands are read by position: the leftmost element is the most significant
+// whatever the direction of the range. Array results are ranged
+// (size-1 downto 0) and live in transient memory.
+#include "tovu/arith_fastpath.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "tovu/zem.h"
+
+namespace {
+
+// std_ulogic positions.
+constexpr uint8_t kU = 0, kX = 1, k0 = 2, k1 = 3, kZ = 4, kW = 5, kL = 6, kH = 7, kDash = 8;
+
+constexpr int32_t kMaxPowerOfTwo = 30;  // largest i with 2**i an INTEGER
+
+// std_logic_arith's report texts in its block.
+struct ReportText {
+    size_t offset;
+    uint32_t length;
+    int32_t severity;
+};
+constexpr ReportText kMakeBinaryScalarWarning{0x12ae, 85, SEV_WARNING};
+constexpr ReportText kMakeBinaryUnsignedSignedWarning{0x1358, 85, SEV_WARNING};  // CONV_SIGNED(UNSIGNED)
+constexpr ReportText kMakeBinarySignedUnsignedWarning{0x13ad, 85, SEV_WARNING};  // CONV_UNSIGNED(SIGNED)
+constexpr ReportText kMakeBinarySignedWarning{0x1402, 85, SEV_WARNING};         // CONV_SIGNED(SIGNED)
+constexpr ReportText kConvIntegerUnsignedTooLong{0x1558, 32, SEV_FAILURE};
+constexpr ReportText kConvIntegerUnsignedMetavalue{0x1578, 85, SEV_WARNING};
+constexpr ReportText kConvIntegerUnsignedZero{0x15cd, 103, SEV_WARNING};
+constexpr ReportText kConvIntegerSignedTooLong{0x1634, 32, SEV_FAILURE};
+constexpr ReportText kConvIntegerSignedMetavalue{0x1654, 85, SEV_WARNING};
+constexpr ReportText kConvIntegerSignedZero{0x16a9, 103, SEV_WARNING};
+constexpr ReportText kConvUnsignedMetavalue{0x1777, 85, SEV_WARNING};
+
+const char kArithUnit[] = "ieee_p_3499444699";
+
+// Reports one of std_logic_arith's texts; without the package block (texts ==
+// nullptr) nothing is reported.
+void report(const char *texts, const ReportText &t) {
+    if (texts != nullptr) zem_report(texts + t.offset, t.length, t.severity);
+}
+
+bool is_meta(uint8_t v) { return v == kU || v == kX || v == kZ || v == kW || v == kDash; }
+bool is_zero(uint8_t v) { return v == k0 || v == kL; }
+bool is_one(uint8_t v) { return v == k1 || v == kH; }
+
+// The binary value of a position: '0', '1', or 'X' for a metavalue.
+uint8_t binary(uint8_t v) { return is_zero(v) ? k0 : (is_one(v) ? k1 : kX); }
+
+// std_logic_1164's scalar operators.
+uint8_t sl_and(uint8_t l, uint8_t r) {
+    if (is_zero(l) || is_zero(r)) return k0;
+    if (l == kU || r == kU) return kU;
+    return is_one(l) && is_one(r) ? k1 : kX;
+}
+uint8_t sl_or(uint8_t l, uint8_t r) {
+    if (is_one(l) || is_one(r)) return k1;
+    if (l == kU || r == kU) return kU;
+    return is_zero(l) && is_zero(r) ? k0 : kX;
+}
+uint8_t sl_xor(uint8_t l, uint8_t r) {
+    if (l == kU || r == kU) return kU;
+    if (is_meta(l) || is_meta(r)) return kX;
+    return is_one(l) != is_one(r) ? k1 : k0;
+}
+uint8_t sl_not(uint8_t v) {
+    if (v == kU) return kU;
+    if (is_zero(v)) return k1;
+    if (is_one(v)) return k0;
+    return kX;
+}
+
+// A vector by position, leftmost (most significant) element first.
+using Bits = std::vector<uint8_t>;
+
+int32_t range_length(const array_bounds *b) {
+    const int64_t n = int64_t{b->dir} * (int64_t{b->right} - b->left) + 1;
+    return n < 0 ? 0 : (n > INT32_MAX ? INT32_MAX : static_cast<int32_t>(n));
+}
+
+Bits read(const uint8_t *data, const array_bounds *b) {
+    const int32_t n = range_length(b);
+    return n > 0 ? Bits(data, data + n) : Bits();
+}
+
+size_t count_of(int32_t size) { return size > 0 ? static_cast<size_t>(size) : 0; }
+
+// Result in transient memory, ranged (n-1 downto 0).
+uint8_t *give(array_bounds *out, const Bits &v) {
+    const int32_t n = static_cast<int32_t>(v.size());
+    auto *mem = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(n)));
+    if (n > 0) std::memcpy(mem, v.data(), v.size());
+    *out = n > 0 ? array_bounds{n - 1, 0, -1, n} : array_bounds{-1, 0, -1, 0};
+    return mem;
+}
+
+// ---- conversions ----
+
+// CONV_SIGNED(INTEGER, SIZE): the SIZE low-order bits of the two's-complement
+// form; above bit 31 the sign repeats.
+Bits from_integer(int32_t value, int32_t size) {
+    Bits r(count_of(size));
+    const size_t n = r.size();
+    for (size_t i = 0; i < n; ++i) {
+        const int shift = i < 31 ? static_cast<int>(i) : 31;
+        r[n - 1 - i] = ((value >> shift) & 1) ? k1 : k0;
+    }
+    return r;
+}
+
+enum class Fill { Zero, Sign };
+
+// The MAKE_BINARY-based resize: a metavalue anywhere gives the warning and
+// SIZE 'X'; a null operand reads as 0; otherwise the binary value cut to its
+// SIZE low-order elements or extended with '0' or the sign.
+Bits resize_binary(const char *texts, const Bits &arg, int32_t size, Fill fill, const ReportText &warning) {
+    Bits r(count_of(size));
+    for (uint8_t v : arg) {
+        if (is_meta(v)) {
+            report(texts, warning);
+            std::fill(r.begin(), r.end(), kX);
+            return r;
+        }
+    }
+    if (arg.empty()) {
+        std::fill(r.begin(), r.end(), k0);
+        return r;
+    }
+    std::fill(r.begin(), r.end(), fill == Fill::Sign ? binary(arg.front()) : k0);
+    const size_t copied = std::min(arg.size(), r.size());
+    for (size_t k = 0; k < copied; ++k) r[r.size() - 1 - k] = binary(arg[arg.size() - 1 - k]);
+    return r;
+}
+
+Bits signed_signext(const char *texts, const Bits &arg, int32_t size) {
+    return resize_binary(texts, arg, size, Fill::Sign, kMakeBinarySignedWarning);
+}
+Bits signed_zeroext(const char *texts, const Bits &arg, int32_t size) {
+    return resize_binary(texts, arg, size, Fill::Zero, kMakeBinaryUnsignedSignedWarning);
+}
+Bits unsigned_signext(const char *texts, const Bits &arg, int32_t size) {
+    return resize_binary(texts, arg, size, Fill::Sign, kMakeBinarySignedUnsignedWarning);
+}
+
+// CONV_UNSIGNED(UNSIGNED, SIZE): cut or zero-extended; only the copied
+// elements are mapped, a metavalue among them giving the warning and SIZE 'X'.
+Bits unsigned_zeroext(const char *texts, const Bits &arg, int32_t size) {
+    Bits r(count_of(size), k0);
+    const size_t copied = std::min(arg.size(), r.size());
+    for (size_t k = 0; k < copied; ++k) {
+        const uint8_t v = arg[arg.size() - copied + k];
+        if (is_meta(v)) {
+            report(texts, kConvUnsignedMetavalue);
+            std::fill(r.begin(), r.end(), kX);
+            return r;
+        }
+        r[r.size() - copied + k] = binary(v);
+    }
+    return r;
+}
+
+// CONV_INTEGER(UNSIGNED): wraps modulo 2**32 beyond 31 elements (after the
+// FAILURE report); a metavalue gives two warnings and 0.
+int32_t integer_of_unsigned(const char *texts, const Bits &arg) {
+    if (arg.size() > 31) report(texts, kConvIntegerUnsignedTooLong);
+    uint32_t result = 0;
+    for (uint8_t v : arg) {
+        result <<= 1;
+        const uint8_t b = binary(v);
+        if (b == kX) {
+            report(texts, kConvIntegerUnsignedMetavalue);
+            report(texts, kConvIntegerUnsignedZero);
+            return 0;
+        }
+        if (b == k1) result += 1;
+    }
+    return static_cast<int32_t>(result);
+}
+
+// CONV_INTEGER(SIGNED): two's complement; a metavalue in the sign element
+// alone gives the scalar MAKE_BINARY warning and the other elements' value.
+int32_t integer_of_signed(const char *texts, const Bits &arg) {
+    if (arg.size() > 32) report(texts, kConvIntegerSignedTooLong);
+    if (arg.empty()) return 0;
+    uint32_t result = 0;
+    for (size_t k = 1; k < arg.size(); ++k) {
+        result <<= 1;
+        const uint8_t b = binary(arg[k]);
+        if (b == kX) {
+            report(texts, kConvIntegerSignedMetavalue);
+            report(texts, kConvIntegerSignedZero);
+            return 0;
+        }
+        if (b == k1) result += 1;
+    }
+    const uint8_t sign = arg.front();
+    if (is_meta(sign)) {
+        report(texts, kMakeBinaryScalarWarning);
+    } else if (is_one(sign)) {
+        const size_t weight = arg.size() - 1;
+        if (weight < 32) result -= uint32_t{1} << weight;  // modulo 2**32
+    }
+    return static_cast<int32_t>(result);
+}
+
+// ---- adders ----
+
+void check_same_length(const Bits &a, const Bits &b) {
+    if (a.size() != b.size())
+        zem_size_not_matching(static_cast<int32_t>(a.size()), static_cast<int32_t>(b.size()), 1);
+}
+
+// plus, minus (SIGNED) and unsigned_minus: ripple carry from the right end
+// with std_logic_1164's operators; an 'X' in either leftmost element (only
+// 'X') gives all 'X'.
+Bits ripple_add(const Bits &a, const Bits &b, bool subtract) {
+    check_same_length(a, b);
+    const size_t n = a.size();
+    Bits sum(n);
+    if (n == 0) return sum;
+    if (a.front() == kX || b.front() == kX) {
+        std::fill(sum.begin(), sum.end(), kX);
+        return sum;
+    }
+    uint8_t carry = subtract ? k1 : k0;
+    for (size_t k = n; k-- > 0;) {
+        const uint8_t ai = a[k];
+        const uint8_t bi = subtract ? sl_not(b[k]) : b[k];
+        sum[k] = sl_xor(sl_xor(ai, bi), carry);
+        carry = sl_or(sl_or(sl_and(ai, bi), sl_and(ai, carry)), sl_and(carry, bi));
+    }
+    return sum;
+}
+
+// unsigned_plus: like plus, but the top element gets no carry out formed.
+Bits unsigned_plus(const Bits &a, const Bits &b) {
+    check_same_length(a, b);
+    const size_t n = a.size();
+    Bits sum(n);
+    if (n == 0) return sum;
+    if (a.front() == kX || b.front() == kX) {
+        std::fill(sum.begin(), sum.end(), kX);
+        return sum;
+    }
+    // Element i counted from the right lies at n-1-i.
+    auto A = [&](size_t i) { return a[n - 1 - i]; };
+    auto B = [&](size_t i) { return b[n - 1 - i]; };
+    const size_t msb = n - 1;
+    sum[n - 1] = sl_xor(A(0), B(0));
+    uint8_t carry = sl_and(A(0), B(0));
+    for (size_t i = 1; i + 1 <= msb; ++i) {
+        const uint8_t t = sl_xor(A(i), B(i));
+        sum[n - 1 - i] = sl_xor(t, carry);
+        carry = sl_or(sl_and(A(i), B(i)), sl_and(carry, t));
+    }
+    if (msb > 0) sum[0] = sl_xor(sl_xor(A(msb), B(msb)), carry);
+    return sum;
+}
+
+int32_t length_of(const Bits &v) { return static_cast<int32_t>(v.size()); }
+
+// `+`(UNSIGNED, UNSIGNED) and `+`(SIGNED, SIGNED) as the multipliers use them.
+Bits add_unsigned_operator(const char *texts, const Bits &l, const Bits &r) {
+    const int32_t n = std::max(length_of(l), length_of(r));
+    return unsigned_plus(unsigned_zeroext(texts, l, n), unsigned_zeroext(texts, r, n));
+}
+Bits add_signed_operator(const char *texts, const Bits &l, const Bits &r) {
+    const int32_t n = std::max(length_of(l), length_of(r));
+    return ripple_add(signed_signext(texts, l, n), signed_signext(texts, r, n), false);
+}
+
+// `-`(INTEGER 0, SIGNED): 0 - v at v's length.
+Bits negate(const char *texts, const Bits &v) {
+    const int32_t n = length_of(v);
+    return ripple_add(from_integer(0, n), signed_signext(texts, v, n), true);
+}
+
+// ABS(SIGNED): v itself when its leftmost element is '0' or 'L', else 0 - v.
+Bits absolute(const char *texts, const Bits &v) {
+    if (v.empty() || is_zero(v.front())) return v;
+    return negate(texts, v);
+}
+
+// SHL(SIGNED) by one place: '0' enters at the right.
+Bits shift_left_one(const Bits &v) {
+    Bits r(v.size(), k0);
+    for (size_t k = 0; k + 1 < v.size(); ++k) r[k] = v[k + 1];
+    return r;
+}
+
+// ---- multipliers ----
+
+// mult(UNSIGNED): shift and add.
+Bits unsigned_mult(const char *texts, const Bits &a, const Bits &b) {
+    const int32_t n = length_of(a) + length_of(b);
+    if ((!a.empty() && a.front() == kX) || (!b.empty() && b.front() == kX)) return Bits(count_of(n), kX);
+    Bits pa(count_of(n), k0);
+    Bits ba = unsigned_zeroext(texts, b, n);
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[a.size() - 1 - i] == k1) pa = add_unsigned_operator(texts, pa, ba);
+        for (size_t k = 0; k + 1 < ba.size(); ++k) ba[k] = ba[k + 1];
+        if (!ba.empty()) ba.back() = k0;
+    }
+    return pa;
+}
+
+// mult(SIGNED): the magnitudes multiplied by shift and add, the product
+// negated when the signs differ.
+Bits signed_mult(const char *texts, const Bits &a, const Bits &b) {
+    const int32_t n = length_of(a) + length_of(b);
+    if ((!a.empty() && a.front() == kX) || (!b.empty() && b.front() == kX)) return Bits(count_of(n), kX);
+    Bits pa(count_of(n), k0);
+    const uint8_t neg = sl_xor(b.empty() ? k0 : b.front(), a.empty() ? k0 : a.front());
+
+    Bits zero_abs_b = absolute(texts, b);
+    zero_abs_b.insert(zero_abs_b.begin(), k0);
+    Bits ba = signed_signext(texts, zero_abs_b, n);
+    Bits aa = absolute(texts, a);
+    aa.insert(aa.begin(), k0);
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (aa[aa.size() - 1 - i] == k1) pa = add_signed_operator(texts, pa, ba);
+        ba = shift_left_one(ba);
+    }
+    return neg == k1 ? negate(texts, pa) : pa;
+}
+
+// ---- comparators ----
+
+// The ripple over positions from the least significant up; the most
+// significant differing position decides, equal operands keep `start`.
+bool ripple_less(const Bits &a, const Bits &b, size_t count, bool start) {
+    bool result = start;
+    const size_t n = a.size();
+    for (size_t i = 0; i < count; ++i) {
+        const bool a0 = a[n - 1 - i] == k0;
+        const bool b1 = b[n - 1 - i] == k1;
+        result = (a0 && b1) || (a0 && result) || (b1 && result);
+    }
+    return result;
+}
+
+bool unsigned_less(const Bits &a, const Bits &b, bool or_equal) {
+    check_same_length(a, b);
+    return ripple_less(a, b, a.size(), or_equal);
+}
+
+// SIGNED: differing sign elements decide by A's sign being '1'.
+bool signed_less(const Bits &a, const Bits &b, bool or_equal) {
+    check_same_length(a, b);
+    if (a.empty()) return or_equal;
+    if (a.front() != b.front()) return a.front() == k1;
+    return ripple_less(a, b, a.size() - 1, or_equal);
+}
+
+// `=`(UNSIGNED, UNSIGNED): both zero-extended to the longer length, then the
+// element codes compared.
+bool unsigned_equal(const char *texts, const Bits &l, const Bits &r) {
+    const int32_t n = std::max(length_of(l), length_of(r));
+    return unsigned_zeroext(texts, l, n) == unsigned_zeroext(texts, r, n);
+}
+
+uint8_t byte_of(bool b) { return b ? 1 : 0; }
+
+}  // namespace
+
+extern "C" {
+
+uint8_t *ieee_std_logic_arith_conv_signed_integer(char *block, array_bounds *out, int32_t value, int32_t size) {
+    return give(out, from_integer(value, size));
+}
+
+uint8_t *ieee_std_logic_arith_conv_signed_signext(char *block, array_bounds *out, const uint8_t *data,
+                                                  const array_bounds *bounds, int32_t size) {
+    return give(out, signed_signext(block, read(data, bounds), size));
+}
+
+uint8_t *ieee_std_logic_arith_conv_signed_zeroext(char *block, array_bounds *out, const uint8_t *data,
+                                                  const array_bounds *bounds, int32_t size) {
+    return give(out, signed_zeroext(block, read(data, bounds), size));
+}
+
+uint8_t *ieee_std_logic_arith_conv_unsigned_zeroext(char *block, array_bounds *out, const uint8_t *data,
+                                                    const array_bounds *bounds, int32_t size) {
+    return give(out, unsigned_zeroext(block, read(data, bounds), size));
+}
+
+uint8_t *ieee_std_logic_arith_conv_unsigned_signext(char *block, array_bounds *out, const uint8_t *data,
+                                                    const array_bounds *bounds, int32_t size) {
+    return give(out, unsigned_signext(block, read(data, bounds), size));
+}
+
+int32_t ieee_std_logic_arith_conv_integer_unsigned(char *block, const uint8_t *data, const array_bounds *bounds) {
+    return integer_of_unsigned(block, read(data, bounds));
+}
+
+int32_t ieee_std_logic_arith_conv_integer_signed(char *block, const uint8_t *data, const array_bounds *bounds) {
+    return integer_of_signed(block, read(data, bounds));
+}
+
+uint8_t *ieee_std_logic_arith_plus_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
+                                          const uint8_t *b, const array_bounds *b_bounds) {
+    return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), false));
+}
+
+uint8_t *ieee_std_logic_arith_minus_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
+                                           const uint8_t *b, const array_bounds *b_bounds) {
+    return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), true));
+}
+
+uint8_t *ieee_std_logic_arith_plus_unsigned(char *block, array_bounds *out, const uint8_t *a,
+                                            const array_bounds *a_bounds, const uint8_t *b,
+                                            const array_bounds *b_bounds) {
+    return give(out, unsigned_plus(read(a, a_bounds), read(b, b_bounds)));
+}
+
+uint8_t *ieee_std_logic_arith_minus_unsigned(char *block, array_bounds *out, const uint8_t *a,
+                                             const array_bounds *a_bounds, const uint8_t *b,
+                                             const array_bounds *b_bounds) {
+    return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), true));
+}
+
+uint8_t *ieee_std_logic_arith_mult_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
+                                          const uint8_t *b, const array_bounds *b_bounds) {
+    return give(out, signed_mult(block, read(a, a_bounds), read(b, b_bounds)));
+}
+
+uint8_t *ieee_std_logic_arith_mult_unsigned(char *block, array_bounds *out, const uint8_t *a,
+                                            const array_bounds *a_bounds, const uint8_t *b,
+                                            const array_bounds *b_bounds) {
+    return give(out, unsigned_mult(block, read(a, a_bounds), read(b, b_bounds)));
+}
+
+uint8_t ieee_std_logic_arith_signed_is_less(char *block, const uint8_t *a, const array_bounds *a_bounds,
+                                            const uint8_t *b, const array_bounds *b_bounds) {
+    return byte_of(signed_less(read(a, a_bounds), read(b, b_bounds), false));
+}
+
+uint8_t ieee_std_logic_arith_signed_is_less_or_equal(char *block, const uint8_t *a, const array_bounds *a_bounds,
+                                                     const uint8_t *b, const array_bounds *b_bounds) {
+    return byte_of(signed_less(read(a, a_bounds), read(b, b_bounds), true));
+}
+
+uint8_t ieee_std_logic_arith_unsigned_is_less(char *block, const uint8_t *a, const array_bounds *a_bounds,
+                                              const uint8_t *b, const array_bounds *b_bounds) {
+    return byte_of(unsigned_less(read(a, a_bounds), read(b, b_bounds), false));
+}
+
+uint8_t ieee_std_logic_arith_unsigned_is_less_or_equal(char *block, const uint8_t *a, const array_bounds *a_bounds,
+                                                       const uint8_t *b, const array_bounds *b_bounds) {
+    return byte_of(unsigned_less(read(a, a_bounds), read(b, b_bounds), true));
+}
+
+uint8_t ieee_std_logic_arith_equal_unsigned_unsigned(char *block, const uint8_t *l, const array_bounds *l_bounds,
+                                                     const uint8_t *r, const array_bounds *r_bounds) {
+    return byte_of(unsigned_equal(block, read(l, l_bounds), read(r, r_bounds)));
+}
+
+// `>`(UNSIGNED, UNSIGNED) is R < L, the right operand converted first.
+uint8_t ieee_std_logic_arith_greater_unsigned_unsigned(char *block, const uint8_t *l, const array_bounds *l_bounds,
+                                                       const uint8_t *r, const array_bounds *r_bounds) {
+    const Bits lv = read(l, l_bounds);
+    const Bits rv = read(r, r_bounds);
+    const int32_t n = std::max(length_of(lv), length_of(rv));
+    const Bits rc = unsigned_zeroext(block, rv, n);
+    const Bits lc = unsigned_zeroext(block, lv, n);
+    return byte_of(unsigned_less(rc, lc, false));
+}
+
+// Called with std_logic_unsigned's block; the warnings are std_logic_arith's.
+uint8_t ieee_std_logic_unsigned_equal_stdv_stdv(char *block, const uint8_t *l, const array_bounds *l_bounds,
+                                                const uint8_t *r, const array_bounds *r_bounds) {
+    const char *texts = zem_get_engine_memory(kArithUnit);
+    return byte_of(unsigned_equal(texts, read(l, l_bounds), read(r, r_bounds)));
+}
+
+}  // extern "C"

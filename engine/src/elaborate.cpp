@@ -1,0 +1,540 @@
+// Builds unit blocks from design data and the instance tree from the top unit.
+#include "elaborate.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tovu {
+
+namespace {
+
+using layout_off = uint32_t;
+constexpr uint32_t kSignalRecordSize = 160;
+constexpr uint32_t kSignalValuePtr = 40;
+constexpr uint32_t kDriverRecordSize = 64;
+constexpr uint32_t kDriverObjectPtr = 56;
+constexpr uint32_t kProcessRecordSize = 248;
+constexpr uint32_t kObjectDescriptorSize = 120;
+
+[[noreturn]] void fail(const Unit &u, int line, const std::string &msg) {
+    throw ElabError(u.desc->file + ":" + std::to_string(line) + ": error: " + msg);
+}
+
+void put_ptr(char *where, const void *p) { memcpy(where, &p, sizeof p); }
+
+// Records which bytes of a block are taken, to catch objects that overlap or
+// fall outside the block.
+class Extents {
+public:
+    Extents(const Unit &u) : u_(u) {}
+    void take(uint64_t off, uint64_t size, int line, const std::string &what) {
+        if (off + size > u_.desc->block_size)
+            fail(u_, line, what + " at " + hex(off) + " (" + std::to_string(size) + " bytes) lies outside the block of " +
+                               std::to_string(u_.desc->block_size) + " bytes");
+        if (size) items_.push_back({off, off + size, line, what});
+    }
+    void check() {
+        std::sort(items_.begin(), items_.end(), [](const Item &a, const Item &b) { return a.lo < b.lo; });
+        for (size_t i = 1; i < items_.size(); ++i) {
+            if (items_[i].lo < items_[i - 1].hi)
+                fail(u_, items_[i].line, items_[i].what + " at " + hex(items_[i].lo) + " overlaps " + items_[i - 1].what +
+                                             " (line " + std::to_string(items_[i - 1].line) + ")");
+        }
+    }
+    static std::string hex(uint64_t v) {
+        char b[32];
+        snprintf(b, sizeof b, "0x%llx", static_cast<unsigned long long>(v));
+        return b;
+    }
+
+private:
+    struct Item {
+        uint64_t lo, hi;
+        int line;
+        std::string what;
+    };
+    const Unit &u_;
+    std::vector<Item> items_;
+};
+
+uint8_t *copy_value(const std::vector<uint8_t> &v) {
+    uint8_t *p = alloc_bytes(std::max<size_t>(v.size(), 1));
+    if (!v.empty()) memcpy(p, v.data(), v.size());
+    return p;
+}
+
+class Elaborator {
+public:
+    void packages() {
+        for (auto &u : K().units) resolve_types(*u);
+        for (auto &u : K().units)
+            if (u->desc->is_package) package(*u);
+    }
+
+    void top(const std::string &name) {
+        auto it = K().unit_by_name.find(name);
+        if (it == K().unit_by_name.end())
+            throw ElabError("error: top unit '" + name + "' was not registered");
+        Unit &u = *it->second;
+        if (u.desc->is_package) throw ElabError(u.desc->file + ": error: top unit '" + name + "' is a package");
+        std::map<std::string, PortBinding> none;
+        instantiate(u, u.desc->entity, {}, none, 0);
+    }
+
+    void finish_nets() {
+        for (auto &n : K().nets) {
+            Net &net = *n;
+            bool sole = !net.sources.empty();
+            Driver *first = nullptr;
+            for (uint32_t e = 0; e < net.count; ++e) {
+                auto &src = net.sources[e];
+                if (src.size() > 1 && net.resolution < 0)
+                    throw ElabError("error: signal " + net.name + " has " + std::to_string(src.size()) +
+                                    " drivers on element " + std::to_string(e) + " but its type is not resolved (drivers: " +
+                                    src[0].driver->owner->path + ", " + src[1].driver->owner->path + ")");
+                if (src.size() != 1) sole = false;
+                else if (!first) first = src[0].driver;
+                else if (src[0].driver != first) sole = false;
+            }
+            if (net.resolution >= 0 && !K().resolutions.count(net.resolution))
+                throw ElabError("error: signal " + net.name + " needs resolution function " +
+                                std::to_string(net.resolution) + ", which no unit registered");
+            if (sole && first && first->count == net.count) net.sole = first;
+        }
+    }
+
+private:
+    struct PortBinding {
+        SignalView *actual = nullptr;  // element range of the parent's net
+        uint32_t first = 0, count = 0;
+        std::vector<uint8_t> value;    // a value actual
+        bool has_value = false;
+    };
+
+    void resolve_types(Unit &u) {
+        try {
+            resolve_unit_types(u);
+        } catch (const ElabError &) {
+            throw;
+        }
+    }
+
+    // Objects common to packages and architectures.
+    void statics(Unit &u, char *block, Extents &ext, Instance *inst) {
+        for (const ObjectDecl &o : u.desc->objects) {
+            switch (o.kind) {
+            case ObjKind::TypeDesc: {
+                const Type *t = lookup_type(u, o.type, o.line);
+                ext.take(o.offset, type_descriptor_size(t), o.line, "type descriptor");
+                write_type_descriptor(block + o.offset, t);
+                break;
+            }
+            case ObjKind::Const: {
+                const Type *t = lookup_type(u, o.type, o.line);
+                ext.take(o.offset, kObjectDescriptorSize, o.line, "constant " + o.name);
+                if (o.value.is_call()) {
+                    if (!t->is_array() || !t->constrained) fail(u, o.line, "a computed constant needs a constrained array type");
+                    uint8_t *p = alloc_bytes(t->size);
+                    put_ptr(block + o.offset, p);
+                    defer(u, inst, o.value, t, p, o.line, nullptr);
+                    if (inst) inst->values[o.name] = p;
+                    break;
+                }
+                std::vector<uint8_t> v = value(u, o.value, t, o.line);
+                uint8_t *p = copy_value(v);
+                put_ptr(block + o.offset, p);
+                if (inst) inst->values[o.name] = p;
+                break;
+            }
+            case ObjKind::Var:
+            case ObjKind::Lit: {
+                const Type *t = lookup_type(u, o.type, o.line);
+                std::vector<uint8_t> v = value(u, o.value, t, o.line);
+                ext.take(o.offset, v.size(), o.line, o.kind == ObjKind::Var ? "variable " + o.name : "literal");
+                memcpy(block + o.offset, v.data(), v.size());
+                break;
+            }
+            case ObjKind::Text:
+            case ObjKind::Bytes:
+                ext.take(o.offset, o.bytes.size(), o.line, o.kind == ObjKind::Text ? "text" : "bytes");
+                if (!o.bytes.empty()) memcpy(block + o.offset, o.bytes.data(), o.bytes.size());
+                break;
+            case ObjKind::Bounds:
+                ext.take(o.offset, 16, o.line, "bounds");
+                memcpy(block + o.offset, o.bnd, 16);
+                break;
+            case ObjKind::Generic: break;  // per instance, below
+            }
+        }
+    }
+
+    std::vector<uint8_t> value(Unit &u, const ValueText &v, const Type *t, int line) {
+        std::vector<uint8_t> out;
+        std::string err;
+        if (v.empty()) {
+            if (!t->is_array() || t->constrained) {
+                out.resize(t->size);
+                t->fill_default(out.data());
+                return out;
+            }
+            fail(u, line, "a value is needed for an unconstrained type");
+        }
+        if (!parse_value_tokens(v.toks, t, out, err)) fail(u, line, err);
+        return out;
+    }
+
+    void defer(Unit &u, Instance *inst, const ValueText &v, const Type *t, uint8_t *target, int line, SignalView *view) {
+        // call se[K](A, B)
+        const auto &tk = v.toks;
+        auto bad = [&]() { fail(u, line, "expected call se[K](NAME, NAME)"); };
+        if (tk.size() < 7 || tk[1].text != "se" || tk[2].text != "[" || tk[3].kind != Tok::Number || tk[4].text != "]" ||
+            tk[5].text != "(")
+            bad();
+        DeferredCall c;
+        c.unit = &u;
+        c.inst = inst;
+        c.slot = static_cast<uint32_t>(tk[3].num);
+        if (c.slot >= u.desc->se_count) fail(u, line, "se[" + std::to_string(c.slot) + "] is beyond the se count");
+        size_t i = 6;
+        while (i < tk.size() && tk[i].text != ")") {
+            if (tk[i].kind != Tok::Ident) bad();
+            const std::string &name = tk[i].text;
+            if (!inst || !inst->values.count(name)) fail(u, line, "unknown generic or constant '" + name + "' in call");
+            const Type *at = nullptr;
+            for (const ObjectDecl &o : u.desc->objects)
+                if (o.name == name && (o.kind == ObjKind::Generic || o.kind == ObjKind::Const)) at = lookup_type(u, o.type, o.line);
+            if (!at || (at->kind != TypeKind::Integer && at->kind != TypeKind::Real))
+                fail(u, line, "call arguments must be INTEGER or REAL generics or constants");
+            c.args.emplace_back(at, inst->values[name]);
+            ++i;
+            if (i < tk.size() && tk[i].text == ",") ++i;
+        }
+        if (i + 1 != tk.size()) bad();
+        if (c.args.size() != 2 || c.args[0].first->kind != TypeKind::Integer)
+            fail(u, line, "a computed value takes (INTEGER, INTEGER) or (INTEGER, REAL) arguments");
+        c.target = target;
+        c.size = t->size;
+        if (view) c.views.push_back(view);
+        c.where = u.desc->file + ":" + std::to_string(line);
+        K().deferred.push_back(std::move(c));
+    }
+
+    Net *new_net(const std::string &name, const Type *t, const std::vector<uint8_t> &init, Unit &u, int line) {
+        if (t->kind == TypeKind::Record || t->kind == TypeKind::Access) fail(u, line, "signals of record or access type are not supported");
+        if (t->is_array() && !t->constrained) fail(u, line, "signal " + name + " needs a constrained type");
+        auto n = std::make_unique<Net>();
+        n->name = name;
+        n->count = t->scalar_count();
+        n->esize = t->scalar_size();
+        n->elem_type = t->scalar_type();
+        n->resolution = n->elem_type->resolution;
+        size_t bytes = static_cast<size_t>(n->count) * n->esize;
+        n->storage.reset(new uint8_t[2 * bytes + 16]());
+        n->value = n->storage.get();
+        n->last_value = n->storage.get() + bytes + 8;
+        if (!init.empty()) memcpy(n->value, init.data(), bytes);
+        n->elem_event_cycle.assign(n->count, 0);
+        n->elem_last_event.assign(n->count, INT64_MIN);
+        n->sources.resize(n->count);
+        Net *raw = n.get();
+        K().nets.push_back(std::move(n));
+        return raw;
+    }
+
+    SignalView *new_view(Net *net, uint32_t first, uint32_t count, const Type *t, const std::string &path,
+                         std::vector<uint8_t> init) {
+        auto v = std::make_unique<SignalView>();
+        v->net = net;
+        v->first = first;
+        v->count = count;
+        v->type = t;
+        v->path = path;
+        v->init = std::move(init);
+        SignalView *raw = v.get();
+        K().views.push_back(std::move(v));
+        K().signal_by_path[path] = raw;
+        return raw;
+    }
+
+    void write_signal_record(char *block, uint32_t off, SignalView *v) {
+        put_ptr(block + off, v);
+        put_ptr(block + off + kSignalValuePtr, v->net->value + static_cast<size_t>(v->first) * v->net->esize);
+    }
+
+    void package(Unit &u) {
+        char *block = reinterpret_cast<char *>(alloc_bytes(u.desc->block_size));
+        u.package_block = block;
+        Extents ext(u);
+        statics(u, block, ext, nullptr);
+        for (const ObjectDecl &o : u.desc->objects)
+            if (o.kind == ObjKind::Generic) fail(u, o.line, "a package has no generics");
+        for (const SignalDecl &s : u.desc->signals) {
+            if (s.mode != PortMode::Internal) fail(u, s.line, "a package signal must be 'sig'");
+            const Type *t = lookup_type(u, s.type, s.line);
+            if (s.init.is_call()) fail(u, s.line, "a package signal cannot have a computed value");
+            std::vector<uint8_t> init = value(u, s.init, t, s.line);
+            std::string path = u.name + "/" + s.name;
+            Net *net = new_net(path, t, init, u, s.line);
+            SignalView *v = new_view(net, 0, net->count, t, path, init);
+            uint32_t off = u.desc->sigbase + s.num * kSignalRecordSize;
+            ext.take(off, kSignalRecordSize, s.line, "signal " + s.name);
+            write_signal_record(block, off, v);
+            u.package_signals.push_back(v);
+        }
+        if (!u.desc->processes.empty() || !u.desc->drivers.empty() || !u.desc->instances.empty())
+            fail(u, u.desc->processes.empty() ? (u.desc->drivers.empty() ? u.desc->instances[0].line : u.desc->drivers[0].line)
+                                              : u.desc->processes[0].line,
+                 "a package has no processes, drivers or instances");
+        ext.check();
+    }
+
+    SignalView *find_signal(Unit &u, Instance &inst, const SignalRef &r, int line) {
+        if (!r.unit.empty()) {
+            auto it = K().unit_by_name.find(r.unit);
+            if (it == K().unit_by_name.end()) fail(u, line, "unknown unit '" + r.unit + "'");
+            for (SignalView *v : it->second->package_signals)
+                if (v->path == r.unit + "/" + r.name) return v;
+            fail(u, line, "unit " + r.unit + " has no signal " + r.name);
+        }
+        auto it = inst.signals.find(r.name);
+        if (it == inst.signals.end()) fail(u, line, "unknown signal '" + r.name + "'");
+        return it->second;
+    }
+
+    void range_of(Unit &u, SignalView *v, const SignalRef &r, int line, uint32_t &first, uint32_t &count) {
+        std::string err;
+        if (!element_range(v->type, r, first, count, err)) fail(u, line, err);
+    }
+
+    void instantiate(Unit &u, const std::string &path, const std::map<std::string, std::vector<uint8_t>> &generics,
+                     std::map<std::string, PortBinding> &ports, int depth) {
+        if (depth > 64) fail(u, 1, "instance tree deeper than 64 levels (recursive instantiation?)");
+        auto instp = std::make_unique<Instance>();
+        Instance &inst = *instp;
+        inst.path = path;
+        inst.unit = &u;
+        char *block = reinterpret_cast<char *>(alloc_bytes(u.desc->block_size));
+        inst.block = block;
+        K().instances.push_back(std::move(instp));
+        Extents ext(u);
+
+        // generics first: constants and computed values may use them
+        for (const ObjectDecl &o : u.desc->objects) {
+            if (o.kind != ObjKind::Generic) continue;
+            const Type *t = lookup_type(u, o.type, o.line);
+            std::vector<uint8_t> v;
+            auto g = generics.find(o.name);
+            if (g != generics.end()) v = g->second;
+            else if (!o.value.empty()) v = value(u, o.value, t, o.line);
+            else fail(u, o.line, "generic " + o.name + " of " + path + " has no value");
+            uint8_t *p = copy_value(v);
+            inst.values[o.name] = p;
+            if (o.offset >= 0) {
+                ext.take(o.offset, kObjectDescriptorSize, o.line, "generic " + o.name);
+                put_ptr(block + o.offset, p);
+            }
+        }
+        for (const auto &g : generics) {
+            bool known = false;
+            for (const ObjectDecl &o : u.desc->objects) known |= o.kind == ObjKind::Generic && o.name == g.first;
+            if (!known) throw ElabError(u.desc->file + ": error: " + path + ": unit has no generic '" + g.first + "'");
+        }
+        statics(u, block, ext, &inst);
+
+        // signals and ports
+        for (const SignalDecl &s : u.desc->signals) {
+            const Type *t = lookup_type(u, s.type, s.line);
+            std::string spath = path + "/" + s.name;
+            uint32_t off = u.desc->sigbase + s.num * kSignalRecordSize;
+            ext.take(off, kSignalRecordSize, s.line, "signal " + s.name);
+            if (inst.signals.count(s.name)) fail(u, s.line, "signal " + s.name + " declared twice");
+            std::vector<uint8_t> init;
+            bool computed = s.init.is_call();
+            if (!computed) init = value(u, s.init, t, s.line);
+            else {
+                if (!t->is_array() || !t->constrained) fail(u, s.line, "a computed value needs a constrained array type");
+                init.assign(t->size, 0);
+            }
+            SignalView *v = nullptr;
+            auto pb = ports.find(s.name);
+            if (s.mode != PortMode::Internal && pb != ports.end() && pb->second.actual) {
+                PortBinding &b = pb->second;
+                if (b.count != t->scalar_count() || b.actual->net->esize != t->scalar_size())
+                    fail(u, s.line, "port " + s.name + " of " + path + " has " + std::to_string(t->scalar_count()) +
+                                        " elements, its actual has " + std::to_string(b.count));
+                v = new_view(b.actual->net, b.actual->first + b.first, b.count, t, spath, init);
+            } else {
+                if (s.mode != PortMode::Internal && pb != ports.end() && pb->second.has_value) {
+                    if (s.mode != PortMode::In) fail(u, s.line, "only an input port can take a value as actual");
+                    init = pb->second.value;
+                }
+                Net *net = new_net(spath, t, init, u, s.line);
+                v = new_view(net, 0, net->count, t, spath, init);
+            }
+            if (s.mode != PortMode::Internal) ports.erase(s.name);
+            write_signal_record(block, off, v);
+            inst.signals[s.name] = v;
+            if (computed) defer(u, &inst, s.init, t, v->net->value + static_cast<size_t>(v->first) * v->net->esize, s.line, v);
+        }
+        if (!ports.empty())
+            throw ElabError(u.desc->file + ": error: " + path + ": unit has no port '" + ports.begin()->first + "'");
+
+        // processes
+        if (u.desc->pe_count && !u.pe) fail(u, u.desc->counts_line, "counts pe=" + std::to_string(u.desc->pe_count) + " but no process table was registered");
+        std::map<uint32_t, Process *> procs;
+        for (const ProcessDecl &pd : u.desc->processes) {
+            if (pd.num >= u.desc->pe_count)
+                fail(u, pd.line, "process " + std::to_string(pd.num) + " is beyond pe=" + std::to_string(u.desc->pe_count));
+            if (procs.count(pd.num)) fail(u, pd.line, "process " + std::to_string(pd.num) + " declared twice");
+            auto p = std::make_unique<Process>();
+            p->fn = reinterpret_cast<zem_process_fn>(u.pe[pd.num]);
+            if (!p->fn) fail(u, pd.line, "process table entry " + std::to_string(pd.num) + " is empty");
+            p->block = block;
+            ext.take(pd.record, kProcessRecordSize, pd.line, "process record " + std::to_string(pd.num));
+            p->record = block + pd.record;
+            put_ptr(p->record, p.get());
+            if (pd.flag >= 0) {
+                ext.take(static_cast<uint64_t>(pd.flag), 4, pd.line, "flag of process " + std::to_string(pd.num));
+                p->flag = reinterpret_cast<int32_t *>(block + pd.flag);
+            }
+            p->path = path + "/" + (pd.name.empty() ? "p_" + std::to_string(pd.num) : pd.name);
+            for (const SignalRef &r : pd.sens) {
+                SignalView *v = find_signal(u, inst, r, pd.line);
+                uint32_t first = 0, count = v->count;
+                if (r.indexed || r.slice) range_of(u, v, r, pd.line, first, count);
+                v->net->sens.push_back({p.get(), v->first + first, v->first + first + count});
+            }
+            procs[pd.num] = p.get();
+            K().processes.push_back(std::move(p));
+        }
+
+        // drivers
+        for (const DriverDecl &d : u.desc->drivers) {
+            auto pit = procs.find(d.process);
+            if (pit == procs.end()) fail(u, d.line, "driver of undeclared process p" + std::to_string(d.process));
+            SignalView *v = find_signal(u, inst, d.target, d.line);
+            uint32_t first = 0, count = v->count;
+            if (d.target.indexed || d.target.slice) range_of(u, v, d.target, d.line, first, count);
+            ext.take(d.offset, kDriverRecordSize, d.line, "driver record");
+            auto drv = std::make_unique<Driver>();
+            Driver &dr = *drv;
+            dr.net = v->net;
+            dr.esize = v->net->esize;
+            dr.net_first = v->first + first;
+            dr.count = count;
+            dr.sig_first = first;
+            dr.sig_count = v->count;
+            dr.owner = pit->second;
+            dr.signal_path = v->path;
+            size_t scope = static_cast<size_t>(count) * dr.esize;
+            size_t whole = static_cast<size_t>(v->count) * dr.esize;
+            dr.staging = alloc_bytes(std::max<size_t>(whole, 16));
+            dr.driving = alloc_bytes(std::max<size_t>(scope, 8));
+            dr.pending = alloc_bytes(std::max<size_t>(scope, 8));
+            for (uint32_t i = 0; i < count; ++i) {
+                for (const Source &s : v->net->sources[dr.net_first + i])
+                    if (s.driver->owner == dr.owner)
+                        fail(u, d.line, "process p" + std::to_string(d.process) + " has two drivers on element " +
+                                            std::to_string(first + i) + " of " + v->path);
+                v->net->sources[dr.net_first + i].push_back({&dr, i});
+            }
+            put_ptr(block + d.offset + kDriverObjectPtr, &dr);
+            K().drivers.push_back(std::move(drv));
+            driver_views_.push_back({&dr, v});
+        }
+        ext.check();
+        for (uint32_t n = 0; n < u.desc->pe_count; ++n)
+            if (!procs.count(n))
+                fail(u, u.desc->counts_line,
+                     "process " + std::to_string(n) + " of pe=" + std::to_string(u.desc->pe_count) + " is not declared");
+
+        // child instances
+        for (const InstanceDecl &id : u.desc->instances) {
+            auto cit = K().unit_by_name.find(id.unit);
+            if (cit == K().unit_by_name.end()) fail(u, id.line, "unknown unit '" + id.unit + "' in instance " + id.label);
+            Unit &child = *cit->second;
+            if (child.desc->is_package) fail(u, id.line, "instance " + id.label + " names a package");
+            std::map<std::string, std::vector<uint8_t>> gvals;
+            for (const auto &g : id.generics) {
+                const ObjectDecl *gd = nullptr;
+                for (const ObjectDecl &o : child.desc->objects)
+                    if (o.kind == ObjKind::Generic && o.name == g.first) gd = &o;
+                if (!gd) fail(u, id.line, "unit " + id.unit + " has no generic '" + g.first + "'");
+                const Type *gt = lookup_type(child, gd->type, gd->line);
+                std::vector<uint8_t> v;
+                std::string err;
+                if (!parse_value_tokens(g.second.toks, gt, v, err)) fail(u, id.line, "generic " + g.first + ": " + err);
+                gvals[g.first] = v;
+            }
+            std::map<std::string, PortBinding> binds;
+            for (const PortAssoc &a : id.ports) {
+                const SignalDecl *formal = nullptr;
+                for (const SignalDecl &s : child.desc->signals)
+                    if (s.name == a.formal && s.mode != PortMode::Internal) formal = &s;
+                if (!formal) fail(u, id.line, "unit " + id.unit + " has no port '" + a.formal + "'");
+                if (binds.count(a.formal)) fail(u, id.line, "port " + a.formal + " associated twice");
+                PortBinding b;
+                if (a.open) {
+                    binds[a.formal] = b;
+                    continue;
+                }
+                if (a.is_value) {
+                    const Type *ft = lookup_type(child, formal->type, formal->line);
+                    std::string err;
+                    if (!parse_value_tokens(a.value.toks, ft, b.value, err)) fail(u, id.line, "port " + a.formal + ": " + err);
+                    b.has_value = true;
+                } else {
+                    SignalView *v = find_signal(u, inst, a.actual, id.line);
+                    b.actual = v;
+                    b.count = v->count;
+                    if (a.actual.indexed || a.actual.slice) range_of(u, v, a.actual, id.line, b.first, b.count);
+                }
+                binds[a.formal] = std::move(b);
+            }
+            instantiate(child, path + "/" + id.label, gvals, binds, depth + 1);
+        }
+    }
+
+public:
+    std::vector<std::pair<Driver *, SignalView *>> driver_views_;
+};
+
+}  // namespace
+
+bool element_range(const Type *t, const SignalRef &r, uint32_t &first, uint32_t &count, std::string &error) {
+    if (!t->is_array() || !t->constrained) {
+        error = "signal " + r.name + " is not an array and cannot be indexed";
+        return false;
+    }
+    uint32_t per = t->elem->scalar_count();
+    auto pos = [&](int32_t i, int64_t &p) {
+        p = static_cast<int64_t>(t->dir) * (static_cast<int64_t>(i) - t->left);
+        return p >= 0 && p < static_cast<int64_t>(t->length);
+    };
+    int64_t pl, pr;
+    if (!pos(r.left, pl) || !pos(r.right, pr)) {
+        error = "index " + std::to_string(pos(r.left, pl) ? r.right : r.left) + " is outside " + r.name + "'s range " +
+                std::to_string(t->left) + (t->dir > 0 ? " to " : " downto ") + std::to_string(t->right);
+        return false;
+    }
+    if (r.slice && r.dir != t->dir) {
+        error = "slice of " + r.name + " runs against the signal's direction";
+        return false;
+    }
+    if (pr < pl) {
+        error = "null slice of " + r.name;
+        return false;
+    }
+    first = static_cast<uint32_t>(pl) * per;
+    count = static_cast<uint32_t>(pr - pl + 1) * per;
+    return true;
+}
+
+void elaborate(const std::string &top) {
+    Elaborator e;
+    e.packages();
+    if (!top.empty()) e.top(top);
+    e.finish_nets();
+}
+
+}  // namespace tovu

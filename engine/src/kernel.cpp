@@ -1,0 +1,330 @@
+// Kernel state and the start-up operations: options, registration, design
+// data loading, elaboration and the run.
+#include "kernel.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "check.h"
+#include "elaborate.h"
+#include "scheduler.h"
+#include "sim_time.h"
+#include "tovu/testing.h"
+
+namespace tovu {
+
+void clear_captured_reports();
+void setup_trace();
+void trace_close();
+void setup_stimulus();
+
+Kernel *g_kernel = new Kernel();
+
+namespace {
+
+std::string executable_dir() {
+    char buf[4096];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return ".";
+    buf[n] = 0;
+    std::string s(buf);
+    size_t slash = s.rfind('/');
+    return slash == std::string::npos ? "." : s.substr(0, slash);
+}
+
+bool read_file(const std::string &path, std::string &out) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f) return false;
+    std::ostringstream ss;
+    ss << f.rdbuf();
+    out = ss.str();
+    return true;
+}
+
+std::string didat_root() {
+    Kernel &k = K();
+    return k.opts.didat_dir.empty() ? k.exe_dir : k.opts.didat_dir;
+}
+
+Unit *register_unit(const std::string &name, const std::string &path) {
+    Kernel &k = K();
+    if (k.unit_by_name.count(name)) {
+        setup_error("error: unit " + name + " is registered twice");
+        return nullptr;
+    }
+    std::string full = didat_root() + "/" + path;
+    std::string text;
+    if (!read_file(full, text)) {
+        setup_error(full + ": error: cannot read the design data of unit " + name);
+        return nullptr;
+    }
+    auto desc = std::make_unique<UnitDesc>();
+    std::string err;
+    if (!parse_didat(full, text, *desc, err)) {
+        setup_error(err);
+        return nullptr;
+    }
+    if (desc->name != name) {
+        setup_error(full + ":1: error: the file describes unit '" + desc->name + "', not '" + name + "'");
+        return nullptr;
+    }
+    auto u = std::make_unique<Unit>();
+    u->name = name;
+    u->path = path;
+    u->desc = std::move(desc);
+    Unit *raw = u.get();
+    k.unit_by_name[name] = raw;
+    k.units.push_back(std::move(u));
+    return raw;
+}
+
+// Evaluates the initial values computed by the units' own functions.
+void run_deferred_calls() {
+    Kernel &k = K();
+    for (DeferredCall &c : k.deferred) {
+        using IntInt = uint8_t *(*)(char *, int32_t, int32_t);
+        using IntReal = uint8_t *(*)(char *, int32_t, double);
+        void *fn = c.unit->se[c.slot];
+        char *block = c.inst ? c.inst->block : c.unit->package_block;
+        int32_t a0;
+        std::memcpy(&a0, c.args[0].second, 4);
+        uint8_t *res;
+        if (c.args[1].first->kind == TypeKind::Integer) {
+            int32_t a1;
+            std::memcpy(&a1, c.args[1].second, 4);
+            res = reinterpret_cast<IntInt>(fn)(block, a0, a1);
+        } else {
+            double a1;
+            std::memcpy(&a1, c.args[1].second, 8);
+            res = reinterpret_cast<IntReal>(fn)(block, a0, a1);
+        }
+        if (!res) fail_check(c.where + ": the initial-value function returned nothing");
+        std::memcpy(c.target, res, c.size);
+        for (SignalView *v : c.views) v->init.assign(res, res + c.size);
+        k.transient.reset();
+    }
+}
+
+void print_stats(double seconds) {
+    Kernel &k = K();
+    std::printf("stats: %llu delta cycles, %llu process activations, %llu events, %llu transactions, %.3f s wall",
+                static_cast<unsigned long long>(k.stats.deltas), static_cast<unsigned long long>(k.stats.activations),
+                static_cast<unsigned long long>(k.stats.events), static_cast<unsigned long long>(k.stats.transactions),
+                seconds);
+    if (seconds > 0)
+        std::printf(", %.0f activations/s", static_cast<double>(k.stats.activations) / seconds);
+    std::printf("\n");
+}
+
+}  // namespace
+
+void reset_kernel() {
+    g_kernel->vcd.close();
+    delete g_kernel;
+    g_kernel = new Kernel();
+    clear_captured_reports();
+}
+
+uint8_t *alloc_bytes(size_t n) {
+    size_t words = (n + 15) / 16;
+    auto *p = new uint8_t[words * 16 + 16]();
+    K().storage.emplace_back(p);
+    // new[] of uint8_t is at least 16-byte aligned on the platforms we run on;
+    // check rather than assume.
+    if (reinterpret_cast<uintptr_t>(p) % 16 != 0) p += 16 - reinterpret_cast<uintptr_t>(p) % 16;
+    return p;
+}
+
+Type *new_type() {
+    K().types.push_back(std::make_unique<Type>());
+    return K().types.back().get();
+}
+
+void setup_error(const std::string &message) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", message.c_str());
+    K().setup_failed = true;
+}
+
+namespace testing {
+
+void reset() { reset_kernel(); }
+
+void load_packages(const std::string &didat_dir, const std::vector<void (*)()> &inits) {
+    reset_kernel();
+    std::string opt = "--didat-dir=" + didat_dir;
+    char prog[] = "test";
+    char *argv[] = {prog, opt.data(), nullptr};
+    zem_init_design(2, argv);
+    for (auto f : inits) f();
+    zem_register_tops("");
+    if (K().setup_failed) throw std::runtime_error("loading the packages failed (see the messages above)");
+}
+
+}  // namespace testing
+
+}  // namespace tovu
+
+using namespace tovu;
+
+extern "C" {
+
+void zem_init_design(int argc, char **argv) {
+    Kernel &k = K();
+    k.initialised = true;
+    k.exe_dir = executable_dir();
+    std::string err;
+    if (!parse_options(argc, argv, k.opts, err)) {
+        std::fprintf(stderr, "%s: %s\n%s", argc > 0 ? argv[0] : "tovu", err.c_str(),
+                     "Try --help for the options.\n");
+        k.setup_failed = true;
+        return;
+    }
+    if (k.opts.help) {
+        std::printf("%s", usage_text(argc > 0 ? argv[0] : "tovu").c_str());
+        k.help_only = true;
+    }
+}
+
+void zem_register_info(void *info) { (void)info; }
+
+void zem_register_min_prec_unit(int32_t unit) {
+    if (unit != -12) setup_error("error: only a time resolution of 1 ps (-12) is supported, not " + std::to_string(unit));
+}
+
+void zem_register_didat(const char *unit_name, const char *didat_path) {
+    Kernel &k = K();
+    k.last_unit = nullptr;
+    if (k.setup_failed || k.help_only) return;
+    if (!unit_name || !didat_path) {
+        setup_error("error: zem_register_didat without a unit name or path");
+        return;
+    }
+    if (k.elaborated) {
+        setup_error(std::string("error: unit ") + unit_name + " registered after the top unit was named");
+        return;
+    }
+    k.last_unit = register_unit(unit_name, didat_path);
+    std::string p = didat_path;
+    const std::string marker = ".exe.sim/";
+    size_t m = p.find(marker);
+    if (m != std::string::npos && k.snapshot.empty()) {
+        size_t s = p.rfind('/', m);
+        std::string snap = p.substr(s == std::string::npos ? 0 : s + 1, m - (s == std::string::npos ? 0 : s + 1));
+        if (snap != "precompiled") k.snapshot = snap;
+    }
+}
+
+void zem_register_executes(void *pe_table) {
+    if (K().last_unit) K().last_unit->pe = static_cast<void **>(pe_table);
+}
+
+void zem_register_subprogram_executes(void *se_table) {
+    if (K().last_unit) K().last_unit->se = static_cast<void **>(se_table);
+}
+
+void zem_register_resolution_function(int32_t type_number, int32_t k_arg, void *fn, int32_t m) {
+    Kernel &k = K();
+    if (!k.last_unit) return;
+    Resolution r;
+    r.fn = reinterpret_cast<zem_resolution_fn>(fn);
+    r.unit = k.last_unit;
+    k.resolutions[type_number] = r;
+    (void)k_arg;
+    (void)m;
+}
+
+void zem_register_tops(const char *top_unit_name) {
+    Kernel &k = K();
+    if (k.setup_failed || k.help_only) return;
+    if (k.elaborated) {
+        setup_error("error: the top unit is named twice");
+        return;
+    }
+    if (!k.unit_by_name.count("std_standard") && !register_unit("std_standard", "kest/precompiled.exe.sim/std/standard.didat"))
+        return;
+    // std.standard is the first unit every other one builds on.
+    for (size_t i = 0; i < k.units.size(); ++i)
+        if (k.units[i]->name == "std_standard" && i != 0) std::rotate(k.units.begin(), k.units.begin() + static_cast<long>(i), k.units.begin() + static_cast<long>(i) + 1);
+    for (auto &u : k.units) {
+        if (u->desc->se_count && !u->se) {
+            setup_error(u->desc->file + ": error: counts se=" + std::to_string(u->desc->se_count) +
+                        " but the unit registered no subprogram table");
+            return;
+        }
+    }
+    try {
+        elaborate(top_unit_name ? top_unit_name : "");
+        k.elaborated = true;
+    } catch (const ElabError &e) {
+        setup_error(e.what());
+    } catch (const CheckFailure &) {
+        k.setup_failed = true;
+    }
+}
+
+char *zem_get_engine_memory(const char *unit_name) {
+    Kernel &k = K();
+    if (!unit_name || !k.elaborated) return nullptr;
+    auto it = k.unit_by_name.find(unit_name);
+    if (it == k.unit_by_name.end()) {
+        setup_error(std::string("error: no unit named ") + unit_name + " was registered");
+        return nullptr;
+    }
+    if (it->second->package_block) return it->second->package_block;
+    for (auto &inst : k.instances)
+        if (inst->unit == it->second) return inst->block;
+    return nullptr;
+}
+
+void zem_register_ieee_std_logic_1164(char *block) { K().slv_block = block; }
+
+int zem_run_simulation(int argc, char **argv) {
+    Kernel &k = K();
+    (void)argc;
+    (void)argv;
+    if (k.help_only) return 0;
+    if (!k.initialised) {
+        std::fprintf(stderr, "error: zem_run_simulation before zem_init_design\n");
+        return 2;
+    }
+    if (k.setup_failed) return 2;
+    if (!k.elaborated) {
+        std::fprintf(stderr, "error: no top unit was named\n");
+        return 2;
+    }
+    auto t0 = std::chrono::steady_clock::now();
+    try {
+        setup_stimulus();
+        if (k.setup_failed) return 2;
+        run_deferred_calls();
+    } catch (const CheckFailure &) {
+        return 1;
+    }
+    initialise_nets();
+    setup_trace();
+    if (k.setup_failed) return 2;
+    int status = run_cycles();
+    trace_close();
+    double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::fflush(stdout);
+    if (!k.opts.quiet)
+        std::fprintf(stderr, "simulation ended at %s: %s\n", format_time(k.now).c_str(), k.stop_reason.c_str());
+    if (k.opts.stats) print_stats(secs);
+    std::fflush(stdout);
+    return status;
+}
+
+void *zem_get_transient_memory(uint32_t nbytes) {
+    void *p = K().transient.allocate(nbytes);
+    if (!p) fail_check("a request for " + std::to_string(nbytes) + " bytes of result memory cannot be met");
+    return p;
+}
+
+}  // extern "C"

@@ -1,0 +1,173 @@
+// The kernel's state: registered units, elaborated design, run state.
+#ifndef TOVU_KERNEL_H
+#define TOVU_KERNEL_H
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "design.h"
+#include "options.h"
+#include "process.h"
+#include "net.h"
+#include "stimulus.h"
+#include "transient.h"
+#include "types.h"
+#include "vcd.h"
+
+namespace tovu {
+
+struct Unit {
+    std::string name;
+    std::string path;
+    std::unique_ptr<UnitDesc> desc;
+    void **pe = nullptr;
+    void **se = nullptr;
+    std::map<std::string, const Type *> types;  // resolved, by lower-case name
+    bool types_resolved = false;
+    char *package_block = nullptr;
+    std::vector<SignalView *> package_signals;
+};
+
+struct Resolution {
+    zem_resolution_fn fn = nullptr;
+    Unit *unit = nullptr;  // the unit that registered it; its block is passed
+};
+
+// An elaborated architecture instance.
+struct Instance {
+    std::string path;
+    Unit *unit = nullptr;
+    char *block = nullptr;
+    std::map<std::string, SignalView *> signals;
+    std::map<std::string, const uint8_t *> values;  // generics and constants by name
+};
+
+// A computed initial value, evaluated when the run starts.
+struct DeferredCall {
+    Unit *unit;
+    Instance *inst;     // nullptr for a package
+    uint32_t slot;
+    std::vector<std::pair<const Type *, const uint8_t *>> args;
+    uint8_t *target;
+    uint32_t size;
+    std::vector<SignalView *> views;  // signal whose initial value this is
+    std::string where;
+};
+
+enum class EntryKind : uint8_t { Driver, Process, Change, Clock };
+
+struct QueueEntry {
+    int64_t time;
+    uint64_t seq;
+    void *obj;
+    EntryKind kind;
+};
+
+struct ForceChange {
+    SignalView *view;
+    std::vector<uint8_t> value;
+};
+
+struct ClockStim {
+    SignalView *view;
+    int64_t half;
+    uint8_t low, high;
+    bool level_high = false;
+};
+
+struct Stats {
+    uint64_t deltas = 0;
+    uint64_t activations = 0;
+    uint64_t events = 0;
+    uint64_t transactions = 0;
+};
+
+struct Kernel {
+    // options and errors
+    Options opts;
+    bool initialised = false;
+    bool setup_failed = false;   // usage or design-data error: the run returns 2
+    bool help_only = false;
+    std::string exe_dir;
+    std::string snapshot;
+
+    // registration
+    std::vector<std::unique_ptr<Unit>> units;
+    std::map<std::string, Unit *> unit_by_name;
+    Unit *last_unit = nullptr;
+    std::map<int, Resolution> resolutions;
+    bool elaborated = false;
+    char *slv_block = nullptr;
+
+    // elaborated design (owned)
+    std::vector<std::unique_ptr<Type>> types;
+    std::vector<std::unique_ptr<Net>> nets;
+    std::vector<std::unique_ptr<SignalView>> views;
+    std::vector<std::unique_ptr<Driver>> drivers;
+    std::vector<std::unique_ptr<Process>> processes;
+    std::vector<std::unique_ptr<Instance>> instances;
+    std::vector<std::unique_ptr<uint8_t[]>> storage;
+    std::vector<DeferredCall> deferred;
+    std::map<std::string, SignalView *> signal_by_path;
+    std::vector<std::unique_ptr<ForceChange>> changes;
+    std::vector<std::unique_ptr<ClockStim>> clocks;
+    std::map<std::pair<const Type *, const Type *>, const Type *> unconstrained_cache;
+
+    // run state
+    int64_t now = 0;
+    uint64_t cycle = 1;
+    std::vector<Driver *> active;
+    std::vector<Driver *> active_work;
+    std::vector<Net *> dirty_nets;
+    std::vector<Process *> run_list;
+    std::vector<Process *> run_work;
+    std::vector<QueueEntry> queue;
+    uint64_t seq = 0;
+    Process *current = nullptr;
+    int32_t current_line = 0;
+    const char *current_path = nullptr;
+    TransientArena transient;
+    Stats stats;
+    bool running = false;
+    bool stop_requested = false;
+    int worst_severity = -1;
+    bool failed = false;         // a check or FAILURE ended the run
+    std::string stop_reason;
+
+    // reports
+    bool capture = false;
+
+    // waveform
+    VcdWriter vcd;
+    std::vector<Net *> traced_dirty;
+};
+
+// The one kernel of the process; never null.
+extern Kernel *g_kernel;
+inline Kernel &K() { return *g_kernel; }
+void reset_kernel();
+
+// Copies a value of n bytes; the usual element sizes take no library call.
+inline void copy_bytes(void *dst, const void *src, size_t n) {
+    switch (n) {
+    case 1: *static_cast<uint8_t *>(dst) = *static_cast<const uint8_t *>(src); return;
+    case 4: __builtin_memcpy(dst, src, 4); return;
+    case 8: __builtin_memcpy(dst, src, 8); return;
+    default: __builtin_memcpy(dst, src, n); return;
+    }
+}
+
+// Owned allocation of zeroed bytes, 16-byte aligned, alive until reset.
+uint8_t *alloc_bytes(size_t n);
+Type *new_type();
+
+// Reports a design-data or usage error: printed at once; the run returns 2.
+void setup_error(const std::string &message);
+
+}  // namespace tovu
+
+#endif

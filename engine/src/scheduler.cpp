@@ -1,0 +1,351 @@
+// The VHDL simulation cycle.
+#include "scheduler.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "check.h"
+#include "sim_time.h"
+#include "tovu/layout.h"
+#include "tovu/testing.h"
+
+namespace tovu {
+
+void driver_apply_due(Driver *d, int64_t now);
+void driver_apply_pending(Driver *d);
+void driver_fire(Driver *d, int64_t time);
+void trace_cycle_end();
+
+namespace {
+
+struct QueueLater {
+    bool operator()(const QueueEntry &a, const QueueEntry &b) const {
+        return a.time != b.time ? a.time > b.time : a.seq > b.seq;
+    }
+};
+
+inline void wake(Process *p) {
+    if (!p->queued && p->flag && *p->flag) {
+        p->queued = true;
+        K().run_list.push_back(p);
+    }
+}
+
+// Effective value of element e of a net with several sources (or a force).
+inline const uint8_t *resolve_element(Net *n, uint32_t e, uint8_t *scratch) {
+    const auto &src = n->sources[e];
+    if (src.size() == 1) return src[0].driver->driving + static_cast<size_t>(src[0].offset) * n->esize;
+    if (src.empty()) return n->value + static_cast<size_t>(e) * n->esize;
+    uint8_t vals[256];
+    uint8_t *buf = src.size() <= sizeof vals ? vals : scratch;
+    for (size_t i = 0; i < src.size(); ++i) buf[i] = src[i].driver->driving[src[i].offset];
+    const Resolution &r = K().resolutions.at(n->resolution);
+    array_bounds b{0, static_cast<int32_t>(src.size()) - 1, 1, static_cast<int32_t>(src.size())};
+    *scratch = r.fn(r.unit->package_block, buf, &b);
+    return scratch;
+}
+
+// Compares elements [lo, hi) of a net with their new values, takes the new
+// ones and records an event for each element that changed. ES is the element
+// size, or 0 for any other size.
+template <size_t ES>
+inline void update_elements(Net *n, const uint8_t *src, uint32_t lo, uint32_t hi, uint32_t &evlo, uint32_t &evhi) {
+    const size_t es = ES ? ES : n->esize;
+    uint8_t *val = n->value;
+    const uint64_t cyc = K().cycle;
+    const int64_t now = K().now;
+    for (uint32_t e = lo; e < hi; ++e) {
+        const uint8_t *nv = src + e * es;
+        uint8_t *cv = val + e * es;
+        if (__builtin_memcmp(cv, nv, es) == 0) continue;
+        copy_bytes(n->last_value + e * es, cv, es);
+        copy_bytes(cv, nv, es);
+        n->elem_event_cycle[e] = cyc;
+        n->elem_last_event[e] = now;
+        if (e < evlo) evlo = e;
+        evhi = e + 1;
+    }
+}
+
+// Takes the new effective values of a dirty net; records events and wakes
+// the processes sensitive to the changed elements.
+void update_net(Net *n) {
+    Kernel &k = K();
+    n->dirty = false;
+    const uint32_t lo = n->dirty_lo, hi = n->dirty_hi, es = n->esize;
+    uint32_t evlo = UINT32_MAX, evhi = 0;
+    uint8_t *val = n->value;
+    (void)val;
+    if (n->sole && n->forced.empty()) {
+        const uint8_t *src = n->sole->driving;
+        switch (es) {
+        case 1: update_elements<1>(n, src, lo, hi, evlo, evhi); break;
+        case 4: update_elements<4>(n, src, lo, hi, evlo, evhi); break;
+        case 8: update_elements<8>(n, src, lo, hi, evlo, evhi); break;
+        default: update_elements<0>(n, src, lo, hi, evlo, evhi); break;
+        }
+    } else {
+        uint8_t scratch[4096];
+        for (uint32_t e = lo; e < hi; ++e) {
+            const uint8_t *nv;
+            if (!n->forced.empty() && n->forced[e]) nv = n->force_value.data() + static_cast<size_t>(e) * es;
+            else nv = resolve_element(n, e, scratch);
+            uint8_t *cv = val + static_cast<size_t>(e) * es;
+            if (std::memcmp(cv, nv, es) != 0) {
+                std::memcpy(n->last_value + static_cast<size_t>(e) * es, cv, es);
+                std::memcpy(cv, nv, es);
+                n->elem_event_cycle[e] = k.cycle;
+                n->elem_last_event[e] = k.now;
+                if (e < evlo) evlo = e;
+                evhi = e + 1;
+            }
+        }
+    }
+    if (evhi == 0) return;
+    n->event_cycle = k.cycle;
+    k.stats.events += evhi - evlo;
+    for (const Sensitivity &s : n->sens)
+        if (s.lo < evhi && s.hi > evlo) wake(s.process);
+    if (!n->traces.empty() && !n->trace_dirty) {
+        n->trace_dirty = true;
+        k.traced_dirty.push_back(n);
+    }
+}
+
+void run_process(Process *p) {
+    Kernel &k = K();
+    p->queued = false;
+    if (p->flag) *p->flag = 0;
+    p->waited = false;
+    k.current = p;
+    k.current_path = nullptr;
+    ++p->activations;
+    ++k.stats.activations;
+    p->fn(p->block);
+    k.current = nullptr;
+    if (!k.transient.idle()) k.transient.reset();
+}
+
+// One delta cycle: update, then execute.
+void cycle() {
+    Kernel &k = K();
+    ++k.cycle;
+    ++k.stats.deltas;
+    k.active_work.swap(k.active);
+    for (Driver *d : k.active_work) driver_apply_pending(d);
+    k.active_work.clear();
+    for (size_t i = 0; i < k.dirty_nets.size(); ++i) update_net(k.dirty_nets[i]);
+    k.dirty_nets.clear();
+    k.run_work.swap(k.run_list);
+    for (Process *p : k.run_work) {
+        run_process(p);
+        if (k.stop_requested) break;
+    }
+    k.run_work.clear();
+}
+
+std::string active_processes() {
+    Kernel &k = K();
+    std::string s;
+    int n = 0;
+    for (Process *p : k.run_list) {
+        if (n++ == 8) {
+            s += ", ...";
+            break;
+        }
+        s += (s.empty() ? "" : ", ") + p->path;
+    }
+    for (Driver *d : k.active) {
+        if (n++ >= 8) break;
+        s += (s.empty() ? "" : ", ") + d->owner->path + " (driving " + d->signal_path + ")";
+    }
+    return s;
+}
+
+}  // namespace
+
+void queue_push(int64_t time, EntryKind kind, void *obj) {
+    Kernel &k = K();
+    k.queue.push_back(QueueEntry{time, k.seq++, obj, kind});
+    std::push_heap(k.queue.begin(), k.queue.end(), QueueLater());
+}
+
+void apply_force(SignalView *v, const uint8_t *value) {
+    Net *n = v->net;
+    if (n->forced.empty()) {
+        n->forced.assign(n->count, 0);
+        n->force_value.assign(static_cast<size_t>(n->count) * n->esize, 0);
+        n->sole = nullptr;
+    }
+    std::memset(n->forced.data() + v->first, 1, v->count);
+    std::memcpy(n->force_value.data() + static_cast<size_t>(v->first) * n->esize, value,
+                static_cast<size_t>(v->count) * n->esize);
+    mark_dirty(n, v->first, v->first + v->count);
+}
+
+void initialise_nets() {
+    Kernel &k = K();
+    // Every driver starts from the initial value of the signal it was
+    // declared for.
+    for (auto &vp : k.views) (void)vp;
+    for (auto &dp : k.drivers) {
+        Driver *d = dp.get();
+        size_t bytes = static_cast<size_t>(d->count) * d->esize;
+        const SignalView *decl = nullptr;
+        auto it = k.signal_by_path.find(d->signal_path);
+        if (it != k.signal_by_path.end()) decl = it->second;
+        if (decl && decl->init.size() >= (static_cast<size_t>(d->sig_first) * d->esize + bytes))
+            std::memcpy(d->driving, decl->init.data() + static_cast<size_t>(d->sig_first) * d->esize, bytes);
+        else
+            std::memcpy(d->driving, d->net->value + static_cast<size_t>(d->net_first) * d->esize, bytes);
+        std::memcpy(d->pending, d->driving, bytes);
+    }
+    // Effective initial values of driven and forced elements; no events.
+    for (auto &np : k.nets) {
+        Net *n = np.get();
+        uint8_t scratch[4096];
+        for (uint32_t e = 0; e < n->count; ++e) {
+            const uint8_t *nv = nullptr;
+            if (!n->forced.empty() && n->forced[e]) nv = n->force_value.data() + static_cast<size_t>(e) * n->esize;
+            else if (!n->sources[e].empty()) nv = resolve_element(n, e, scratch);
+            if (nv) std::memcpy(n->value + static_cast<size_t>(e) * n->esize, nv, n->esize);
+        }
+        std::memcpy(n->last_value, n->value, static_cast<size_t>(n->count) * n->esize);
+        n->dirty = false;
+    }
+    k.dirty_nets.clear();
+}
+
+int run_cycles() {
+    Kernel &k = K();
+    const int64_t stop = k.opts.stop_time;
+    k.running = true;
+    try {
+        // Initialisation: every process runs once.
+        for (auto &p : k.processes) {
+            run_process(p.get());
+            if (k.stop_requested) break;
+        }
+        trace_cycle_end();
+        while (!k.stop_requested) {
+            int64_t deltas = 0;
+            while (!k.active.empty() || !k.run_list.empty() || !k.dirty_nets.empty()) {
+                if (++deltas > k.opts.max_deltas) {
+                    std::fflush(stdout);
+                    std::fprintf(stderr,
+                                 "%s: error: more than %lld delta cycles at this time; still active: %s\n",
+                                 format_time(k.now).c_str(), static_cast<long long>(k.opts.max_deltas),
+                                 active_processes().c_str());
+                    k.failed = true;
+                    k.stop_reason = "the delta-cycle limit was reached";
+                    k.stop_requested = true;
+                    break;
+                }
+                cycle();
+                if (k.stop_requested) break;
+            }
+            trace_cycle_end();
+            if (k.stop_requested) break;
+            // Advance time.
+            if (k.queue.empty()) {
+                k.stop_reason = "no more events";
+                break;
+            }
+            int64_t t = k.queue.front().time;
+            if (t > stop) {
+                k.now = stop;
+                k.stop_reason = "stop time reached";
+                break;
+            }
+            k.now = t;
+            while (!k.queue.empty() && k.queue.front().time == t) {
+                std::pop_heap(k.queue.begin(), k.queue.end(), QueueLater());
+                QueueEntry e = k.queue.back();
+                k.queue.pop_back();
+                switch (e.kind) {
+                case EntryKind::Driver: driver_fire(static_cast<Driver *>(e.obj), t); break;
+                case EntryKind::Process: {
+                    Process *p = static_cast<Process *>(e.obj);
+                    if (!p->queued) {
+                        p->queued = true;
+                        k.run_list.push_back(p);
+                    }
+                    break;
+                }
+                case EntryKind::Change: {
+                    ForceChange *c = static_cast<ForceChange *>(e.obj);
+                    apply_force(c->view, c->value.data());
+                    break;
+                }
+                case EntryKind::Clock: {
+                    ClockStim *c = static_cast<ClockStim *>(e.obj);
+                    c->level_high = !c->level_high;
+                    uint8_t v = c->level_high ? c->high : c->low;
+                    apply_force(c->view, &v);
+                    if (t <= INT64_MAX - c->half) queue_push(t + c->half, EntryKind::Clock, c);
+                    break;
+                }
+                }
+            }
+        }
+    } catch (const CheckFailure &) {
+        k.current = nullptr;
+        k.transient.reset();
+    }
+    k.running = false;
+    if (k.failed || k.worst_severity >= SEV_ERROR) return 1;
+    return 0;
+}
+
+}  // namespace tovu
+
+using namespace tovu;
+
+extern "C" {
+
+void zem_process_wait(void *process_record, int64_t delay) {
+    Process *p;
+    std::memcpy(&p, process_record, sizeof p);
+    if (delay < 0) fail_check("wait for a negative time (" + std::to_string(delay) + " ps)");
+    Kernel &k = K();
+    p->waited = true;
+    if (delay == 0) {
+        // Resumes in the next delta cycle.
+        p->queued = true;
+        k.run_list.push_back(p);
+        return;
+    }
+    if (delay > INT64_MAX - k.now) return;  // beyond the end of time
+    queue_push(k.now + delay, EntryKind::Process, p);
+}
+
+int64_t zem_get_sim_current_time(void) { return K().now; }
+
+uint8_t zem_signal_has_event(void *signal_record) {
+    SignalView *v;
+    std::memcpy(&v, signal_record, sizeof v);
+    const Net *n = v->net;
+    const uint64_t c = K().cycle;
+    if (n->event_cycle != c) return 0;
+    if (v->first == 0 && v->count == n->count) return 1;
+    for (uint32_t e = v->first; e < v->first + v->count; ++e)
+        if (n->elem_event_cycle[e] == c) return 1;
+    return 0;
+}
+
+const uint8_t *zem_signal_last_value(void *signal_record) {
+    SignalView *v;
+    std::memcpy(&v, signal_record, sizeof v);
+    return v->net->last_value + static_cast<size_t>(v->first) * v->net->esize;
+}
+
+int64_t zem_signal_get_last_event(void *signal_record) {
+    SignalView *v;
+    std::memcpy(&v, signal_record, sizeof v);
+    int64_t last = INT64_MIN;
+    for (uint32_t e = v->first; e < v->first + v->count; ++e) last = std::max(last, v->net->elem_last_event[e]);
+    if (last == INT64_MIN) return INT64_MAX;  // never had an event: TIME'HIGH
+    return K().now - last;
+}
+
+}  // extern "C"

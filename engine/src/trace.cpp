@@ -1,0 +1,196 @@
+// Waveform output and the kernel's own stimulus (forces, clocks, files).
+#include <cstring>
+
+#include "elaborate.h"
+#include "scheduler.h"
+#include "sim_time.h"
+
+namespace tovu {
+
+namespace {
+
+struct TraceVar {
+    int var;
+    Net *net;
+    uint32_t first, count;
+    std::vector<uint8_t> last;
+};
+
+std::vector<TraceVar> &trace_vars() {
+    static std::vector<TraceVar> v;
+    return v;
+}
+
+bool is_logic(const Type *t) {
+    const Type *r = t->root();
+    return r->kind == TypeKind::Enum && r->literals.size() == 9 && r->literals[0] == "'U'" && r->literals[2] == "'0'";
+}
+bool is_bit(const Type *t) {
+    const Type *r = t->root();
+    return r->kind == TypeKind::Enum && r->literals.size() == 2;
+}
+
+bool vcd_kind(const SignalView *v, VcdKind &kind, uint32_t &width) {
+    const Type *st = v->net->elem_type;
+    width = v->count;
+    bool scalar = !v->type->is_array();
+    if (is_logic(st)) kind = VcdKind::Logic;
+    else if (is_bit(st)) kind = VcdKind::Bit;
+    else if (!scalar) return false;
+    else if (st->kind == TypeKind::Enum) kind = VcdKind::Enum;
+    else if (st->kind == TypeKind::Integer) kind = VcdKind::Integer;
+    else if (st->kind == TypeKind::Real) kind = VcdKind::Real;
+    else if (st->kind == TypeKind::Time) kind = VcdKind::Time;
+    else return false;
+    if (!scalar && kind != VcdKind::Logic && kind != VcdKind::Bit) return false;
+    return true;
+}
+
+bool selected(const std::string &path, uint32_t count) {
+    const auto &pats = K().opts.vcd_signals;
+    if (pats.empty()) return count <= 1024;
+    for (const std::string &p : pats)
+        if (glob_match(p, path)) return true;
+    return false;
+}
+
+SignalView *find_view(const std::string &path, const char *what) {
+    auto it = K().signal_by_path.find(path);
+    if (it == K().signal_by_path.end()) {
+        setup_error("error: " + std::string(what) + ": no signal named '" + path + "'");
+        return nullptr;
+    }
+    return it->second;
+}
+
+bool parse_for(SignalView *v, const std::string &text, std::vector<uint8_t> &out, const std::string &what) {
+    std::string err;
+    out = parse_value_text(text, v->type, err);
+    if (!err.empty() || out.size() != static_cast<size_t>(v->count) * v->net->esize) {
+        setup_error("error: " + what + ": bad value '" + text + "' for " + v->path + ": " +
+                    (err.empty() ? "wrong length" : err));
+        return false;
+    }
+    return true;
+}
+
+void add_clock(const std::string &path, int64_t period, const std::string &what) {
+    SignalView *v = find_view(path, what.c_str());
+    if (!v) return;
+    const Type *t = v->type;
+    int lo = t->kind == TypeKind::Enum ? t->literal_pos("'0'") : -1;
+    int hi = t->kind == TypeKind::Enum ? t->literal_pos("'1'") : -1;
+    if (t->kind == TypeKind::Enum && lo < 0 && t->root()->literals.size() == 2) lo = 0, hi = 1;
+    if (lo < 0 || hi < 0) {
+        setup_error("error: " + what + ": " + path + " is not a one-bit signal");
+        return;
+    }
+    if (period < 2) {
+        setup_error("error: " + what + ": the period of " + path + " must be at least 2 ps");
+        return;
+    }
+    auto c = std::make_unique<ClockStim>();
+    c->view = v;
+    c->half = period / 2;
+    c->low = static_cast<uint8_t>(lo);
+    c->high = static_cast<uint8_t>(hi);
+    apply_force(v, &c->low);
+    queue_push(c->half, EntryKind::Clock, c.get());
+    K().clocks.push_back(std::move(c));
+}
+
+}  // namespace
+
+void setup_stimulus() {
+    Kernel &k = K();
+    for (const ForceSpec &f : k.opts.forces) {
+        SignalView *v = find_view(f.path, "--force");
+        std::vector<uint8_t> val;
+        if (!v || !parse_for(v, f.value, val, "--force")) continue;
+        apply_force(v, val.data());
+    }
+    for (const ClockSpec &c : k.opts.clocks) add_clock(c.path, c.period_ps, "--clock");
+    for (const std::string &file : k.opts.stimulus_files) {
+        StimulusFile sf;
+        std::string err;
+        if (!parse_stimulus(file, sf, err)) {
+            setup_error(err);
+            continue;
+        }
+        for (const ClockSpec &c : sf.clocks) add_clock(c.path, c.period_ps, file);
+        for (const StimulusChange &ch : sf.changes) {
+            std::string where = file + ":" + std::to_string(ch.line);
+            SignalView *v = find_view(ch.path, where.c_str());
+            auto fc = std::make_unique<ForceChange>();
+            if (!v || !parse_for(v, ch.value, fc->value, where)) continue;
+            fc->view = v;
+            if (ch.time == 0) apply_force(v, fc->value.data());
+            else queue_push(ch.time, EntryKind::Change, fc.get());
+            k.changes.push_back(std::move(fc));
+        }
+    }
+}
+
+void setup_trace() {
+    Kernel &k = K();
+    trace_vars().clear();
+    if (k.opts.vcd_file.empty()) return;
+    std::string err;
+    if (!k.vcd.open(k.opts.vcd_file, err)) {
+        setup_error("error: --vcd: " + err);
+        return;
+    }
+    std::map<std::tuple<Net *, uint32_t, uint32_t, int>, int> seen;
+    for (auto &vp : k.views) {
+        SignalView *v = vp.get();
+        VcdKind kind;
+        uint32_t width;
+        if (!selected(v->path, v->count) || !vcd_kind(v, kind, width)) continue;
+        auto key = std::make_tuple(v->net, v->first, v->count, static_cast<int>(kind));
+        auto it = seen.find(key);
+        int var = k.vcd.add_var(v->path, kind, width, it == seen.end() ? -1 : it->second);
+        if (it != seen.end()) continue;
+        seen[key] = var;
+        TraceVar tv{var, v->net, v->first, v->count, {}};
+        trace_vars().push_back(std::move(tv));
+        v->net->traces.push_back({static_cast<int>(trace_vars().size() - 1), v->first, v->first + v->count});
+    }
+    k.vcd.end_definitions();
+    k.vcd.time(0);
+    k.vcd.begin_dump();
+    for (TraceVar &tv : trace_vars()) {
+        const uint8_t *p = tv.net->value + static_cast<size_t>(tv.first) * tv.net->esize;
+        tv.last.assign(p, p + static_cast<size_t>(tv.count) * tv.net->esize);
+        k.vcd.value(tv.var, p);
+    }
+    k.vcd.end_dump_vars();
+}
+
+void trace_cycle_end() {
+    Kernel &k = K();
+    if (k.traced_dirty.empty()) return;
+    if (!k.vcd.is_open()) {
+        for (Net *n : k.traced_dirty) n->trace_dirty = false;
+        k.traced_dirty.clear();
+        return;
+    }
+    k.vcd.time(k.now);
+    for (Net *n : k.traced_dirty) {
+        n->trace_dirty = false;
+        for (const TraceRef &r : n->traces) {
+            TraceVar &tv = trace_vars()[static_cast<size_t>(r.var)];
+            const uint8_t *p = n->value + static_cast<size_t>(tv.first) * n->esize;
+            if (std::memcmp(p, tv.last.data(), tv.last.size()) == 0) continue;
+            std::memcpy(tv.last.data(), p, tv.last.size());
+            k.vcd.value(tv.var, p);
+        }
+    }
+    k.traced_dirty.clear();
+}
+
+void trace_close() {
+    K().vcd.close();
+    trace_vars().clear();
+}
+
+}  // namespace tovu

@@ -1,0 +1,18 @@
+// Package memory globals shared by all units.
+#ifndef TOVU_MAIN_GLOBALS_H
+#define TOVU_MAIN_GLOBALS_H
+
+extern char *IEEE_P_2592010699;
+extern char *STD_STANDARD;
+extern char *IEEE_P_3620187407;
+extern char *IEEE_P_3499444699;
+extern char *IEEE_P_1242562249;
+extern char *GATLIB_P_0947159679;
+extern char *IEEE_P_3972351953;
+extern char *IEEE_P_0774719531;
+extern char *STD_TEXTIO;
+extern char *IEEE_P_2717149903;
+extern char *IEEE_P_1367372525;
+extern char *GATLIB_P_3222816464;
+
+#endif

@@ -1,0 +1,307 @@
+// Runs as a user sees them: reports and checks that end the run, the delta
+// limit, stimulus from the command line and files, waveforms, computed
+// initial values, bad options.
+#include <cstring>
+
+#include "kernel.h"
+#include "sim_fixture.h"
+
+using namespace tovu::layout;
+using tovu_test::SimFixture;
+
+namespace {
+
+constexpr size_t sig(int k) { return 0x3e0 + 160 * static_cast<size_t>(k); }
+constexpr size_t prec(int n) { return 0x1000 + 248 * static_cast<size_t>(n); }
+constexpr size_t flag(int n) { return 0x1800 + 16 * static_cast<size_t>(n); }
+constexpr size_t drv(int n) { return 0x1a00 + 64 * static_cast<size_t>(n); }
+uintptr_t &state(char *b, int n) { return reinterpret_cast<uintptr_t &>(resume_slot(b, prec(n))); }
+
+std::vector<std::string> g_log;
+int64_t now() { return zem_get_sim_current_time(); }
+
+const char *kSource = "t/checks.vhd";
+
+// ---- checks and reports ------------------------------------------------------
+
+int g_mode = 0;
+bool g_after = false;
+void check_p0(char *b) {
+    if (state(b, 0) == 0) {
+        zem_process_wait(process_record(b, prec(0)), 10);
+        state(b, 0) = 1;
+        return;
+    }
+    zem_set_current_line(42, kSource);
+    switch (g_mode) {
+    case 0: zem_vhdl_check_range_of_index(7, 0, -1, 9); break;
+    case 1: zem_vhdl_check_range_of_slice(0, 7, 1, 6, 8, 1); break;
+    case 2: zem_size_not_matching(8, 7, 0); break;
+    case 3: zem_report("it broke", 8, SEV_FAILURE); break;
+    case 4: zem_report("odd", 3, SEV_ERROR); break;
+    case 5: zem_report("fine", 4, SEV_NOTE); break;
+    case 6: zem_vhdl_mod(5, 0); break;
+    }
+    g_after = true;
+}
+void check_p1(char *b) {  // keeps running every 10 ps
+    g_log.push_back("p1@" + std::to_string(now()));
+    zem_process_wait(process_record(b, prec(1)), 10);
+}
+void *check_pe[] = {(void *)check_p0, (void *)check_p1};
+
+class KernelRun : public SimFixture {
+protected:
+    void SetUp() override {
+        SimFixture::SetUp();
+        g_log.clear();
+        write("kest/t/check.didat", R"(didat 1
+unit t_check arch
+block 0x2000
+counts pe=2
+process 0 record=0x1000
+process 1 record=0x10f8
+)");
+    }
+    int run_check(int mode, std::string &err) {
+        g_mode = mode;
+        g_after = false;
+        capture_stderr();
+        int st = run("t_check", {"--stop-time=50ps"}, [] {
+            zem_register_didat("t_check", "kest/t/check.didat");
+            zem_register_executes(check_pe);
+        });
+        err = captured_stderr();
+        return st;
+    }
+};
+
+TEST_F(KernelRun, FailedChecksEndTheRunWithoutReturning) {
+    struct Case {
+        int mode;
+        const char *message;
+    } cases[] = {{0, "index 9 is outside the range 7 downto 0"},
+                 {1, "slice 6 to 8 is outside the range 0 to 7"},
+                 {2, "array length 7 does not match the target length 8"},
+                 {6, "division by zero"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.mode);
+        g_log.clear();
+        std::string err;
+        EXPECT_EQ(run_check(c.mode, err), 1);
+        EXPECT_FALSE(g_after);
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
+        EXPECT_NE(err.find("t/checks.vhd:42"), std::string::npos) << err;
+        EXPECT_NE(err.find("t_check/p_0"), std::string::npos) << err;
+        EXPECT_NE(err.find("10 ps"), std::string::npos) << err;
+        // p1 ran at 0 and 10 (before p0 in that cycle? no: p0 was queued first) and never after
+        EXPECT_EQ(tovu::K().now, 10);
+        tovu::testing::reset();
+        tovu::K();
+    }
+}
+
+TEST_F(KernelRun, ReportsSetTheExitStatus) {
+    std::string err;
+    tovu::testing::capture_reports(true);
+    EXPECT_EQ(run_check(3, err), 1);  // FAILURE: the code goes on, then the run ends
+    EXPECT_TRUE(g_after);
+    EXPECT_EQ(tovu::K().now, 10);
+    ASSERT_EQ(tovu::testing::reports().size(), 1u);
+    EXPECT_EQ(tovu::testing::reports()[0].message, "it broke");
+    EXPECT_EQ(tovu::testing::reports()[0].time, 10);
+
+    tovu::testing::reset();
+    tovu::testing::capture_reports(true);
+    EXPECT_EQ(run_check(4, err), 1);  // ERROR: the run goes on to the stop time
+    EXPECT_EQ(tovu::K().now, 50);
+
+    tovu::testing::reset();
+    tovu::testing::capture_reports(true);
+    EXPECT_EQ(run_check(5, err), 0);  // NOTE
+    EXPECT_EQ(tovu::K().now, 50);
+}
+
+TEST_F(KernelRun, PrintedReportShowsTimeSeverityAndProcess) {
+    g_mode = 4;
+    ::testing::internal::CaptureStdout();
+    run("t_check", {"--stop-time=20ps"}, [] {
+        zem_register_didat("t_check", "kest/t/check.didat");
+        zem_register_executes(check_pe);
+    });
+    std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("10 ps: ERROR: odd (t_check/p_0)"), std::string::npos) << out;
+}
+
+// ---- delta limit ---------------------------------------------------------------
+
+void ping(char *b) {  // a <= not a, for ever
+    *driver_staging(b, drv(0)) = *signal_value(b, sig(0)) ? 0 : 1;
+    zem_driver_first_trans_fast(driver_record(b, drv(0)));
+    wait_flag(b, flag(0)) = 1;
+}
+void *ping_pe[] = {(void *)ping};
+
+TEST_F(KernelRun, DeltaLimitStopsALoopAndNamesItsProcesses) {
+    write("kest/t/ping.didat", R"(didat 1
+unit t_ping arch
+block 0x2000
+counts pe=1
+signal 0 a sig bit
+process 0 record=0x1000 flag=0x1800 sens=a name=osc
+driver 0x1a00 p0 a
+)");
+    capture_stderr();
+    int st = run("t_ping", {"--max-deltas=100"}, [] {
+        zem_register_didat("t_ping", "kest/t/ping.didat");
+        zem_register_executes(ping_pe);
+    });
+    std::string err = captured_stderr();
+    EXPECT_EQ(st, 1);
+    EXPECT_NE(err.find("more than 100 delta cycles"), std::string::npos) << err;
+    EXPECT_NE(err.find("t_ping/osc"), std::string::npos) << err;
+}
+
+// ---- stimulus and waveforms -------------------------------------------------------
+
+void stim_p0(char *b) {  // counts rising edges of clk, logs data changes
+    void *clk = signal_record(b, sig(0));
+    if (zem_signal_has_event(clk) && *signal_value(b, sig(0)) == 3)
+        g_log.push_back("rise@" + std::to_string(now()));
+    if (zem_signal_has_event(signal_record(b, sig(1))))
+        g_log.push_back("data=" + std::to_string(*signal_value(b, sig(1))) + "@" + std::to_string(now()));
+    wait_flag(b, flag(0)) = 1;
+}
+void *stim_pe[] = {(void *)stim_p0};
+
+class KernelStimulus : public SimFixture {
+protected:
+    void SetUp() override {
+        SimFixture::SetUp();
+        g_log.clear();
+        write("kest/t/logic.didat", R"(didat 1
+unit t_logic package
+block 0x400
+type logic = enum 'U' 'X' '0' '1' 'Z' 'W' 'L' 'H' '-'
+type logic_vector = array (natural range <>) of logic
+)");
+        write("kest/t/stim.didat", R"(didat 1
+unit t_stim arch entity=bench
+block 0x2000
+counts pe=1
+use t_logic
+signal 0 clk in logic
+signal 1 data in logic
+signal 2 bus in logic_vector(3 downto 0)
+signal 3 n sig integer := 7
+process 0 record=0x1000 flag=0x1800 sens=clk,data
+)");
+    }
+    int go(const std::vector<std::string> &opts) {
+        return run("t_stim", opts, [] {
+            zem_register_didat("t_logic", "kest/t/logic.didat");
+            zem_register_didat("t_stim", "kest/t/stim.didat");
+            zem_register_executes(stim_pe);
+        });
+    }
+};
+
+TEST_F(KernelStimulus, ClockForceAndStimulusFile) {
+    write("stim.txt", "# data changes\n30 ps bench/data '1'\n45ps bench/data 0\n45 ps bench/bus \"1010\"\n");
+    int st = go({"--stop-time=60ps", "--clock=bench/clk=20ps", "--force=bench/n=-3",
+                 "--stimulus=" + dir_ + "/stim.txt"});
+    EXPECT_EQ(st, 0);
+    std::vector<std::string> want = {"rise@10", "rise@30", "data=3@30", "data=2@45", "rise@50"};
+    EXPECT_EQ(g_log, want);
+    char *blk = zem_get_engine_memory("t_stim");
+    int32_t n;
+    std::memcpy(&n, signal_value(blk, sig(3)), 4);
+    EXPECT_EQ(n, -3);
+    const uint8_t *bus = signal_value(blk, sig(2));
+    EXPECT_EQ(std::string(bus, bus + 4), std::string("\x03\x02\x03\x02", 4));
+}
+
+TEST_F(KernelStimulus, WaveformFileHoldsTheChanges) {
+    std::string vcd = dir_ + "/out.vcd";
+    int st = go({"--stop-time=40ps", "--clock=bench/clk=20ps", "--vcd=" + vcd});
+    EXPECT_EQ(st, 0);
+    std::string text = read("out.vcd");
+    EXPECT_NE(text.find("$timescale\n\t1ps\n$end"), std::string::npos) << text;
+    EXPECT_NE(text.find("$scope module bench $end"), std::string::npos) << text;
+    // clk: 0 at 0, 1 at 10, 0 at 20, 1 at 30, 0 at 40
+    size_t at10 = text.find("#10\n"), at20 = text.find("#20\n"), at30 = text.find("#30\n");
+    ASSERT_NE(at10, std::string::npos) << text;
+    ASSERT_NE(at20, std::string::npos);
+    ASSERT_NE(at30, std::string::npos);
+    EXPECT_LT(at10, at20);
+    EXPECT_EQ(text.substr(at10 + 4, 1), "1");
+    EXPECT_EQ(text.substr(at20 + 4, 1), "0");
+    // same inputs, same bytes
+    tovu::testing::reset();
+    go({"--stop-time=40ps", "--clock=bench/clk=20ps", "--vcd=" + vcd + "2"});
+    EXPECT_EQ(read("out.vcd2"), text);
+}
+
+TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
+    struct Case {
+        std::vector<std::string> opts;
+        const char *message;
+    } cases[] = {
+        {{"--force=bench/nothing=1"}, "no signal named 'bench/nothing'"},
+        {{"--force=bench/data=5"}, "bad value '5'"},
+        {{"--clock=bench/bus=10ps"}, "is not a one-bit signal"},
+        {{"--stop-time=10 parsecs"}, "--stop-time"},
+        {{"--frobnicate"}, "--frobnicate"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message);
+        tovu::testing::reset();
+        capture_stderr();
+        int st = go(c.opts);
+        std::string err = captured_stderr();
+        EXPECT_EQ(st, 2);
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    }
+}
+
+// ---- computed initial values ----------------------------------------------------
+
+uint8_t *fill_fn(char *block, int32_t n, int32_t m) {
+    auto *p = static_cast<int32_t *>(zem_get_transient_memory(32));
+    for (int i = 0; i < 8; ++i) p[i] = i % 2 ? n : m;
+    return reinterpret_cast<uint8_t *>(p);
+}
+void *fill_se[] = {(void *)fill_fn};
+int32_t g_seen[8];
+void fill_p0(char *b) { std::memcpy(g_seen, signal_value(b, sig(0)), 32); }
+void *fill_pe[] = {(void *)fill_p0};
+
+TEST_F(KernelRun, InitialValuesComputedByTheUnitsOwnFunction) {
+    write("kest/t/fill.didat", R"(didat 1
+unit t_fill arch
+block 0x2000
+counts pe=1 se=1
+type byte = integer range 0 to 255
+type row = array (7 downto 0) of byte
+generic 0x800 n integer := 1
+generic - m integer := 2
+signal 0 mem sig row := call se[0](n, m)
+process 0 record=0x1000
+)");
+    write("kest/t/top.didat", R"(didat 1
+unit t_ftop arch
+block 0x2000
+inst f t_fill generic n=5
+)");
+    int st = run("t_ftop", {}, [] {
+        zem_register_didat("t_fill", "kest/t/fill.didat");
+        zem_register_executes(fill_pe);
+        zem_register_subprogram_executes(fill_se);
+        zem_register_didat("t_ftop", "kest/t/top.didat");
+    });
+    EXPECT_EQ(st, 0);
+    // the generic map gives n = 5; m keeps its default 2
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(g_seen[i], i % 2 ? 5 : 2) << i;
+}
+
+}  // namespace
