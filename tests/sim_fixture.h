@@ -37,6 +37,14 @@ protected:
         fs::remove_all(dir_);
     }
 
+    // Copies the built design data of every unit (the kest folder beside the
+    // programs) into the test directory, so that test units can use the
+    // real packages and design units.
+    void copy_built_design_data() {
+        fs::copy(std::string(TOVU_KEST_DIR) + "/kest", dir_ + "/kest",
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    }
+
     // Writes a design-data file under the test directory.
     void write(const std::string &rel, const std::string &text) {
         fs::create_directories(fs::path(dir_ + "/" + rel).parent_path());

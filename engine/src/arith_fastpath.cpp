@@ -29,6 +29,8 @@
 // (size-1 downto 0) and live in transient memory.
 #include "tovu/arith_fastpath.h"
 
+#include "kernel.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -498,7 +500,7 @@ uint8_t ieee_std_logic_arith_greater_unsigned_unsigned(char *block, const uint8_
 // Called with std_logic_unsigned's block; the warnings are std_logic_arith's.
 uint8_t ieee_std_logic_unsigned_equal_stdv_stdv(char *block, const uint8_t *l, const array_bounds *l_bounds,
                                                 const uint8_t *r, const array_bounds *r_bounds) {
-    const char *texts = zem_get_engine_memory(kArithUnit);
+    const char *texts = tovu::package_block(kArithUnit);
     return byte_of(unsigned_equal(texts, read(l, l_bounds), read(r, r_bounds)));
 }
 

@@ -141,6 +141,19 @@ uint8_t *alloc_bytes(size_t n) {
     return p;
 }
 
+char *package_block(const char *unit) {
+    // The last one asked for is kept: callers ask for the same one again and again.
+    Kernel &k = K();
+    if (k.cached_block && std::strcmp(k.cached_unit.c_str(), unit) == 0) return k.cached_block;
+    auto it = k.unit_by_name.find(unit);
+    char *b = it == k.unit_by_name.end() ? nullptr : it->second->package_block;
+    if (b) {
+        k.cached_unit = unit;
+        k.cached_block = b;
+    }
+    return b;
+}
+
 Type *new_type() {
     K().types.push_back(std::make_unique<Type>());
     return K().types.back().get();
@@ -152,7 +165,32 @@ void setup_error(const std::string &message) {
     K().setup_failed = true;
 }
 
+namespace {
+bool g_recording = false;
+std::vector<std::string> g_calls;
+
+std::string ptr_text(const void *p) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%p", p);
+    return b;
+}
+
+template <typename... T>
+void record(const char *name, const T &...args) {
+    if (!g_recording) return;
+    std::string line = name;
+    ((line += " " + args), ...);
+    g_calls.push_back(line);
+}
+}  // namespace
+
 namespace testing {
+
+void record_calls(bool on) {
+    g_recording = on;
+    g_calls.clear();
+}
+const std::vector<std::string> &calls() { return g_calls; }
 
 void reset() { reset_kernel(); }
 
@@ -176,6 +214,7 @@ using namespace tovu;
 extern "C" {
 
 void zem_init_design(int argc, char **argv) {
+    record("zem_init_design", std::to_string(argc), ptr_text(argv));
     Kernel &k = K();
     k.initialised = true;
     k.exe_dir = executable_dir();
@@ -192,13 +231,16 @@ void zem_init_design(int argc, char **argv) {
     }
 }
 
-void zem_register_info(void *info) { (void)info; }
+void zem_register_info(void *info) { record("zem_register_info", ptr_text(info)); }
 
 void zem_register_min_prec_unit(int32_t unit) {
+    record("zem_register_min_prec_unit", std::to_string(unit));
     if (unit != -12) setup_error("error: only a time resolution of 1 ps (-12) is supported, not " + std::to_string(unit));
 }
 
 void zem_register_didat(const char *unit_name, const char *didat_path) {
+    record("zem_register_didat", std::string(unit_name ? unit_name : "(null)"),
+           std::string(didat_path ? didat_path : "(null)"));
     Kernel &k = K();
     k.last_unit = nullptr;
     if (k.setup_failed || k.help_only) return;
@@ -222,14 +264,18 @@ void zem_register_didat(const char *unit_name, const char *didat_path) {
 }
 
 void zem_register_executes(void *pe_table) {
+    record("zem_register_executes", ptr_text(pe_table));
     if (K().last_unit) K().last_unit->pe = static_cast<void **>(pe_table);
 }
 
 void zem_register_subprogram_executes(void *se_table) {
+    record("zem_register_subprogram_executes", ptr_text(se_table));
     if (K().last_unit) K().last_unit->se = static_cast<void **>(se_table);
 }
 
 void zem_register_resolution_function(int32_t type_number, int32_t k_arg, void *fn, int32_t m) {
+    record("zem_register_resolution_function", std::to_string(type_number), std::to_string(k_arg), ptr_text(fn),
+           std::to_string(m));
     Kernel &k = K();
     if (!k.last_unit) return;
     Resolution r;
@@ -241,6 +287,7 @@ void zem_register_resolution_function(int32_t type_number, int32_t k_arg, void *
 }
 
 void zem_register_tops(const char *top_unit_name) {
+    record("zem_register_tops", std::string(top_unit_name ? top_unit_name : "(null)"));
     Kernel &k = K();
     if (k.setup_failed || k.help_only) return;
     if (k.elaborated) {
@@ -270,6 +317,7 @@ void zem_register_tops(const char *top_unit_name) {
 }
 
 char *zem_get_engine_memory(const char *unit_name) {
+    record("zem_get_engine_memory", std::string(unit_name ? unit_name : "(null)"));
     Kernel &k = K();
     if (!unit_name || !k.elaborated) return nullptr;
     auto it = k.unit_by_name.find(unit_name);
@@ -283,9 +331,13 @@ char *zem_get_engine_memory(const char *unit_name) {
     return nullptr;
 }
 
-void zem_register_ieee_std_logic_1164(char *block) { K().slv_block = block; }
+void zem_register_ieee_std_logic_1164(char *block) {
+    record("zem_register_ieee_std_logic_1164", ptr_text(block));
+    K().slv_block = block;
+}
 
 int zem_run_simulation(int argc, char **argv) {
+    record("zem_run_simulation", std::to_string(argc), ptr_text(argv));
     Kernel &k = K();
     (void)argc;
     (void)argv;

@@ -102,6 +102,8 @@ struct Kernel {
     std::map<int, Resolution> resolutions;
     bool elaborated = false;
     char *slv_block = nullptr;
+    std::string cached_unit;      // package_block's last answer
+    char *cached_block = nullptr;
 
     // elaborated design (owned)
     std::vector<std::unique_ptr<Type>> types;
@@ -160,6 +162,9 @@ inline void copy_bytes(void *dst, const void *src, size_t n) {
     default: __builtin_memcpy(dst, src, n); return;
     }
 }
+
+// The block of a registered package, or nullptr (no report).
+char *package_block(const char *unit);
 
 // Owned allocation of zeroed bytes, 16-byte aligned, alive until reset.
 uint8_t *alloc_bytes(size_t n);

@@ -31,6 +31,12 @@ struct Report {
 void capture_reports(bool on);
 const std::vector<Report> &reports();
 
+// While recording, the start-up operations (zem_init_design to
+// zem_run_simulation) log one line each: "name arg arg ...", pointers as
+// hexadecimal addresses.
+void record_calls(bool on);
+const std::vector<std::string> &calls();
+
 // Shorthand for tests of package code: zem_init_design with
 // --didat-dir=DIR, the given registration functions, and zem_register_tops
 // with an empty top name (package blocks only, no instance tree).
