@@ -95,8 +95,8 @@ void add_counters(std::vector<void *> &pe, std::integer_sequence<int, C...>) {
 std::vector<void *> g_pe;
 
 std::string design_text() {
-    std::string s = "didat 1\nunit bench_top arch entity=bench\nblock " + std::to_string(kBlock) + "\ncounts pe=" +
-                    std::to_string(kProcs) + "\nsignal 0 clk sig bit\n";
+    std::string s = "didat 1\nunit bench_top arch entity=bench\nblock " + std::to_string(kBlock) +
+                    "\ncounts pe=" + std::to_string(kProcs) + "\nsignal 0 clk sig bit\n";
     int n = 1;
     for (int c = 0; c < kCounters; ++c)
         for (int s2 = 0; s2 <= kChain; ++s2, ++n)
@@ -104,13 +104,14 @@ std::string design_text() {
     s += "process 0 record=" + std::to_string(prec(0)) + "\ndriver " + std::to_string(drv(0)) + " p0 clk\n";
     for (int c = 0; c < kCounters; ++c) {
         int p = 1 + c * (1 + kChain);
-        s += "process " + std::to_string(p) + " record=" + std::to_string(prec(p)) + " flag=" + std::to_string(flag(p)) +
-             " sens=clk\n";
-        s += "driver " + std::to_string(drv(p)) + " p" + std::to_string(p) + " s" + std::to_string(counter_sig(c)) + "\n";
+        s += "process " + std::to_string(p) + " record=" + std::to_string(prec(p)) +
+             " flag=" + std::to_string(flag(p)) + " sens=clk\n";
+        s += "driver " + std::to_string(drv(p)) + " p" + std::to_string(p) + " s" + std::to_string(counter_sig(c)) +
+             "\n";
         for (int st = 0; st < kChain; ++st) {
             int q = p + 1 + st;
-            s += "process " + std::to_string(q) + " record=" + std::to_string(prec(q)) + " flag=" +
-                 std::to_string(flag(q)) + " sens=s" + std::to_string(counter_sig(c) + st) + "\n";
+            s += "process " + std::to_string(q) + " record=" + std::to_string(prec(q)) +
+                 " flag=" + std::to_string(flag(q)) + " sens=s" + std::to_string(counter_sig(c) + st) + "\n";
             s += "driver " + std::to_string(drv(q)) + " p" + std::to_string(q) + " s" +
                  std::to_string(counter_sig(c) + st + 1) + "\n";
         }

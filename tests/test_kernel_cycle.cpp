@@ -96,45 +96,45 @@ driver 0x1a40 p1 b
 
 void delay_p0(char *b) {
     switch (state(b, 0)) {
-    case 0: {
-        // s: transport '1' after 10, then transport '0' after 15: both stay.
-        *driver_staging(b, drv(0)) = B1;
-        zem_driver_first_trans_delta(driver_record(b, drv(0)), 0, 1, 10);
-        *driver_staging(b, drv(0)) = B0;
-        zem_driver_first_trans_delta(driver_record(b, drv(0)), 0, 1, 15);
-        // r, q: inertial '1' after 10 ...
-        for (int d : {1, 2}) {
-            *driver_staging(b, drv(d)) = B1;
-            zem_driver_first_trans_delta(driver_record(b, drv(d)), 0, 1, 10);
-            zem_driver_intertial_reject(driver_record(b, drv(d)), 10, 10);
+        case 0: {
+            // s: transport '1' after 10, then transport '0' after 15: both stay.
+            *driver_staging(b, drv(0)) = B1;
+            zem_driver_first_trans_delta(driver_record(b, drv(0)), 0, 1, 10);
+            *driver_staging(b, drv(0)) = B0;
+            zem_driver_first_trans_delta(driver_record(b, drv(0)), 0, 1, 15);
+            // r, q: inertial '1' after 10 ...
+            for (int d : {1, 2}) {
+                *driver_staging(b, drv(d)) = B1;
+                zem_driver_first_trans_delta(driver_record(b, drv(d)), 0, 1, 10);
+                zem_driver_intertial_reject(driver_record(b, drv(d)), 10, 10);
+            }
+            // w: a waveform '1' now, '0' after 10, '1' after 20
+            *driver_staging(b, drv(3)) = B1;
+            zem_driver_first_trans_delta(driver_record(b, drv(3)), 0, 1, 0);
+            *driver_staging(b, drv(3)) = B0;
+            zem_driver_subsequent_trans_delta(driver_record(b, drv(3)), 0, 1, 10);
+            *driver_staging(b, drv(3)) = B1;
+            zem_driver_subsequent_trans_delta(driver_record(b, drv(3)), 0, 1, 20);
+            // t: transport '1' after 20, then transport '0' after 5 deletes it
+            *driver_staging(b, drv(4)) = B1;
+            zem_driver_first_trans_delta(driver_record(b, drv(4)), 0, 1, 20);
+            *driver_staging(b, drv(4)) = B0;
+            zem_driver_first_trans_delta(driver_record(b, drv(4)), 0, 1, 5);
+            zem_process_wait(process_record(b, prec(0)), 2);
+            state(b, 0) = 1;
+            return;
         }
-        // w: a waveform '1' now, '0' after 10, '1' after 20
-        *driver_staging(b, drv(3)) = B1;
-        zem_driver_first_trans_delta(driver_record(b, drv(3)), 0, 1, 0);
-        *driver_staging(b, drv(3)) = B0;
-        zem_driver_subsequent_trans_delta(driver_record(b, drv(3)), 0, 1, 10);
-        *driver_staging(b, drv(3)) = B1;
-        zem_driver_subsequent_trans_delta(driver_record(b, drv(3)), 0, 1, 20);
-        // t: transport '1' after 20, then transport '0' after 5 deletes it
-        *driver_staging(b, drv(4)) = B1;
-        zem_driver_first_trans_delta(driver_record(b, drv(4)), 0, 1, 20);
-        *driver_staging(b, drv(4)) = B0;
-        zem_driver_first_trans_delta(driver_record(b, drv(4)), 0, 1, 5);
-        zem_process_wait(process_record(b, prec(0)), 2);
-        state(b, 0) = 1;
-        return;
-    }
-    case 1:
-        // at 2 ps: r <= '0' after 10 with limit 10 rejects the pending '1' at 10;
-        // q <= '0' after 10 with limit 1 keeps it: a pulse from 10 to 12.
-        *driver_staging(b, drv(1)) = B0;
-        zem_driver_first_trans_delta(driver_record(b, drv(1)), 0, 1, 10);
-        zem_driver_intertial_reject(driver_record(b, drv(1)), 10, 10);
-        *driver_staging(b, drv(2)) = B0;
-        zem_driver_first_trans_delta(driver_record(b, drv(2)), 0, 1, 10);
-        zem_driver_intertial_reject(driver_record(b, drv(2)), 1, 10);
-        state(b, 0) = 2;
-        return;
+        case 1:
+            // at 2 ps: r <= '0' after 10 with limit 10 rejects the pending '1' at 10;
+            // q <= '0' after 10 with limit 1 keeps it: a pulse from 10 to 12.
+            *driver_staging(b, drv(1)) = B0;
+            zem_driver_first_trans_delta(driver_record(b, drv(1)), 0, 1, 10);
+            zem_driver_intertial_reject(driver_record(b, drv(1)), 10, 10);
+            *driver_staging(b, drv(2)) = B0;
+            zem_driver_first_trans_delta(driver_record(b, drv(2)), 0, 1, 10);
+            zem_driver_intertial_reject(driver_record(b, drv(2)), 1, 10);
+            state(b, 0) = 2;
+            return;
     }
 }
 void delay_watch(char *b) {
@@ -254,16 +254,19 @@ driver 0x1ac0 p2 v(0)
 
 void port_top_p0(char *b) {  // drives x: '1' at 10 ps, '0' at 20 ps
     switch (state(b, 0)) {
-    case 0:
-        zem_process_wait(process_record(b, prec(0)), 10);
-        state(b, 0) = 1;
-        return;
-    case 1:
-        assign_bit(b, 0, B1);
-        zem_process_wait(process_record(b, prec(0)), 10);
-        state(b, 0) = 2;
-        return;
-    case 2: assign_bit(b, 0, B0); state(b, 0) = 3; return;
+        case 0:
+            zem_process_wait(process_record(b, prec(0)), 10);
+            state(b, 0) = 1;
+            return;
+        case 1:
+            assign_bit(b, 0, B1);
+            zem_process_wait(process_record(b, prec(0)), 10);
+            state(b, 0) = 2;
+            return;
+        case 2:
+            assign_bit(b, 0, B0);
+            state(b, 0) = 3;
+            return;
     }
 }
 void port_top_p1(char *b) {
@@ -322,7 +325,7 @@ driver 0x1a00 p0 o
 
 int g_once = 0, g_timed = 0;
 void kinds_once(char *b) { ++g_once; }  // neither flag nor wait: never again
-void kinds_timed(char *b) {           // s toggles every 10 ps, four times
+void kinds_timed(char *b) {             // s toggles every 10 ps, four times
     ++g_timed;
     if (state(b, 1) < 4) {
         assign_bit(b, 0, state(b, 1) % 2 ? B0 : B1);

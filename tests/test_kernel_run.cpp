@@ -34,13 +34,13 @@ void check_p0(char *b) {
     }
     zem_set_current_line(42, kSource);
     switch (g_mode) {
-    case 0: zem_vhdl_check_range_of_index(7, 0, -1, 9); break;
-    case 1: zem_vhdl_check_range_of_slice(0, 7, 1, 6, 8, 1); break;
-    case 2: zem_size_not_matching(8, 7, 0); break;
-    case 3: zem_report("it broke", 8, SEV_FAILURE); break;
-    case 4: zem_report("odd", 3, SEV_ERROR); break;
-    case 5: zem_report("fine", 4, SEV_NOTE); break;
-    case 6: zem_vhdl_mod(5, 0); break;
+        case 0: zem_vhdl_check_range_of_index(7, 0, -1, 9); break;
+        case 1: zem_vhdl_check_range_of_slice(0, 7, 1, 6, 8, 1); break;
+        case 2: zem_size_not_matching(8, 7, 0); break;
+        case 3: zem_report("it broke", 8, SEV_FAILURE); break;
+        case 4: zem_report("odd", 3, SEV_ERROR); break;
+        case 5: zem_report("fine", 4, SEV_NOTE); break;
+        case 6: zem_vhdl_mod(5, 0); break;
     }
     g_after = true;
 }
@@ -166,8 +166,7 @@ driver 0x1a00 p0 a
 
 void stim_p0(char *b) {  // counts rising edges of clk, logs data changes
     void *clk = signal_record(b, sig(0));
-    if (zem_signal_has_event(clk) && *signal_value(b, sig(0)) == 3)
-        g_log.push_back("rise@" + std::to_string(now()));
+    if (zem_signal_has_event(clk) && *signal_value(b, sig(0)) == 3) g_log.push_back("rise@" + std::to_string(now()));
     if (zem_signal_has_event(signal_record(b, sig(1))))
         g_log.push_back("data=" + std::to_string(*signal_value(b, sig(1))) + "@" + std::to_string(now()));
     wait_flag(b, flag(0)) = 1;
@@ -208,8 +207,8 @@ process 0 record=0x1000 flag=0x1800 sens=clk,data
 
 TEST_F(KernelStimulus, ClockForceAndStimulusFile) {
     write("stim.txt", "# data changes\n30 ps bench/data '1'\n45ps bench/data 0\n45 ps bench/bus \"1010\"\n");
-    int st = go({"--stop-time=60ps", "--clock=bench/clk=20ps", "--force=bench/n=-3",
-                 "--stimulus=" + dir_ + "/stim.txt"});
+    int st =
+        go({"--stop-time=60ps", "--clock=bench/clk=20ps", "--force=bench/n=-3", "--stimulus=" + dir_ + "/stim.txt"});
     EXPECT_EQ(st, 0);
     std::vector<std::string> want = {"rise@10", "rise@30", "data=3@30", "data=2@45", "rise@50"};
     EXPECT_EQ(g_log, want);

@@ -54,7 +54,7 @@ struct ReportText {
 constexpr ReportText kMakeBinaryScalarWarning{0x12ae, 85, SEV_WARNING};
 constexpr ReportText kMakeBinaryUnsignedSignedWarning{0x1358, 85, SEV_WARNING};  // CONV_SIGNED(UNSIGNED)
 constexpr ReportText kMakeBinarySignedUnsignedWarning{0x13ad, 85, SEV_WARNING};  // CONV_UNSIGNED(SIGNED)
-constexpr ReportText kMakeBinarySignedWarning{0x1402, 85, SEV_WARNING};         // CONV_SIGNED(SIGNED)
+constexpr ReportText kMakeBinarySignedWarning{0x1402, 85, SEV_WARNING};          // CONV_SIGNED(SIGNED)
 constexpr ReportText kConvIntegerUnsignedTooLong{0x1558, 32, SEV_FAILURE};
 constexpr ReportText kConvIntegerUnsignedMetavalue{0x1578, 85, SEV_WARNING};
 constexpr ReportText kConvIntegerUnsignedZero{0x15cd, 103, SEV_WARNING};
@@ -237,8 +237,7 @@ int32_t integer_of_signed(const char *texts, const Bits &arg) {
 // ---- adders ----
 
 void check_same_length(const Bits &a, const Bits &b) {
-    if (a.size() != b.size())
-        zem_size_not_matching(static_cast<int32_t>(a.size()), static_cast<int32_t>(b.size()), 1);
+    if (a.size() != b.size()) zem_size_not_matching(static_cast<int32_t>(a.size()), static_cast<int32_t>(b.size()), 1);
 }
 
 // plus, minus (SIGNED) and unsigned_minus: ripple carry from the right end
@@ -428,13 +427,15 @@ int32_t ieee_std_logic_arith_conv_integer_signed(char *block, const uint8_t *dat
     return integer_of_signed(block, read(data, bounds));
 }
 
-uint8_t *ieee_std_logic_arith_plus_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
-                                          const uint8_t *b, const array_bounds *b_bounds) {
+uint8_t *ieee_std_logic_arith_plus_signed(char *block, array_bounds *out, const uint8_t *a,
+                                          const array_bounds *a_bounds, const uint8_t *b,
+                                          const array_bounds *b_bounds) {
     return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), false));
 }
 
-uint8_t *ieee_std_logic_arith_minus_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
-                                           const uint8_t *b, const array_bounds *b_bounds) {
+uint8_t *ieee_std_logic_arith_minus_signed(char *block, array_bounds *out, const uint8_t *a,
+                                           const array_bounds *a_bounds, const uint8_t *b,
+                                           const array_bounds *b_bounds) {
     return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), true));
 }
 
@@ -450,8 +451,9 @@ uint8_t *ieee_std_logic_arith_minus_unsigned(char *block, array_bounds *out, con
     return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), true));
 }
 
-uint8_t *ieee_std_logic_arith_mult_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
-                                          const uint8_t *b, const array_bounds *b_bounds) {
+uint8_t *ieee_std_logic_arith_mult_signed(char *block, array_bounds *out, const uint8_t *a,
+                                          const array_bounds *a_bounds, const uint8_t *b,
+                                          const array_bounds *b_bounds) {
     return give(out, signed_mult(block, read(a, a_bounds), read(b, b_bounds)));
 }
 

@@ -82,9 +82,12 @@ private:
 
 void range_after_paren(Cursor &c, int32_t &left, int32_t &right, int32_t &dir) {
     left = c.int32("left bound");
-    if (c.accept_word("to")) dir = 1;
-    else if (c.accept_word("downto")) dir = -1;
-    else throw ParseError("expected 'to' or 'downto'" + c.near());
+    if (c.accept_word("to"))
+        dir = 1;
+    else if (c.accept_word("downto"))
+        dir = -1;
+    else
+        throw ParseError("expected 'to' or 'downto'" + c.near());
     right = c.int32("right bound");
     c.expect(")");
 }
@@ -117,9 +120,12 @@ SignalRef parse_signal_ref(Cursor &c) {
         } else {
             r.slice = true;
             r.left = first;
-            if (c.accept_word("to")) r.dir = 1;
-            else if (c.accept_word("downto")) r.dir = -1;
-            else throw ParseError("expected ')', 'to' or 'downto'" + c.near());
+            if (c.accept_word("to"))
+                r.dir = 1;
+            else if (c.accept_word("downto"))
+                r.dir = -1;
+            else
+                throw ParseError("expected ')', 'to' or 'downto'" + c.near());
             r.right = c.int32("right bound");
             c.expect(")");
         }
@@ -158,8 +164,7 @@ ValueText single_value(Cursor &c) {
         if (t.kind == Tok::Punct && (t.text == "(" || t.text == "[" || t.text == "{")) ++depth;
         if (t.kind == Tok::Punct && (t.text == ")" || t.text == "]" || t.text == "}")) --depth;
         // a time value: number followed by a unit word
-        if (depth == 0 && (t.kind == Tok::Number || t.kind == Tok::Real) && !c.done() &&
-            c.peek().kind == Tok::Ident) {
+        if (depth == 0 && (t.kind == Tok::Number || t.kind == Tok::Real) && !c.done() && c.peek().kind == Tok::Ident) {
             static const std::set<std::string> units = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
             if (units.count(c.peek().text)) v.toks.push_back(c.next());
         }
@@ -191,25 +196,54 @@ public:
         }
         if (kw == "didat") throw ParseError("repeated 'didat' statement");
         if (kw != "unit" && !have_unit_) throw ParseError("'" + kw + "' before the 'unit' statement");
-        if (kw == "unit") unit(c);
-        else if (kw == "block") { u_.block_size = static_cast<uint32_t>(c.number("block size")); c.end(); have_block_ = true; }
-        else if (kw == "counts") counts(c);
-        else if (kw == "use") { while (!c.done()) u_.uses.push_back(c.ident("unit name")); }
-        else if (kw == "sigbase") { u_.sigbase = parse_offset(c, base_); c.end(); }
-        else if (kw == "base") { base_ = parse_offset(c, base_); c.end(); }
-        else if (kw == "type") type(c);
-        else if (kw == "typedesc") { ObjectDecl o = obj(ObjKind::TypeDesc, c); o.type = parse_type_ref(c); c.end(); push(o); }
-        else if (kw == "signal") signal(c);
-        else if (kw == "process") process(c);
-        else if (kw == "driver") driver(c);
-        else if (kw == "const" || kw == "var") named_value(kw == "const" ? ObjKind::Const : ObjKind::Var, c);
-        else if (kw == "generic") generic(c);
-        else if (kw == "lit") { ObjectDecl o = obj(ObjKind::Lit, c); o.type = parse_type_ref(c); o.value = value_until_end(c); push(o); }
-        else if (kw == "text") text(c);
-        else if (kw == "bytes") bytes(c);
-        else if (kw == "bnd") bounds(c);
-        else if (kw == "inst") instance(c);
-        else throw ParseError("unknown statement '" + kw + "'");
+        if (kw == "unit")
+            unit(c);
+        else if (kw == "block") {
+            u_.block_size = static_cast<uint32_t>(c.number("block size"));
+            c.end();
+            have_block_ = true;
+        } else if (kw == "counts")
+            counts(c);
+        else if (kw == "use") {
+            while (!c.done()) u_.uses.push_back(c.ident("unit name"));
+        } else if (kw == "sigbase") {
+            u_.sigbase = parse_offset(c, base_);
+            c.end();
+        } else if (kw == "base") {
+            base_ = parse_offset(c, base_);
+            c.end();
+        } else if (kw == "type")
+            type(c);
+        else if (kw == "typedesc") {
+            ObjectDecl o = obj(ObjKind::TypeDesc, c);
+            o.type = parse_type_ref(c);
+            c.end();
+            push(o);
+        } else if (kw == "signal")
+            signal(c);
+        else if (kw == "process")
+            process(c);
+        else if (kw == "driver")
+            driver(c);
+        else if (kw == "const" || kw == "var")
+            named_value(kw == "const" ? ObjKind::Const : ObjKind::Var, c);
+        else if (kw == "generic")
+            generic(c);
+        else if (kw == "lit") {
+            ObjectDecl o = obj(ObjKind::Lit, c);
+            o.type = parse_type_ref(c);
+            o.value = value_until_end(c);
+            push(o);
+        } else if (kw == "text")
+            text(c);
+        else if (kw == "bytes")
+            bytes(c);
+        else if (kw == "bnd")
+            bounds(c);
+        else if (kw == "inst")
+            instance(c);
+        else
+            throw ParseError("unknown statement '" + kw + "'");
     }
 
     void finish() {
@@ -232,17 +266,21 @@ private:
         have_unit_ = true;
         u_.name = c.ident("unit name");
         std::string kind = c.ident("package or arch");
-        if (kind == "package") u_.is_package = true;
-        else if (kind != "arch") throw ParseError("expected 'package' or 'arch', found '" + kind + "'");
+        if (kind == "package")
+            u_.is_package = true;
+        else if (kind != "arch")
+            throw ParseError("expected 'package' or 'arch', found '" + kind + "'");
         while (!c.done()) {
             std::string key = c.ident("entity= or source=");
             c.expect("=");
-            if (key == "entity") u_.entity = c.ident("entity name");
+            if (key == "entity")
+                u_.entity = c.ident("entity name");
             else if (key == "source") {
                 const Token &t = c.next();
                 if (t.kind != Tok::String) throw ParseError("source= takes a string");
                 u_.source = t.text;
-            } else throw ParseError("unknown unit attribute '" + key + "'");
+            } else
+                throw ParseError("unknown unit attribute '" + key + "'");
         }
         if (u_.entity.empty()) u_.entity = u_.name;
     }
@@ -254,9 +292,12 @@ private:
             c.expect("=");
             int64_t v = c.number("count");
             if (v < 0 || v > 100000) throw ParseError("count out of range");
-            if (key == "pe") u_.pe_count = static_cast<uint32_t>(v);
-            else if (key == "se") u_.se_count = static_cast<uint32_t>(v);
-            else throw ParseError("unknown count '" + key + "'");
+            if (key == "pe")
+                u_.pe_count = static_cast<uint32_t>(v);
+            else if (key == "se")
+                u_.se_count = static_cast<uint32_t>(v);
+            else
+                throw ParseError("unknown count '" + key + "'");
         }
     }
 
@@ -293,13 +334,17 @@ private:
         while (!c.done()) {
             std::string key = c.ident("record=, flag=, sens= or name=");
             c.expect("=");
-            if (key == "record") p.record = parse_offset(c, base_), have_record_ = true;
-            else if (key == "flag") p.flag = parse_offset(c, base_);
-            else if (key == "name") p.name = c.ident("process name");
+            if (key == "record")
+                p.record = parse_offset(c, base_), have_record_ = true;
+            else if (key == "flag")
+                p.flag = parse_offset(c, base_);
+            else if (key == "name")
+                p.name = c.ident("process name");
             else if (key == "sens") {
                 do p.sens.push_back(parse_signal_ref(c));
                 while (c.accept(","));
-            } else throw ParseError("unknown process attribute '" + key + "'");
+            } else
+                throw ParseError("unknown process attribute '" + key + "'");
         }
         if (!have_record_) throw ParseError("process without record=");
         have_record_ = false;
@@ -388,8 +433,14 @@ private:
         in.unit = c.ident("unit name");
         enum { None, Generics, Ports } mode = None;
         while (!c.done()) {
-            if (c.accept_word("generic")) { mode = Generics; continue; }
-            if (c.accept_word("port")) { mode = Ports; continue; }
+            if (c.accept_word("generic")) {
+                mode = Generics;
+                continue;
+            }
+            if (c.accept_word("port")) {
+                mode = Ports;
+                continue;
+            }
             if (mode == None) throw ParseError("expected 'generic' or 'port'" + c.near());
             std::string formal = c.ident("formal name");
             if (mode == Generics) {

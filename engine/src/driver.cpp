@@ -40,7 +40,7 @@ void delete_from(Driver *d, int64_t from, uint32_t lo, uint32_t hi) {
         }
         // Partial overlap: keep the parts outside [lo, hi).
         Transaction keep_left = t, keep_right = t;
-        bool left = tlo < lo, right = thi > hi;
+        bool left = tlo<lo, right = thi> hi;
         keep_left.count = lo - tlo;
         keep_right.first = hi;
         keep_right.count = thi - hi;
@@ -137,8 +137,8 @@ void insert_future(Driver *d, int64_t t, uint32_t first, uint32_t count, const u
     tx.count = count;
     tx.data = static_cast<uint32_t>(d->pool.size());
     d->pool.insert(d->pool.end(), bytes, bytes + static_cast<size_t>(count) * d->esize);
-    auto pos = std::upper_bound(d->wave.begin(), d->wave.end(), t,
-                                [](int64_t v, const Transaction &x) { return v < x.time; });
+    auto pos =
+        std::upper_bound(d->wave.begin(), d->wave.end(), t, [](int64_t v, const Transaction &x) { return v < x.time; });
     d->wave.insert(pos, tx);
     if (d->heap_time < 0 || t < d->heap_time) {
         d->heap_time = t;
@@ -193,14 +193,16 @@ void driver_apply_due(Driver *d, int64_t now) {
 }
 
 // Applies this cycle's zero-delay writes of a driver.
-void driver_apply_pending(Driver *d) {
+// Returns the scope elements [lo, hi) it changed; false when none.
+bool driver_apply_pending(Driver *d, uint32_t &lo, uint32_t &hi) {
     d->in_active = false;
-    uint32_t lo = d->pending_lo, hi = d->pending_hi;
-    if (lo >= hi) return;
+    lo = d->pending_lo;
+    hi = d->pending_hi;
+    if (lo >= hi) return false;
     d->pending_lo = d->pending_hi = 0;
     size_t off = static_cast<size_t>(lo) * d->esize, len = static_cast<size_t>(hi - lo) * d->esize;
     copy_bytes(d->driving + off, d->pending + off, len);
-    mark_dirty(d->net, d->net_first + lo, d->net_first + hi);
+    return true;
 }
 
 // After the queue entry of a driver fired: apply what is due, queue the next.
@@ -246,7 +248,7 @@ void zem_driver_intertial_reject(void *driver_record, int64_t reject, int64_t de
     if (reject < 0) fail_check("negative pulse rejection limit " + std::to_string(reject) + " ps");
     const int64_t now = K().now;
     const int64_t t = d->last_time;
-    if (t == now) return;  // a zero-delay assignment has an empty rejection window
+    if (t == now) return;                    // a zero-delay assignment has an empty rejection window
     if (reject > t - now) reject = t - now;  // the limit cannot exceed the delay
     const int64_t window = t - reject;
     const uint32_t es = d->esize;
@@ -282,8 +284,7 @@ void zem_driver_intertial_reject(void *driver_record, int64_t reject, int64_t de
         // A zero-delay value written in this cycle is the oldest candidate.
         if (now >= window && d->pending_lo <= e && e < d->pending_hi) {
             uint8_t *pv = d->pending + static_cast<size_t>(e) * es;
-            if (!chain || std::memcmp(pv, ve, es) != 0)
-                std::memcpy(pv, d->driving + static_cast<size_t>(e) * es, es);
+            if (!chain || std::memcmp(pv, ve, es) != 0) std::memcpy(pv, d->driving + static_cast<size_t>(e) * es, es);
         }
     }
     (void)delay;

@@ -29,16 +29,18 @@ public:
     Extents(const Unit &u) : u_(u) {}
     void take(uint64_t off, uint64_t size, int line, const std::string &what) {
         if (off + size > u_.desc->block_size)
-            fail(u_, line, what + " at " + hex(off) + " (" + std::to_string(size) + " bytes) lies outside the block of " +
-                               std::to_string(u_.desc->block_size) + " bytes");
+            fail(u_, line,
+                 what + " at " + hex(off) + " (" + std::to_string(size) + " bytes) lies outside the block of " +
+                     std::to_string(u_.desc->block_size) + " bytes");
         if (size) items_.push_back({off, off + size, line, what});
     }
     void check() {
         std::sort(items_.begin(), items_.end(), [](const Item &a, const Item &b) { return a.lo < b.lo; });
         for (size_t i = 1; i < items_.size(); ++i) {
             if (items_[i].lo < items_[i - 1].hi)
-                fail(u_, items_[i].line, items_[i].what + " at " + hex(items_[i].lo) + " overlaps " + items_[i - 1].what +
-                                             " (line " + std::to_string(items_[i - 1].line) + ")");
+                fail(u_, items_[i].line,
+                     items_[i].what + " at " + hex(items_[i].lo) + " overlaps " + items_[i - 1].what + " (line " +
+                         std::to_string(items_[i - 1].line) + ")");
         }
     }
     static std::string hex(uint64_t v) {
@@ -73,8 +75,7 @@ public:
 
     void top(const std::string &name) {
         auto it = K().unit_by_name.find(name);
-        if (it == K().unit_by_name.end())
-            throw ElabError("error: top unit '" + name + "' was not registered");
+        if (it == K().unit_by_name.end()) throw ElabError("error: top unit '" + name + "' was not registered");
         Unit &u = *it->second;
         if (u.desc->is_package) throw ElabError(u.desc->file + ": error: top unit '" + name + "' is a package");
         std::map<std::string, PortBinding> none;
@@ -90,16 +91,26 @@ public:
                 auto &src = net.sources[e];
                 if (src.size() > 1 && net.resolution < 0)
                     throw ElabError("error: signal " + net.name + " has " + std::to_string(src.size()) +
-                                    " drivers on element " + std::to_string(e) + " but its type is not resolved (drivers: " +
-                                    src[0].driver->owner->path + ", " + src[1].driver->owner->path + ")");
-                if (src.size() != 1) sole = false;
-                else if (!first) first = src[0].driver;
-                else if (src[0].driver != first) sole = false;
+                                    " drivers on element " + std::to_string(e) +
+                                    " but its type is not resolved (drivers: " + src[0].driver->owner->path + ", " +
+                                    src[1].driver->owner->path + ")");
+                if (src.size() != 1)
+                    sole = false;
+                else if (!first)
+                    first = src[0].driver;
+                else if (src[0].driver != first)
+                    sole = false;
             }
             if (net.resolution >= 0 && !K().resolutions.count(net.resolution))
                 throw ElabError("error: signal " + net.name + " needs resolution function " +
                                 std::to_string(net.resolution) + ", which no unit registered");
             if (sole && first && first->count == net.count) net.sole = first;
+            if (!net.sens_list.empty()) {
+                auto *arr = static_cast<Sensitivity *>(hot_alloc(sizeof(Sensitivity) * net.sens_list.size(), 8));
+                std::copy(net.sens_list.begin(), net.sens_list.end(), arr);
+                net.sens = arr;
+                net.sens_count = static_cast<uint32_t>(net.sens_list.size());
+            }
         }
     }
 
@@ -107,7 +118,7 @@ private:
     struct PortBinding {
         SignalView *actual = nullptr;  // element range of the parent's net
         uint32_t first = 0, count = 0;
-        std::vector<uint8_t> value;    // a value actual
+        std::vector<uint8_t> value;  // a value actual
         bool has_value = false;
     };
 
@@ -123,47 +134,48 @@ private:
     void statics(Unit &u, char *block, Extents &ext, Instance *inst) {
         for (const ObjectDecl &o : u.desc->objects) {
             switch (o.kind) {
-            case ObjKind::TypeDesc: {
-                const Type *t = lookup_type(u, o.type, o.line);
-                ext.take(o.offset, type_descriptor_size(t), o.line, "type descriptor");
-                write_type_descriptor(block + o.offset, t);
-                break;
-            }
-            case ObjKind::Const: {
-                const Type *t = lookup_type(u, o.type, o.line);
-                ext.take(o.offset, kObjectDescriptorSize, o.line, "constant " + o.name);
-                if (o.value.is_call()) {
-                    if (!t->is_array() || !t->constrained) fail(u, o.line, "a computed constant needs a constrained array type");
-                    uint8_t *p = alloc_bytes(t->size);
+                case ObjKind::TypeDesc: {
+                    const Type *t = lookup_type(u, o.type, o.line);
+                    ext.take(o.offset, type_descriptor_size(t), o.line, "type descriptor");
+                    write_type_descriptor(block + o.offset, t);
+                    break;
+                }
+                case ObjKind::Const: {
+                    const Type *t = lookup_type(u, o.type, o.line);
+                    ext.take(o.offset, kObjectDescriptorSize, o.line, "constant " + o.name);
+                    if (o.value.is_call()) {
+                        if (!t->is_array() || !t->constrained)
+                            fail(u, o.line, "a computed constant needs a constrained array type");
+                        uint8_t *p = alloc_bytes(t->size);
+                        put_ptr(block + o.offset, p);
+                        defer(u, inst, o.value, t, p, o.line, nullptr);
+                        if (inst) inst->values[o.name] = p;
+                        break;
+                    }
+                    std::vector<uint8_t> v = value(u, o.value, t, o.line);
+                    uint8_t *p = copy_value(v);
                     put_ptr(block + o.offset, p);
-                    defer(u, inst, o.value, t, p, o.line, nullptr);
                     if (inst) inst->values[o.name] = p;
                     break;
                 }
-                std::vector<uint8_t> v = value(u, o.value, t, o.line);
-                uint8_t *p = copy_value(v);
-                put_ptr(block + o.offset, p);
-                if (inst) inst->values[o.name] = p;
-                break;
-            }
-            case ObjKind::Var:
-            case ObjKind::Lit: {
-                const Type *t = lookup_type(u, o.type, o.line);
-                std::vector<uint8_t> v = value(u, o.value, t, o.line);
-                ext.take(o.offset, v.size(), o.line, o.kind == ObjKind::Var ? "variable " + o.name : "literal");
-                memcpy(block + o.offset, v.data(), v.size());
-                break;
-            }
-            case ObjKind::Text:
-            case ObjKind::Bytes:
-                ext.take(o.offset, o.bytes.size(), o.line, o.kind == ObjKind::Text ? "text" : "bytes");
-                if (!o.bytes.empty()) memcpy(block + o.offset, o.bytes.data(), o.bytes.size());
-                break;
-            case ObjKind::Bounds:
-                ext.take(o.offset, 16, o.line, "bounds");
-                memcpy(block + o.offset, o.bnd, 16);
-                break;
-            case ObjKind::Generic: break;  // per instance, below
+                case ObjKind::Var:
+                case ObjKind::Lit: {
+                    const Type *t = lookup_type(u, o.type, o.line);
+                    std::vector<uint8_t> v = value(u, o.value, t, o.line);
+                    ext.take(o.offset, v.size(), o.line, o.kind == ObjKind::Var ? "variable " + o.name : "literal");
+                    memcpy(block + o.offset, v.data(), v.size());
+                    break;
+                }
+                case ObjKind::Text:
+                case ObjKind::Bytes:
+                    ext.take(o.offset, o.bytes.size(), o.line, o.kind == ObjKind::Text ? "text" : "bytes");
+                    if (!o.bytes.empty()) memcpy(block + o.offset, o.bytes.data(), o.bytes.size());
+                    break;
+                case ObjKind::Bounds:
+                    ext.take(o.offset, 16, o.line, "bounds");
+                    memcpy(block + o.offset, o.bnd, 16);
+                    break;
+                case ObjKind::Generic: break;  // per instance, below
             }
         }
     }
@@ -183,12 +195,13 @@ private:
         return out;
     }
 
-    void defer(Unit &u, Instance *inst, const ValueText &v, const Type *t, uint8_t *target, int line, SignalView *view) {
+    void defer(Unit &u, Instance *inst, const ValueText &v, const Type *t, uint8_t *target, int line,
+               SignalView *view) {
         // call se[K](A, B)
         const auto &tk = v.toks;
         auto bad = [&]() { fail(u, line, "expected call se[K](NAME, NAME)"); };
-        if (tk.size() < 7 || tk[1].text != "se" || tk[2].text != "[" || tk[3].kind != Tok::Number || tk[4].text != "]" ||
-            tk[5].text != "(")
+        if (tk.size() < 7 || tk[1].text != "se" || tk[2].text != "[" || tk[3].kind != Tok::Number ||
+            tk[4].text != "]" || tk[5].text != "(")
             bad();
         DeferredCall c;
         c.unit = &u;
@@ -202,7 +215,8 @@ private:
             if (!inst || !inst->values.count(name)) fail(u, line, "unknown generic or constant '" + name + "' in call");
             const Type *at = nullptr;
             for (const ObjectDecl &o : u.desc->objects)
-                if (o.name == name && (o.kind == ObjKind::Generic || o.kind == ObjKind::Const)) at = lookup_type(u, o.type, o.line);
+                if (o.name == name && (o.kind == ObjKind::Generic || o.kind == ObjKind::Const))
+                    at = lookup_type(u, o.type, o.line);
             if (!at || (at->kind != TypeKind::Integer && at->kind != TypeKind::Real))
                 fail(u, line, "call arguments must be INTEGER or REAL generics or constants");
             c.args.emplace_back(at, inst->values[name]);
@@ -220,7 +234,8 @@ private:
     }
 
     Net *new_net(const std::string &name, const Type *t, const std::vector<uint8_t> &init, Unit &u, int line) {
-        if (t->kind == TypeKind::Record || t->kind == TypeKind::Access) fail(u, line, "signals of record or access type are not supported");
+        if (t->kind == TypeKind::Record || t->kind == TypeKind::Access)
+            fail(u, line, "signals of record or access type are not supported");
         if (t->is_array() && !t->constrained) fail(u, line, "signal " + name + " needs a constrained type");
         auto n = std::make_unique<Net>();
         n->name = name;
@@ -229,12 +244,12 @@ private:
         n->elem_type = t->scalar_type();
         n->resolution = n->elem_type->resolution;
         size_t bytes = static_cast<size_t>(n->count) * n->esize;
-        n->storage.reset(new uint8_t[2 * bytes + 16]());
-        n->value = n->storage.get();
-        n->last_value = n->storage.get() + bytes + 8;
+        n->value = static_cast<uint8_t *>(hot_alloc(bytes + 8, 8));
+        n->last_value = static_cast<uint8_t *>(hot_alloc(bytes + 8, 8));
         if (!init.empty()) memcpy(n->value, init.data(), bytes);
-        n->elem_event_cycle.assign(n->count, 0);
-        n->elem_last_event.assign(n->count, INT64_MIN);
+        n->elem_event_cycle = static_cast<uint64_t *>(hot_alloc(8 * static_cast<size_t>(n->count), 8));
+        n->elem_last_event = static_cast<int64_t *>(hot_alloc(8 * static_cast<size_t>(n->count), 8));
+        for (uint32_t e = 0; e < n->count; ++e) n->elem_last_event[e] = INT64_MIN;
         n->sources.resize(n->count);
         Net *raw = n.get();
         K().nets.push_back(std::move(n));
@@ -282,8 +297,10 @@ private:
             u.package_signals.push_back(v);
         }
         if (!u.desc->processes.empty() || !u.desc->drivers.empty() || !u.desc->instances.empty())
-            fail(u, u.desc->processes.empty() ? (u.desc->drivers.empty() ? u.desc->instances[0].line : u.desc->drivers[0].line)
-                                              : u.desc->processes[0].line,
+            fail(u,
+                 u.desc->processes.empty()
+                     ? (u.desc->drivers.empty() ? u.desc->instances[0].line : u.desc->drivers[0].line)
+                     : u.desc->processes[0].line,
                  "a package has no processes, drivers or instances");
         ext.check();
     }
@@ -324,9 +341,12 @@ private:
             const Type *t = lookup_type(u, o.type, o.line);
             std::vector<uint8_t> v;
             auto g = generics.find(o.name);
-            if (g != generics.end()) v = g->second;
-            else if (!o.value.empty()) v = value(u, o.value, t, o.line);
-            else fail(u, o.line, "generic " + o.name + " of " + path + " has no value");
+            if (g != generics.end())
+                v = g->second;
+            else if (!o.value.empty())
+                v = value(u, o.value, t, o.line);
+            else
+                fail(u, o.line, "generic " + o.name + " of " + path + " has no value");
             uint8_t *p = copy_value(v);
             inst.values[o.name] = p;
             if (o.offset >= 0) {
@@ -350,9 +370,11 @@ private:
             if (inst.signals.count(s.name)) fail(u, s.line, "signal " + s.name + " declared twice");
             std::vector<uint8_t> init;
             bool computed = s.init.is_call();
-            if (!computed) init = value(u, s.init, t, s.line);
+            if (!computed)
+                init = value(u, s.init, t, s.line);
             else {
-                if (!t->is_array() || !t->constrained) fail(u, s.line, "a computed value needs a constrained array type");
+                if (!t->is_array() || !t->constrained)
+                    fail(u, s.line, "a computed value needs a constrained array type");
                 init.assign(t->size, 0);
             }
             SignalView *v = nullptr;
@@ -360,8 +382,9 @@ private:
             if (s.mode != PortMode::Internal && pb != ports.end() && pb->second.actual) {
                 PortBinding &b = pb->second;
                 if (b.count != t->scalar_count() || b.actual->net->esize != t->scalar_size())
-                    fail(u, s.line, "port " + s.name + " of " + path + " has " + std::to_string(t->scalar_count()) +
-                                        " elements, its actual has " + std::to_string(b.count));
+                    fail(u, s.line,
+                         "port " + s.name + " of " + path + " has " + std::to_string(t->scalar_count()) +
+                             " elements, its actual has " + std::to_string(b.count));
                 v = new_view(b.actual->net, b.actual->first + b.first, b.count, t, spath, init);
             } else {
                 if (s.mode != PortMode::Internal && pb != ports.end() && pb->second.has_value) {
@@ -374,17 +397,21 @@ private:
             if (s.mode != PortMode::Internal) ports.erase(s.name);
             write_signal_record(block, off, v);
             inst.signals[s.name] = v;
-            if (computed) defer(u, &inst, s.init, t, v->net->value + static_cast<size_t>(v->first) * v->net->esize, s.line, v);
+            if (computed)
+                defer(u, &inst, s.init, t, v->net->value + static_cast<size_t>(v->first) * v->net->esize, s.line, v);
         }
         if (!ports.empty())
             throw ElabError(u.desc->file + ": error: " + path + ": unit has no port '" + ports.begin()->first + "'");
 
         // processes
-        if (u.desc->pe_count && !u.pe) fail(u, u.desc->counts_line, "counts pe=" + std::to_string(u.desc->pe_count) + " but no process table was registered");
+        if (u.desc->pe_count && !u.pe)
+            fail(u, u.desc->counts_line,
+                 "counts pe=" + std::to_string(u.desc->pe_count) + " but no process table was registered");
         std::map<uint32_t, Process *> procs;
         for (const ProcessDecl &pd : u.desc->processes) {
             if (pd.num >= u.desc->pe_count)
-                fail(u, pd.line, "process " + std::to_string(pd.num) + " is beyond pe=" + std::to_string(u.desc->pe_count));
+                fail(u, pd.line,
+                     "process " + std::to_string(pd.num) + " is beyond pe=" + std::to_string(u.desc->pe_count));
             if (procs.count(pd.num)) fail(u, pd.line, "process " + std::to_string(pd.num) + " declared twice");
             auto p = std::make_unique<Process>();
             p->fn = reinterpret_cast<zem_process_fn>(u.pe[pd.num]);
@@ -402,7 +429,7 @@ private:
                 SignalView *v = find_signal(u, inst, r, pd.line);
                 uint32_t first = 0, count = v->count;
                 if (r.indexed || r.slice) range_of(u, v, r, pd.line, first, count);
-                v->net->sens.push_back({p.get(), v->first + first, v->first + first + count});
+                v->net->sens_list.push_back({p.get(), v->first + first, v->first + first + count});
             }
             procs[pd.num] = p.get();
             K().processes.push_back(std::move(p));
@@ -428,14 +455,15 @@ private:
             dr.signal_path = v->path;
             size_t scope = static_cast<size_t>(count) * dr.esize;
             size_t whole = static_cast<size_t>(v->count) * dr.esize;
-            dr.staging = alloc_bytes(std::max<size_t>(whole, 16));
-            dr.driving = alloc_bytes(std::max<size_t>(scope, 8));
-            dr.pending = alloc_bytes(std::max<size_t>(scope, 8));
+            dr.driving = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
+            dr.pending = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
+            dr.staging = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(whole, 16), 16));
             for (uint32_t i = 0; i < count; ++i) {
                 for (const Source &s : v->net->sources[dr.net_first + i])
                     if (s.driver->owner == dr.owner)
-                        fail(u, d.line, "process p" + std::to_string(d.process) + " has two drivers on element " +
-                                            std::to_string(first + i) + " of " + v->path);
+                        fail(u, d.line,
+                             "process p" + std::to_string(d.process) + " has two drivers on element " +
+                                 std::to_string(first + i) + " of " + v->path);
                 v->net->sources[dr.net_first + i].push_back({&dr, i});
             }
             put_ptr(block + d.offset + kDriverObjectPtr, &dr);
@@ -445,13 +473,15 @@ private:
         ext.check();
         for (uint32_t n = 0; n < u.desc->pe_count; ++n)
             if (!procs.count(n))
-                fail(u, u.desc->counts_line,
-                     "process " + std::to_string(n) + " of pe=" + std::to_string(u.desc->pe_count) + " is not declared");
+                fail(
+                    u, u.desc->counts_line,
+                    "process " + std::to_string(n) + " of pe=" + std::to_string(u.desc->pe_count) + " is not declared");
 
         // child instances
         for (const InstanceDecl &id : u.desc->instances) {
             auto cit = K().unit_by_name.find(id.unit);
-            if (cit == K().unit_by_name.end()) fail(u, id.line, "unknown unit '" + id.unit + "' in instance " + id.label);
+            if (cit == K().unit_by_name.end())
+                fail(u, id.line, "unknown unit '" + id.unit + "' in instance " + id.label);
             Unit &child = *cit->second;
             if (child.desc->is_package) fail(u, id.line, "instance " + id.label + " names a package");
             std::map<std::string, std::vector<uint8_t>> gvals;
@@ -481,7 +511,8 @@ private:
                 if (a.is_value) {
                     const Type *ft = lookup_type(child, formal->type, formal->line);
                     std::string err;
-                    if (!parse_value_tokens(a.value.toks, ft, b.value, err)) fail(u, id.line, "port " + a.formal + ": " + err);
+                    if (!parse_value_tokens(a.value.toks, ft, b.value, err))
+                        fail(u, id.line, "port " + a.formal + ": " + err);
                     b.has_value = true;
                 } else {
                     SignalView *v = find_signal(u, inst, a.actual, id.line);

@@ -13,6 +13,7 @@
 
 #include "check.h"
 #include "elaborate.h"
+#include "hot_arena.h"
 #include "scheduler.h"
 #include "sim_time.h"
 #include "tovu/testing.h"
@@ -117,8 +118,7 @@ void print_stats(double seconds) {
                 static_cast<unsigned long long>(k.stats.deltas), static_cast<unsigned long long>(k.stats.activations),
                 static_cast<unsigned long long>(k.stats.events), static_cast<unsigned long long>(k.stats.transactions),
                 seconds);
-    if (seconds > 0)
-        std::printf(", %.0f activations/s", static_cast<double>(k.stats.activations) / seconds);
+    if (seconds > 0) std::printf(", %.0f activations/s", static_cast<double>(k.stats.activations) / seconds);
     std::printf("\n");
 }
 
@@ -127,6 +127,7 @@ void print_stats(double seconds) {
 void reset_kernel() {
     g_kernel->vcd.close();
     delete g_kernel;
+    hot_release();
     g_kernel = new Kernel();
     clear_captured_reports();
 }
@@ -220,8 +221,7 @@ void zem_init_design(int argc, char **argv) {
     k.exe_dir = executable_dir();
     std::string err;
     if (!parse_options(argc, argv, k.opts, err)) {
-        std::fprintf(stderr, "%s: %s\n%s", argc > 0 ? argv[0] : "tovu", err.c_str(),
-                     "Try --help for the options.\n");
+        std::fprintf(stderr, "%s: %s\n%s", argc > 0 ? argv[0] : "tovu", err.c_str(), "Try --help for the options.\n");
         k.setup_failed = true;
         return;
     }
@@ -235,7 +235,8 @@ void zem_register_info(void *info) { record("zem_register_info", ptr_text(info))
 
 void zem_register_min_prec_unit(int32_t unit) {
     record("zem_register_min_prec_unit", std::to_string(unit));
-    if (unit != -12) setup_error("error: only a time resolution of 1 ps (-12) is supported, not " + std::to_string(unit));
+    if (unit != -12)
+        setup_error("error: only a time resolution of 1 ps (-12) is supported, not " + std::to_string(unit));
 }
 
 void zem_register_didat(const char *unit_name, const char *didat_path) {
@@ -294,11 +295,14 @@ void zem_register_tops(const char *top_unit_name) {
         setup_error("error: the top unit is named twice");
         return;
     }
-    if (!k.unit_by_name.count("std_standard") && !register_unit("std_standard", "kest/precompiled.exe.sim/std/standard.didat"))
+    if (!k.unit_by_name.count("std_standard") &&
+        !register_unit("std_standard", "kest/precompiled.exe.sim/std/standard.didat"))
         return;
     // std.standard is the first unit every other one builds on.
     for (size_t i = 0; i < k.units.size(); ++i)
-        if (k.units[i]->name == "std_standard" && i != 0) std::rotate(k.units.begin(), k.units.begin() + static_cast<long>(i), k.units.begin() + static_cast<long>(i) + 1);
+        if (k.units[i]->name == "std_standard" && i != 0)
+            std::rotate(k.units.begin(), k.units.begin() + static_cast<long>(i),
+                        k.units.begin() + static_cast<long>(i) + 1);
     for (auto &u : k.units) {
         if (u->desc->se_count && !u->se) {
             setup_error(u->desc->file + ": error: counts se=" + std::to_string(u->desc->se_count) +

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "design.h"
+#include "net.h"
 #include "options.h"
 #include "process.h"
-#include "net.h"
 #include "stimulus.h"
 #include "transient.h"
 #include "types.h"
@@ -49,7 +49,7 @@ struct Instance {
 // A computed initial value, evaluated when the run starts.
 struct DeferredCall {
     Unit *unit;
-    Instance *inst;     // nullptr for a package
+    Instance *inst;  // nullptr for a package
     uint32_t slot;
     std::vector<std::pair<const Type *, const uint8_t *>> args;
     uint8_t *target;
@@ -90,7 +90,7 @@ struct Kernel {
     // options and errors
     Options opts;
     bool initialised = false;
-    bool setup_failed = false;   // usage or design-data error: the run returns 2
+    bool setup_failed = false;  // usage or design-data error: the run returns 2
     bool help_only = false;
     std::string exe_dir;
     std::string snapshot;
@@ -102,7 +102,7 @@ struct Kernel {
     std::map<int, Resolution> resolutions;
     bool elaborated = false;
     char *slv_block = nullptr;
-    std::string cached_unit;      // package_block's last answer
+    std::string cached_unit;  // package_block's last answer
     char *cached_block = nullptr;
 
     // elaborated design (owned)
@@ -137,7 +137,7 @@ struct Kernel {
     bool running = false;
     bool stop_requested = false;
     int worst_severity = -1;
-    bool failed = false;         // a check or FAILURE ended the run
+    bool failed = false;  // a check or FAILURE ended the run
     std::string stop_reason;
 
     // reports
@@ -156,10 +156,10 @@ void reset_kernel();
 // Copies a value of n bytes; the usual element sizes take no library call.
 inline void copy_bytes(void *dst, const void *src, size_t n) {
     switch (n) {
-    case 1: *static_cast<uint8_t *>(dst) = *static_cast<const uint8_t *>(src); return;
-    case 4: __builtin_memcpy(dst, src, 4); return;
-    case 8: __builtin_memcpy(dst, src, 8); return;
-    default: __builtin_memcpy(dst, src, n); return;
+        case 1: *static_cast<uint8_t *>(dst) = *static_cast<const uint8_t *>(src); return;
+        case 4: __builtin_memcpy(dst, src, 4); return;
+        case 8: __builtin_memcpy(dst, src, 8); return;
+        default: __builtin_memcpy(dst, src, n); return;
     }
 }
 

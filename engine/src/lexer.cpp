@@ -35,24 +35,24 @@ bool read_string(const std::string &s, size_t &i, std::string &out, std::string 
         if (i >= s.size()) break;
         char e = s[i++];
         switch (e) {
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case '0': out += '\0'; break;
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case 'x': {
-            int h = i < s.size() ? hex_value(s[i]) : -1;
-            int l = i + 1 < s.size() ? hex_value(s[i + 1]) : -1;
-            if (h < 0 || l < 0) {
-                error = "bad \\x escape in string";
-                return false;
+            case 'n': out += '\n'; break;
+            case 't': out += '\t'; break;
+            case 'r': out += '\r'; break;
+            case '0': out += '\0'; break;
+            case '"': out += '"'; break;
+            case '\\': out += '\\'; break;
+            case 'x': {
+                int h = i < s.size() ? hex_value(s[i]) : -1;
+                int l = i + 1 < s.size() ? hex_value(s[i + 1]) : -1;
+                if (h < 0 || l < 0) {
+                    error = "bad \\x escape in string";
+                    return false;
+                }
+                out += static_cast<char>(h * 16 + l);
+                i += 2;
+                break;
             }
-            out += static_cast<char>(h * 16 + l);
-            i += 2;
-            break;
-        }
-        default: error = std::string("unknown escape \\") + e + " in string"; return false;
+            default: error = std::string("unknown escape \\") + e + " in string"; return false;
         }
     }
     if (i >= s.size()) {

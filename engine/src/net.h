@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "hot_arena.h"
 #include "types.h"
 
 namespace tovu {
@@ -19,30 +20,31 @@ struct Driver;
 // One scheduled change of some elements of a driver.
 struct Transaction {
     int64_t time;
-    uint32_t first;   // element within the driver's scope
+    uint32_t first;  // element within the driver's scope
     uint32_t count;
-    uint32_t data;    // byte offset of the values in the driver's pool
+    uint32_t data;  // byte offset of the values in the driver's pool
 };
 
 // The kernel object behind a driver_record. The compiled code reaches the
 // staging buffer through the pointer at +56.
-struct Driver {
+struct Driver : HotObject {
+    // what every zero-delay assignment and update touches: one cache line
     Net *net = nullptr;
-    uint32_t net_first = 0;     // first net element of the driver's scope
-    uint32_t count = 0;         // elements in scope
+    uint32_t net_first = 0;  // first net element of the driver's scope
+    uint32_t count = 0;      // elements in scope
     uint32_t esize = 1;
-    uint32_t sig_first = 0;     // signal position (from the signal's left) of the scope's first element
-    uint32_t sig_count = 0;     // elements of the declared signal
-    uint32_t pad0 = 0;
+    uint32_t pending_lo = 0, pending_hi = 0;  // elements with a zero-delay write (empty when lo >= hi)
+    bool in_active = false;
     uint8_t *driving = nullptr;  // current driving value of the scope
     uint8_t *pending = nullptr;  // driving value with this delta's zero-delay writes applied
     Process *owner = nullptr;
     uint8_t *staging = nullptr;  // +56
-    uint32_t pending_lo = 0, pending_hi = 0;  // elements with a zero-delay write (empty when lo >= hi)
-    bool in_active = false;
+    // the rest
+    uint32_t sig_first = 0;         // signal position (from the signal's left) of the scope's first element
+    uint32_t sig_count = 0;         // elements of the declared signal
     std::vector<Transaction> wave;  // future transactions, sorted by time
     std::vector<uint8_t> pool;
-    int64_t heap_time = -1;         // time of the queue entry this driver relies on, -1 none
+    int64_t heap_time = -1;  // time of the queue entry this driver relies on, -1 none
     // the last transaction written, for zem_driver_intertial_reject
     int64_t last_time = 0;
     uint32_t last_first = 0, last_count = 0;
@@ -67,29 +69,33 @@ struct TraceRef {
     uint32_t lo, hi;
 };
 
-// A net: the storage of one signal and of every port collapsed onto it.
-struct Net {
-    std::string name;
+// A net: the storage of one signal and of every port collapsed onto it. The
+// fields the cycle uses on every event come first.
+struct Net : HotObject {
+    uint8_t *value = nullptr;       // effective values (stable for the whole run)
+    uint8_t *last_value = nullptr;  // each element's value before its last event
     uint32_t count = 0;
     uint32_t esize = 1;
-    const Type *elem_type = nullptr;   // scalar element type
-    int resolution = -1;
-    uint8_t *value = nullptr;          // effective values (stable for the whole run)
-    uint8_t *last_value = nullptr;     // each element's value before its last event
-    std::vector<uint64_t> elem_event_cycle;
-    std::vector<int64_t> elem_last_event;
-    uint64_t event_cycle = 0;          // last cycle with an event on any element
-    std::vector<std::vector<Source>> sources;  // per element
-    Driver *sole = nullptr;            // set when one driver covers every element alone
+    Driver *sole = nullptr;  // set when one driver covers every element alone
     bool dirty = false;
-    uint32_t dirty_lo = 0, dirty_hi = 0;
-    std::vector<Sensitivity> sens;
-    // forced elements (kernel stimulus)
-    std::vector<uint8_t> forced;       // per element, 1 when forced (empty: none)
-    std::vector<uint8_t> force_value;
-    std::vector<TraceRef> traces;
     bool trace_dirty = false;
-    std::unique_ptr<uint8_t[]> storage;
+    bool has_force = false;  // some element is forced (stimulus)
+    bool traced = false;     // written to the waveform
+    uint32_t dirty_lo = 0, dirty_hi = 0;
+    uint64_t event_cycle = 0;           // last cycle with an event on any element
+    const Sensitivity *sens = nullptr;  // processes sensitive to elements of this net
+    uint32_t sens_count = 0;
+    uint32_t pad = 0;
+    uint64_t *elem_event_cycle = nullptr;
+    int64_t *elem_last_event = nullptr;
+    std::vector<TraceRef> traces;
+    std::vector<uint8_t> forced;  // per element, 1 when forced (empty: none)
+    std::vector<uint8_t> force_value;
+    int resolution = -1;
+    const Type *elem_type = nullptr;           // scalar element type
+    std::vector<std::vector<Source>> sources;  // per element
+    std::vector<Sensitivity> sens_list;        // built during elaboration, then laid into `sens`
+    std::string name;
 };
 
 // The kernel object behind a signal_record (pointer at +0): a declared

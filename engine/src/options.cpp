@@ -86,74 +86,70 @@ bool apply_option(const OptionInfo &opt, std::string_view value, Options &out, s
         return false;
     };
     switch (opt.id) {
-    case OptionId::StopTime: {
-        int64_t t = 0;
-        std::string cause;
-        if (!parse_time(value, t, cause)) return fail(cause);
-        if (t < 0) return fail("negative stop time '" + std::string(value) + "'");
-        out.stop_time = t;
-        return true;
-    }
-    case OptionId::Vcd:
-        if (value.empty()) return fail("empty file name");
-        out.vcd_file = value;
-        return true;
-    case OptionId::VcdSignals: {
-        size_t start = 0;
-        while (true) {
-            const size_t comma = value.find(',', start);
-            const std::string_view pattern =
-                value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-            if (pattern.empty()) return fail("empty signal pattern in '" + std::string(value) + "'");
-            out.vcd_signals.emplace_back(pattern);
-            if (comma == std::string_view::npos) break;
-            start = comma + 1;
+        case OptionId::StopTime: {
+            int64_t t = 0;
+            std::string cause;
+            if (!parse_time(value, t, cause)) return fail(cause);
+            if (t < 0) return fail("negative stop time '" + std::string(value) + "'");
+            out.stop_time = t;
+            return true;
         }
-        return true;
-    }
-    case OptionId::Force: {
-        std::string_view path, forced;
-        if (!split_path_value(value, path, forced)) return fail("expected PATH=VALUE, got '" + std::string(value) + "'");
-        if (path.empty()) return fail("empty signal path");
-        if (forced.empty()) return fail("empty value for '" + std::string(path) + "'");
-        out.forces.push_back({std::string(path), std::string(forced)});
-        return true;
-    }
-    case OptionId::Clock: {
-        std::string_view path, period_text;
-        if (!split_path_value(value, path, period_text))
-            return fail("expected PATH=PERIOD, got '" + std::string(value) + "'");
-        if (path.empty()) return fail("empty signal path");
-        int64_t period = 0;
-        std::string cause;
-        if (!parse_time(period_text, period, cause)) return fail(cause);
-        if (period <= 0) return fail("period of '" + std::string(path) + "' must be positive");
-        out.clocks.push_back({std::string(path), period});
-        return true;
-    }
-    case OptionId::Stimulus:
-        if (value.empty()) return fail("empty file name");
-        out.stimulus_files.emplace_back(value);
-        return true;
-    case OptionId::DidatDir:
-        if (value.empty()) return fail("empty directory name");
-        out.didat_dir = value;
-        return true;
-    case OptionId::MaxDeltas: {
-        int64_t n = 0;
-        if (!parse_positive_count(value, n)) return fail("expected a positive whole number, got '" + std::string(value) + "'");
-        out.max_deltas = n;
-        return true;
-    }
-    case OptionId::Stats:
-        out.stats = true;
-        return true;
-    case OptionId::Help:
-        out.help = true;
-        return true;
-    case OptionId::Quiet:
-        out.quiet = true;
-        return true;
+        case OptionId::Vcd:
+            if (value.empty()) return fail("empty file name");
+            out.vcd_file = value;
+            return true;
+        case OptionId::VcdSignals: {
+            size_t start = 0;
+            while (true) {
+                const size_t comma = value.find(',', start);
+                const std::string_view pattern =
+                    value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+                if (pattern.empty()) return fail("empty signal pattern in '" + std::string(value) + "'");
+                out.vcd_signals.emplace_back(pattern);
+                if (comma == std::string_view::npos) break;
+                start = comma + 1;
+            }
+            return true;
+        }
+        case OptionId::Force: {
+            std::string_view path, forced;
+            if (!split_path_value(value, path, forced))
+                return fail("expected PATH=VALUE, got '" + std::string(value) + "'");
+            if (path.empty()) return fail("empty signal path");
+            if (forced.empty()) return fail("empty value for '" + std::string(path) + "'");
+            out.forces.push_back({std::string(path), std::string(forced)});
+            return true;
+        }
+        case OptionId::Clock: {
+            std::string_view path, period_text;
+            if (!split_path_value(value, path, period_text))
+                return fail("expected PATH=PERIOD, got '" + std::string(value) + "'");
+            if (path.empty()) return fail("empty signal path");
+            int64_t period = 0;
+            std::string cause;
+            if (!parse_time(period_text, period, cause)) return fail(cause);
+            if (period <= 0) return fail("period of '" + std::string(path) + "' must be positive");
+            out.clocks.push_back({std::string(path), period});
+            return true;
+        }
+        case OptionId::Stimulus:
+            if (value.empty()) return fail("empty file name");
+            out.stimulus_files.emplace_back(value);
+            return true;
+        case OptionId::DidatDir:
+            if (value.empty()) return fail("empty directory name");
+            out.didat_dir = value;
+            return true;
+        case OptionId::MaxDeltas: {
+            int64_t n = 0;
+            if (!parse_positive_count(value, n))
+                return fail("expected a positive whole number, got '" + std::string(value) + "'");
+            out.max_deltas = n;
+            return true;
+        }
+        case OptionId::Stats: out.stats = true; return true;
+        case OptionId::Help: out.help = true; return true;
+        case OptionId::Quiet: out.quiet = true; return true;
     }
     return fail("unhandled option");
 }
@@ -191,7 +187,8 @@ bool parse_options(int argc, char **argv, Options &out, std::string &error) {
 }
 
 std::string usage_text(const std::string &program) {
-    return "Usage: " + program + " [OPTION]...\n"
+    return "Usage: " + program +
+           " [OPTION]...\n"
            "Runs the simulation from time 0 to the stop time or until no event remains.\n"
            "\n"
            "Options (times take a unit: fs ps ns us ms sec min hr, e.g. 10ns, 1.5 us):\n"

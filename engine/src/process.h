@@ -5,19 +5,20 @@
 #include <cstdint>
 #include <string>
 
+#include "hot_arena.h"
 #include "tovu/zem.h"
 
 namespace tovu {
 
-struct Process {
+struct Process : HotObject {
+    bool queued = false;      // in the run list of the coming cycle
+    bool waited = false;      // called zem_process_wait during this activation
+    int32_t *flag = nullptr;  // sensitivity-wait flag, or nullptr
     zem_process_fn fn = nullptr;
     char *block = nullptr;
     char *record = nullptr;
-    int32_t *flag = nullptr;   // sensitivity-wait flag, or nullptr
-    std::string path;          // instance path and process name
-    bool queued = false;       // in the run list of the coming cycle
-    bool waited = false;       // called zem_process_wait during this activation
     uint64_t activations = 0;
+    std::string path;  // instance path and process name
 };
 
 }  // namespace tovu

@@ -13,10 +13,10 @@ namespace {
 
 const char *severity_name(int s) {
     switch (s) {
-    case 0: return "NOTE";
-    case 1: return "WARNING";
-    case 2: return "ERROR";
-    default: return "FAILURE";
+        case 0: return "NOTE";
+        case 1: return "WARNING";
+        case 2: return "ERROR";
+        default: return "FAILURE";
     }
 }
 

@@ -12,7 +12,7 @@
 namespace tovu {
 
 void driver_apply_due(Driver *d, int64_t now);
-void driver_apply_pending(Driver *d);
+bool driver_apply_pending(Driver *d, uint32_t &lo, uint32_t &hi);
 void driver_fire(Driver *d, int64_t time);
 void trace_cycle_end();
 
@@ -67,6 +67,30 @@ inline void update_elements(Net *n, const uint8_t *src, uint32_t lo, uint32_t hi
     }
 }
 
+// Elements of a net with several sources, a resolution or forced values.
+__attribute__((noinline)) void update_resolved(Net *n, uint32_t lo, uint32_t hi, uint32_t &evlo, uint32_t &evhi) {
+    Kernel &k = K();
+    const uint32_t es = n->esize;
+    uint8_t *val = n->value;
+    uint8_t scratch[4096];
+    for (uint32_t e = lo; e < hi; ++e) {
+        const uint8_t *nv;
+        if (!n->forced.empty() && n->forced[e])
+            nv = n->force_value.data() + static_cast<size_t>(e) * es;
+        else
+            nv = resolve_element(n, e, scratch);
+        uint8_t *cv = val + static_cast<size_t>(e) * es;
+        if (std::memcmp(cv, nv, es) != 0) {
+            std::memcpy(n->last_value + static_cast<size_t>(e) * es, cv, es);
+            std::memcpy(cv, nv, es);
+            n->elem_event_cycle[e] = k.cycle;
+            n->elem_last_event[e] = k.now;
+            if (e < evlo) evlo = e;
+            evhi = e + 1;
+        }
+    }
+}
+
 // Takes the new effective values of a dirty net; records events and wakes
 // the processes sensitive to the changed elements.
 void update_net(Net *n) {
@@ -76,37 +100,23 @@ void update_net(Net *n) {
     uint32_t evlo = UINT32_MAX, evhi = 0;
     uint8_t *val = n->value;
     (void)val;
-    if (n->sole && n->forced.empty()) {
+    if (n->sole && !n->has_force) {
         const uint8_t *src = n->sole->driving;
         switch (es) {
-        case 1: update_elements<1>(n, src, lo, hi, evlo, evhi); break;
-        case 4: update_elements<4>(n, src, lo, hi, evlo, evhi); break;
-        case 8: update_elements<8>(n, src, lo, hi, evlo, evhi); break;
-        default: update_elements<0>(n, src, lo, hi, evlo, evhi); break;
+            case 1: update_elements<1>(n, src, lo, hi, evlo, evhi); break;
+            case 4: update_elements<4>(n, src, lo, hi, evlo, evhi); break;
+            case 8: update_elements<8>(n, src, lo, hi, evlo, evhi); break;
+            default: update_elements<0>(n, src, lo, hi, evlo, evhi); break;
         }
     } else {
-        uint8_t scratch[4096];
-        for (uint32_t e = lo; e < hi; ++e) {
-            const uint8_t *nv;
-            if (!n->forced.empty() && n->forced[e]) nv = n->force_value.data() + static_cast<size_t>(e) * es;
-            else nv = resolve_element(n, e, scratch);
-            uint8_t *cv = val + static_cast<size_t>(e) * es;
-            if (std::memcmp(cv, nv, es) != 0) {
-                std::memcpy(n->last_value + static_cast<size_t>(e) * es, cv, es);
-                std::memcpy(cv, nv, es);
-                n->elem_event_cycle[e] = k.cycle;
-                n->elem_last_event[e] = k.now;
-                if (e < evlo) evlo = e;
-                evhi = e + 1;
-            }
-        }
+        update_resolved(n, lo, hi, evlo, evhi);
     }
     if (evhi == 0) return;
     n->event_cycle = k.cycle;
     k.stats.events += evhi - evlo;
-    for (const Sensitivity &s : n->sens)
-        if (s.lo < evhi && s.hi > evlo) wake(s.process);
-    if (!n->traces.empty() && !n->trace_dirty) {
+    for (const Sensitivity *s = n->sens, *end = n->sens + n->sens_count; s != end; ++s)
+        if (s->lo < evhi && s->hi > evlo) wake(s->process);
+    if (n->traced && !n->trace_dirty) {
         n->trace_dirty = true;
         k.traced_dirty.push_back(n);
     }
@@ -132,7 +142,19 @@ void cycle() {
     ++k.cycle;
     ++k.stats.deltas;
     k.active_work.swap(k.active);
-    for (Driver *d : k.active_work) driver_apply_pending(d);
+    for (Driver *d : k.active_work) {
+        uint32_t lo, hi;
+        if (!driver_apply_pending(d, lo, hi)) continue;
+        Net *n = d->net;
+        if (n->sole == d && !n->dirty && !n->has_force) {
+            // the net's only source: its new value is known now
+            n->dirty_lo = d->net_first + lo;
+            n->dirty_hi = d->net_first + hi;
+            update_net(n);
+        } else {
+            mark_dirty(n, d->net_first + lo, d->net_first + hi);
+        }
+    }
     k.active_work.clear();
     for (size_t i = 0; i < k.dirty_nets.size(); ++i) update_net(k.dirty_nets[i]);
     k.dirty_nets.clear();
@@ -175,7 +197,7 @@ void apply_force(SignalView *v, const uint8_t *value) {
     if (n->forced.empty()) {
         n->forced.assign(n->count, 0);
         n->force_value.assign(static_cast<size_t>(n->count) * n->esize, 0);
-        n->sole = nullptr;
+        n->has_force = true;
     }
     std::memset(n->forced.data() + v->first, 1, v->count);
     std::memcpy(n->force_value.data() + static_cast<size_t>(v->first) * n->esize, value,
@@ -206,8 +228,10 @@ void initialise_nets() {
         uint8_t scratch[4096];
         for (uint32_t e = 0; e < n->count; ++e) {
             const uint8_t *nv = nullptr;
-            if (!n->forced.empty() && n->forced[e]) nv = n->force_value.data() + static_cast<size_t>(e) * n->esize;
-            else if (!n->sources[e].empty()) nv = resolve_element(n, e, scratch);
+            if (!n->forced.empty() && n->forced[e])
+                nv = n->force_value.data() + static_cast<size_t>(e) * n->esize;
+            else if (!n->sources[e].empty())
+                nv = resolve_element(n, e, scratch);
             if (nv) std::memcpy(n->value + static_cast<size_t>(e) * n->esize, nv, n->esize);
         }
         std::memcpy(n->last_value, n->value, static_cast<size_t>(n->count) * n->esize);
@@ -232,8 +256,7 @@ int run_cycles() {
             while (!k.active.empty() || !k.run_list.empty() || !k.dirty_nets.empty()) {
                 if (++deltas > k.opts.max_deltas) {
                     std::fflush(stdout);
-                    std::fprintf(stderr,
-                                 "%s: error: more than %lld delta cycles at this time; still active: %s\n",
+                    std::fprintf(stderr, "%s: error: more than %lld delta cycles at this time; still active: %s\n",
                                  format_time(k.now).c_str(), static_cast<long long>(k.opts.max_deltas),
                                  active_processes().c_str());
                     k.failed = true;
@@ -263,28 +286,28 @@ int run_cycles() {
                 QueueEntry e = k.queue.back();
                 k.queue.pop_back();
                 switch (e.kind) {
-                case EntryKind::Driver: driver_fire(static_cast<Driver *>(e.obj), t); break;
-                case EntryKind::Process: {
-                    Process *p = static_cast<Process *>(e.obj);
-                    if (!p->queued) {
-                        p->queued = true;
-                        k.run_list.push_back(p);
+                    case EntryKind::Driver: driver_fire(static_cast<Driver *>(e.obj), t); break;
+                    case EntryKind::Process: {
+                        Process *p = static_cast<Process *>(e.obj);
+                        if (!p->queued) {
+                            p->queued = true;
+                            k.run_list.push_back(p);
+                        }
+                        break;
                     }
-                    break;
-                }
-                case EntryKind::Change: {
-                    ForceChange *c = static_cast<ForceChange *>(e.obj);
-                    apply_force(c->view, c->value.data());
-                    break;
-                }
-                case EntryKind::Clock: {
-                    ClockStim *c = static_cast<ClockStim *>(e.obj);
-                    c->level_high = !c->level_high;
-                    uint8_t v = c->level_high ? c->high : c->low;
-                    apply_force(c->view, &v);
-                    if (t <= INT64_MAX - c->half) queue_push(t + c->half, EntryKind::Clock, c);
-                    break;
-                }
+                    case EntryKind::Change: {
+                        ForceChange *c = static_cast<ForceChange *>(e.obj);
+                        apply_force(c->view, c->value.data());
+                        break;
+                    }
+                    case EntryKind::Clock: {
+                        ClockStim *c = static_cast<ClockStim *>(e.obj);
+                        c->level_high = !c->level_high;
+                        uint8_t v = c->level_high ? c->high : c->low;
+                        apply_force(c->view, &v);
+                        if (t <= INT64_MAX - c->half) queue_push(t + c->half, EntryKind::Clock, c);
+                        break;
+                    }
                 }
             }
         }

@@ -130,8 +130,8 @@ bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
     }
     const TimeUnit *unit = find_unit(unit_name);
     if (unit == nullptr) {
-        error = "bad time " + quoted + ": unknown unit '" + std::string(unit_name) +
-                "' (fs, ps, ns, us, ms, sec, min, hr)";
+        error =
+            "bad time " + quoted + ": unknown unit '" + std::string(unit_name) + "' (fs, ps, ns, us, ms, sec, min, hr)";
         return false;
     }
     if (too_long) {
@@ -142,8 +142,8 @@ bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
     // value in ps = mantissa * factor * 10^(pow10 - fraction_digits - 3)
     u128 value = mantissa * static_cast<unsigned>(unit->factor);
     int exponent = unit->pow10 - fraction_digits - kFsPerPsPow10;
-    const u128 limit = negative ? u128(std::numeric_limits<int64_t>::max()) + 1
-                                : u128(std::numeric_limits<int64_t>::max());
+    const u128 limit =
+        negative ? u128(std::numeric_limits<int64_t>::max()) + 1 : u128(std::numeric_limits<int64_t>::max());
     for (; exponent < 0; ++exponent) {
         if (value % 10 != 0) {
             error = "bad time " + quoted + ": not a whole number of picoseconds";

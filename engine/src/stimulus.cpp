@@ -124,8 +124,8 @@ private:
         if (!parse_time(tokens[0], time, cause)) {
             std::string second_cause;
             if (tokens.size() < 2 || !parse_time(tokens[0] + " " + tokens[1], time, second_cause)) {
-                const bool number_alone = tokens.size() >= 2 &&
-                                          std::isdigit(static_cast<unsigned char>(tokens[0].back()));
+                const bool number_alone =
+                    tokens.size() >= 2 && std::isdigit(static_cast<unsigned char>(tokens[0].back()));
                 return fail(number_alone ? second_cause : cause, error);
             }
             next = 2;
@@ -156,8 +156,7 @@ private:
 
 }  // namespace
 
-bool parse_stimulus_text(const std::string &text, const std::string &file_name, StimulusFile &out,
-                         std::string &error) {
+bool parse_stimulus_text(const std::string &text, const std::string &file_name, StimulusFile &out, std::string &error) {
     StimulusFile parsed;
     Parser parser(file_name, parsed);
     std::string_view rest(text);

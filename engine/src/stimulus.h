@@ -28,7 +28,7 @@ struct StimulusChange {
     int64_t time;  // ps
     std::string path;
     std::string value;
-    int line;      // 1-based line in the file
+    int line;  // 1-based line in the file
 };
 
 struct StimulusFile {
@@ -42,8 +42,7 @@ struct StimulusFile {
 bool parse_stimulus(const std::string &file_name, StimulusFile &out, std::string &error);
 
 // Same, for text already in memory; file_name only names it in errors.
-bool parse_stimulus_text(const std::string &text, const std::string &file_name, StimulusFile &out,
-                         std::string &error);
+bool parse_stimulus_text(const std::string &text, const std::string &file_name, StimulusFile &out, std::string &error);
 
 }  // namespace tovu
 

@@ -34,14 +34,22 @@ bool vcd_kind(const SignalView *v, VcdKind &kind, uint32_t &width) {
     const Type *st = v->net->elem_type;
     width = v->count;
     bool scalar = !v->type->is_array();
-    if (is_logic(st)) kind = VcdKind::Logic;
-    else if (is_bit(st)) kind = VcdKind::Bit;
-    else if (!scalar) return false;
-    else if (st->kind == TypeKind::Enum) kind = VcdKind::Enum;
-    else if (st->kind == TypeKind::Integer) kind = VcdKind::Integer;
-    else if (st->kind == TypeKind::Real) kind = VcdKind::Real;
-    else if (st->kind == TypeKind::Time) kind = VcdKind::Time;
-    else return false;
+    if (is_logic(st))
+        kind = VcdKind::Logic;
+    else if (is_bit(st))
+        kind = VcdKind::Bit;
+    else if (!scalar)
+        return false;
+    else if (st->kind == TypeKind::Enum)
+        kind = VcdKind::Enum;
+    else if (st->kind == TypeKind::Integer)
+        kind = VcdKind::Integer;
+    else if (st->kind == TypeKind::Real)
+        kind = VcdKind::Real;
+    else if (st->kind == TypeKind::Time)
+        kind = VcdKind::Time;
+    else
+        return false;
     if (!scalar && kind != VcdKind::Logic && kind != VcdKind::Bit) return false;
     return true;
 }
@@ -124,8 +132,10 @@ void setup_stimulus() {
             auto fc = std::make_unique<ForceChange>();
             if (!v || !parse_for(v, ch.value, fc->value, where)) continue;
             fc->view = v;
-            if (ch.time == 0) apply_force(v, fc->value.data());
-            else queue_push(ch.time, EntryKind::Change, fc.get());
+            if (ch.time == 0)
+                apply_force(v, fc->value.data());
+            else
+                queue_push(ch.time, EntryKind::Change, fc.get());
             k.changes.push_back(std::move(fc));
         }
     }
@@ -154,6 +164,7 @@ void setup_trace() {
         TraceVar tv{var, v->net, v->first, v->count, {}};
         trace_vars().push_back(std::move(tv));
         v->net->traces.push_back({static_cast<int>(trace_vars().size() - 1), v->first, v->first + v->count});
+        v->net->traced = true;
     }
     k.vcd.end_definitions();
     k.vcd.time(0);

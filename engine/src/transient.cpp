@@ -35,14 +35,14 @@ TransientArena::~TransientArena() {
 }
 
 TransientArena::Chunk TransientArena::new_chunk(size_t size) {
-    char *data = static_cast<char *>(::operator new(size, std::align_val_t{kAlignment}, std::nothrow));
+    char *data = static_cast<char *>(::operator new (size, std::align_val_t{kAlignment}, std::nothrow));
     if (data != nullptr) TOVU_POISON(data, size);
     return Chunk{data, size};
 }
 
 void TransientArena::free_chunk(const Chunk &c) {
     TOVU_UNPOISON(c.data, c.size);
-    ::operator delete(c.data, std::align_val_t{kAlignment});
+    ::operator delete (c.data, std::align_val_t{kAlignment});
 }
 
 void *TransientArena::allocate(uint32_t n) {

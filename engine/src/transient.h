@@ -59,7 +59,7 @@ private:
 
     std::vector<Chunk> chunks_;  // regular chunks; chunks_[current_] is being filled
     size_t current_ = 0;
-    size_t used_ = 0;            // bytes used in chunks_[current_]
+    size_t used_ = 0;  // bytes used in chunks_[current_]
     std::vector<LargeChunk> large_;
     size_t reserved_ = 0;
 };

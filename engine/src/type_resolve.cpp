@@ -10,29 +10,29 @@ namespace tovu {
 
 uint32_t Type::scalar_count() const {
     switch (kind) {
-    case TypeKind::Array: return constrained ? length * elem->scalar_count() : 0;
-    case TypeKind::Record: {
-        uint32_t n = 0;
-        for (const Field &f : fields) n += f.type->scalar_count();
-        return n;
-    }
-    default: return 1;
+        case TypeKind::Array: return constrained ? length * elem->scalar_count() : 0;
+        case TypeKind::Record: {
+            uint32_t n = 0;
+            for (const Field &f : fields) n += f.type->scalar_count();
+            return n;
+        }
+        default: return 1;
     }
 }
 
 uint32_t Type::scalar_size() const {
     switch (kind) {
-    case TypeKind::Array: return elem->scalar_size();
-    case TypeKind::Record: {
-        uint32_t s = 0;
-        for (const Field &f : fields) {
-            uint32_t fs = f.type->scalar_size();
-            if (fs == 0 || (s != 0 && s != fs)) return 0;
-            s = fs;
+        case TypeKind::Array: return elem->scalar_size();
+        case TypeKind::Record: {
+            uint32_t s = 0;
+            for (const Field &f : fields) {
+                uint32_t fs = f.type->scalar_size();
+                if (fs == 0 || (s != 0 && s != fs)) return 0;
+                s = fs;
+            }
+            return 0;  // records are never treated as uniform element runs
         }
-        return 0;  // records are never treated as uniform element runs
-    }
-    default: return size;
+        default: return size;
     }
 }
 
@@ -47,22 +47,22 @@ int Type::literal_pos(const std::string &lit) const {
 
 void Type::fill_default(uint8_t *dst) const {
     switch (kind) {
-    case TypeKind::Enum: *dst = static_cast<uint8_t>(lo); break;
-    case TypeKind::Integer: {
-        int32_t v = static_cast<int32_t>(lo);
-        memcpy(dst, &v, 4);
-        break;
-    }
-    case TypeKind::Real: memcpy(dst, &rlo, 8); break;
-    case TypeKind::Time: memcpy(dst, &lo, 8); break;
-    case TypeKind::Array:
-        if (constrained) fill_elements_default(dst, length);
-        break;
-    case TypeKind::Record:
-        memset(dst, 0, size);
-        for (const Field &f : fields) f.type->fill_default(dst + f.offset);
-        break;
-    case TypeKind::Access: memset(dst, 0, size); break;
+        case TypeKind::Enum: *dst = static_cast<uint8_t>(lo); break;
+        case TypeKind::Integer: {
+            int32_t v = static_cast<int32_t>(lo);
+            memcpy(dst, &v, 4);
+            break;
+        }
+        case TypeKind::Real: memcpy(dst, &rlo, 8); break;
+        case TypeKind::Time: memcpy(dst, &lo, 8); break;
+        case TypeKind::Array:
+            if (constrained) fill_elements_default(dst, length);
+            break;
+        case TypeKind::Record:
+            memset(dst, 0, size);
+            for (const Field &f : fields) f.type->fill_default(dst + f.offset);
+            break;
+        case TypeKind::Access: memset(dst, 0, size); break;
     }
 }
 
@@ -197,7 +197,8 @@ private:
     }
     double real_tok(Toks &t, int line) {
         const Token *k = t.peek();
-        if (!k || (k->kind != Tok::Number && k->kind != Tok::Real)) fail(u_, line, "expected a real in type definition");
+        if (!k || (k->kind != Tok::Number && k->kind != Tok::Real))
+            fail(u_, line, "expected a real in type definition");
         ++t.i;
         return k->kind == Tok::Real ? k->real : static_cast<double>(k->num);
     }
@@ -210,9 +211,12 @@ private:
         if (t.punct("(")) {
             r.constrained = true;
             r.left = static_cast<int32_t>(int_tok(t, line));
-            if (t.word("to")) r.dir = 1;
-            else if (t.word("downto")) r.dir = -1;
-            else fail(u_, line, "expected 'to' or 'downto'");
+            if (t.word("to"))
+                r.dir = 1;
+            else if (t.word("downto"))
+                r.dir = -1;
+            else
+                fail(u_, line, "expected 'to' or 'downto'");
             r.right = static_cast<int32_t>(int_tok(t, line));
             if (!t.punct(")")) fail(u_, line, "expected ')'");
         }
@@ -239,9 +243,12 @@ private:
             ty->size = ty->align = 1;
             while (!t.done()) {
                 const Token &k = d.toks[t.i++];
-                if (k.kind == Tok::Char) ty->literals.push_back("'" + k.text + "'");
-                else if (k.kind == Tok::Ident) ty->literals.push_back(k.text);
-                else fail(u_, d.line, "bad enumeration literal '" + k.text + "'");
+                if (k.kind == Tok::Char)
+                    ty->literals.push_back("'" + k.text + "'");
+                else if (k.kind == Tok::Ident)
+                    ty->literals.push_back(k.text);
+                else
+                    fail(u_, d.line, "bad enumeration literal '" + k.text + "'");
             }
             if (ty->literals.empty() || ty->literals.size() > 256)
                 fail(u_, d.line, "an enumeration needs 1 to 256 literals");
@@ -294,9 +301,12 @@ private:
                 ty->constrained = false;
             } else {
                 ty->left = static_cast<int32_t>(int_tok(t, d.line));
-                if (t.word("to")) ty->dir = 1;
-                else if (t.word("downto")) ty->dir = -1;
-                else fail(u_, d.line, "expected 'to' or 'downto'");
+                if (t.word("to"))
+                    ty->dir = 1;
+                else if (t.word("downto"))
+                    ty->dir = -1;
+                else
+                    fail(u_, d.line, "expected 'to' or 'downto'");
                 ty->right = static_cast<int32_t>(int_tok(t, d.line));
                 if (!t.punct(")")) fail(u_, d.line, "expected ')'");
                 ty->constrained = true;

@@ -25,8 +25,8 @@ struct Field {
 struct Type {
     TypeKind kind = TypeKind::Integer;
     std::string name;
-    const Type *base = nullptr;         // the type a subtype constrains (nullptr for a base type)
-    uint32_t size = 0;                  // bytes of one value (0 for an unconstrained array)
+    const Type *base = nullptr;  // the type a subtype constrains (nullptr for a base type)
+    uint32_t size = 0;           // bytes of one value (0 for an unconstrained array)
     uint32_t align = 1;
     // scalars: the range; the default value is the left bound (lo)
     int64_t lo = 0, hi = 0;
@@ -35,7 +35,7 @@ struct Type {
     int resolution = -1;                // resolved subtype: registered resolution number
     // arrays
     const Type *elem = nullptr;
-    const Type *index = nullptr;        // index subtype of an unconstrained array
+    const Type *index = nullptr;  // index subtype of an unconstrained array
     bool constrained = false;
     int32_t left = 0, right = 0, dir = 1;
     uint32_t length = 0;

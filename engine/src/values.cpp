@@ -15,7 +15,10 @@ struct ValueError : std::runtime_error {
 
 int64_t time_unit_ps(const std::string &u, bool &fs) {
     fs = false;
-    if (u == "fs") { fs = true; return 1; }
+    if (u == "fs") {
+        fs = true;
+        return 1;
+    }
     if (u == "ps") return 1;
     if (u == "ns") return 1000;
     if (u == "us") return 1000000;
@@ -32,70 +35,76 @@ public:
 
     void read(const Type *ty, std::vector<uint8_t> &out) {
         switch (ty->kind) {
-        case TypeKind::Enum: {
-            const Token &k = next();
-            std::string lit;
-            if (k.kind == Tok::Char) lit = "'" + k.text + "'";
-            else if (k.kind == Tok::Ident) lit = k.text;
-            else throw ValueError("expected a literal of " + ty->name + ", found '" + k.text + "'");
-            int pos = ty->literal_pos(lit);
-            if (pos < 0) throw ValueError(lit + " is not a literal of " + ty->name);
-            if (pos < ty->lo || pos > ty->hi) throw ValueError(lit + " is outside the range of " + ty->name);
-            out.push_back(static_cast<uint8_t>(pos));
-            return;
-        }
-        case TypeKind::Integer: {
-            const Token &k = next();
-            if (k.kind != Tok::Number) throw ValueError("expected an integer, found '" + k.text + "'");
-            if (k.num < ty->lo || k.num > ty->hi)
-                throw ValueError(k.text + " is outside the range of " + ty->name);
-            int32_t v = static_cast<int32_t>(k.num);
-            append(out, &v, 4);
-            return;
-        }
-        case TypeKind::Real: {
-            const Token &k = next();
-            if (k.kind != Tok::Number && k.kind != Tok::Real) throw ValueError("expected a real, found '" + k.text + "'");
-            double v = k.kind == Tok::Real ? k.real : static_cast<double>(k.num);
-            append(out, &v, 8);
-            return;
-        }
-        case TypeKind::Time: {
-            const Token &k = next();
-            if (k.kind != Tok::Number && k.kind != Tok::Real) throw ValueError("expected a time, found '" + k.text + "'");
-            const Token &u = next();
-            bool fs;
-            int64_t mult = u.kind == Tok::Ident ? time_unit_ps(u.text, fs) : 0;
-            if (mult == 0) throw ValueError("expected a time unit after " + k.text);
-            long double v = k.kind == Tok::Real ? static_cast<long double>(k.real) : static_cast<long double>(k.num);
-            v *= mult;
-            if (fs) v /= 1000;
-            if (v != std::floor(v)) throw ValueError("time " + k.text + " " + u.text + " is not a whole number of ps");
-            if (v > static_cast<long double>(INT64_MAX) || v < static_cast<long double>(INT64_MIN))
-                throw ValueError("time out of range");
-            int64_t ps = static_cast<int64_t>(v);
-            append(out, &ps, 8);
-            return;
-        }
-        case TypeKind::Access: {
-            if (!word("null")) throw ValueError("an access value can only be null");
-            out.resize(out.size() + ty->size, 0);
-            return;
-        }
-        case TypeKind::Record: {
-            punct("{");
-            size_t start = out.size();
-            out.resize(start + ty->size, 0);
-            for (size_t i = 0; i < ty->fields.size(); ++i) {
-                if (i) punct(",");
-                std::vector<uint8_t> f;
-                read(ty->fields[i].type, f);
-                memcpy(out.data() + start + ty->fields[i].offset, f.data(), f.size());
+            case TypeKind::Enum: {
+                const Token &k = next();
+                std::string lit;
+                if (k.kind == Tok::Char)
+                    lit = "'" + k.text + "'";
+                else if (k.kind == Tok::Ident)
+                    lit = k.text;
+                else
+                    throw ValueError("expected a literal of " + ty->name + ", found '" + k.text + "'");
+                int pos = ty->literal_pos(lit);
+                if (pos < 0) throw ValueError(lit + " is not a literal of " + ty->name);
+                if (pos < ty->lo || pos > ty->hi) throw ValueError(lit + " is outside the range of " + ty->name);
+                out.push_back(static_cast<uint8_t>(pos));
+                return;
             }
-            punct("}");
-            return;
-        }
-        case TypeKind::Array: read_array(ty, out); return;
+            case TypeKind::Integer: {
+                const Token &k = next();
+                if (k.kind != Tok::Number) throw ValueError("expected an integer, found '" + k.text + "'");
+                if (k.num < ty->lo || k.num > ty->hi) throw ValueError(k.text + " is outside the range of " + ty->name);
+                int32_t v = static_cast<int32_t>(k.num);
+                append(out, &v, 4);
+                return;
+            }
+            case TypeKind::Real: {
+                const Token &k = next();
+                if (k.kind != Tok::Number && k.kind != Tok::Real)
+                    throw ValueError("expected a real, found '" + k.text + "'");
+                double v = k.kind == Tok::Real ? k.real : static_cast<double>(k.num);
+                append(out, &v, 8);
+                return;
+            }
+            case TypeKind::Time: {
+                const Token &k = next();
+                if (k.kind != Tok::Number && k.kind != Tok::Real)
+                    throw ValueError("expected a time, found '" + k.text + "'");
+                const Token &u = next();
+                bool fs;
+                int64_t mult = u.kind == Tok::Ident ? time_unit_ps(u.text, fs) : 0;
+                if (mult == 0) throw ValueError("expected a time unit after " + k.text);
+                long double v =
+                    k.kind == Tok::Real ? static_cast<long double>(k.real) : static_cast<long double>(k.num);
+                v *= mult;
+                if (fs) v /= 1000;
+                if (v != std::floor(v))
+                    throw ValueError("time " + k.text + " " + u.text + " is not a whole number of ps");
+                if (v > static_cast<long double>(INT64_MAX) || v < static_cast<long double>(INT64_MIN))
+                    throw ValueError("time out of range");
+                int64_t ps = static_cast<int64_t>(v);
+                append(out, &ps, 8);
+                return;
+            }
+            case TypeKind::Access: {
+                if (!word("null")) throw ValueError("an access value can only be null");
+                out.resize(out.size() + ty->size, 0);
+                return;
+            }
+            case TypeKind::Record: {
+                punct("{");
+                size_t start = out.size();
+                out.resize(start + ty->size, 0);
+                for (size_t i = 0; i < ty->fields.size(); ++i) {
+                    if (i) punct(",");
+                    std::vector<uint8_t> f;
+                    read(ty->fields[i].type, f);
+                    memcpy(out.data() + start + ty->fields[i].offset, f.data(), f.size());
+                }
+                punct("}");
+                return;
+            }
+            case TypeKind::Array: read_array(ty, out); return;
         }
     }
 

@@ -38,31 +38,24 @@ char bit_char(uint8_t b) { return b ? '1' : '0'; }
 
 const char *var_type(VcdKind kind) {
     switch (kind) {
-    case VcdKind::Logic:
-    case VcdKind::Bit:
-        return "wire";
-    case VcdKind::Enum:
-    case VcdKind::Integer:
-        return "integer";
-    case VcdKind::Real:
-        return "real";
-    case VcdKind::Time:
-        return "time";
+        case VcdKind::Logic:
+        case VcdKind::Bit: return "wire";
+        case VcdKind::Enum:
+        case VcdKind::Integer: return "integer";
+        case VcdKind::Real: return "real";
+        case VcdKind::Time: return "time";
     }
     return "wire";
 }
 
 uint32_t declared_width(VcdKind kind, uint32_t width) {
     switch (kind) {
-    case VcdKind::Logic:
-    case VcdKind::Bit:
-        return width;
-    case VcdKind::Enum:
-    case VcdKind::Integer:
-        return 32;
-    case VcdKind::Real:
-    case VcdKind::Time:
-        return 64;
+        case VcdKind::Logic:
+        case VcdKind::Bit: return width;
+        case VcdKind::Enum:
+        case VcdKind::Integer: return 32;
+        case VcdKind::Real:
+        case VcdKind::Time: return 64;
     }
     return width;
 }
@@ -205,44 +198,44 @@ void VcdWriter::value(int var, const uint8_t *data) {
     end_definitions();
     const Var &v = vars_[var];
     switch (v.kind) {
-    case VcdKind::Logic:
-    case VcdKind::Bit: {
-        char (*convert)(uint8_t) = v.kind == VcdKind::Logic ? logic_char : bit_char;
-        if (v.width == 1) {
-            buffer_ += convert(data[0]);
-        } else {
-            buffer_ += 'b';
-            for (uint32_t i = 0; i < v.width; ++i) buffer_ += convert(data[i]);
-            buffer_ += ' ';
+        case VcdKind::Logic:
+        case VcdKind::Bit: {
+            char (*convert)(uint8_t) = v.kind == VcdKind::Logic ? logic_char : bit_char;
+            if (v.width == 1) {
+                buffer_ += convert(data[0]);
+            } else {
+                buffer_ += 'b';
+                for (uint32_t i = 0; i < v.width; ++i) buffer_ += convert(data[i]);
+                buffer_ += ' ';
+            }
+            break;
         }
-        break;
-    }
-    case VcdKind::Enum:
-        append_binary(buffer_, data[0], 32);
-        buffer_ += ' ';
-        break;
-    case VcdKind::Integer: {
-        int32_t x;
-        std::memcpy(&x, data, sizeof x);
-        append_binary(buffer_, static_cast<uint32_t>(x), 32);
-        buffer_ += ' ';
-        break;
-    }
-    case VcdKind::Time: {
-        int64_t x;
-        std::memcpy(&x, data, sizeof x);
-        append_binary(buffer_, static_cast<uint64_t>(x), 64);
-        buffer_ += ' ';
-        break;
-    }
-    case VcdKind::Real: {
-        double x;
-        std::memcpy(&x, data, sizeof x);
-        char text[40];
-        std::snprintf(text, sizeof text, "r%.17g ", x);
-        buffer_ += text;
-        break;
-    }
+        case VcdKind::Enum:
+            append_binary(buffer_, data[0], 32);
+            buffer_ += ' ';
+            break;
+        case VcdKind::Integer: {
+            int32_t x;
+            std::memcpy(&x, data, sizeof x);
+            append_binary(buffer_, static_cast<uint32_t>(x), 32);
+            buffer_ += ' ';
+            break;
+        }
+        case VcdKind::Time: {
+            int64_t x;
+            std::memcpy(&x, data, sizeof x);
+            append_binary(buffer_, static_cast<uint64_t>(x), 64);
+            buffer_ += ' ';
+            break;
+        }
+        case VcdKind::Real: {
+            double x;
+            std::memcpy(&x, data, sizeof x);
+            char text[40];
+            std::snprintf(text, sizeof text, "r%.17g ", x);
+            buffer_ += text;
+            break;
+        }
     }
     buffer_ += v.id;
     buffer_ += '\n';

@@ -91,9 +91,9 @@ private:
     std::string buffer_;
     std::string error_;
     std::vector<Var> vars_;
-    std::vector<Scope> scopes_;                         // scopes_[0] is the unnamed root
+    std::vector<Scope> scopes_;                               // scopes_[0] is the unnamed root
     std::map<std::pair<int, std::string>, int> scope_index_;  // (parent, name) -> scope
-    int ids_ = 0;                                       // distinct identifier codes issued
+    int ids_ = 0;                                             // distinct identifier codes issued
     bool definitions_done_ = false;
     bool time_written_ = false;
     int64_t last_time_ = 0;

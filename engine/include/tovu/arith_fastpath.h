@@ -40,10 +40,11 @@ int32_t ieee_std_logic_arith_conv_integer_signed(char *block, const uint8_t *dat
 
 // ---- adders, subtractors, multipliers ----
 // Two operands of one length n: A + B or A - B modulo 2**n, n elements.
-uint8_t *ieee_std_logic_arith_plus_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
-                                          const uint8_t *b, const array_bounds *b_bounds);
-uint8_t *ieee_std_logic_arith_minus_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
-                                           const uint8_t *b, const array_bounds *b_bounds);
+uint8_t *ieee_std_logic_arith_plus_signed(char *block, array_bounds *out, const uint8_t *a,
+                                          const array_bounds *a_bounds, const uint8_t *b, const array_bounds *b_bounds);
+uint8_t *ieee_std_logic_arith_minus_signed(char *block, array_bounds *out, const uint8_t *a,
+                                           const array_bounds *a_bounds, const uint8_t *b,
+                                           const array_bounds *b_bounds);
 uint8_t *ieee_std_logic_arith_plus_unsigned(char *block, array_bounds *out, const uint8_t *a,
                                             const array_bounds *a_bounds, const uint8_t *b,
                                             const array_bounds *b_bounds);
@@ -51,8 +52,8 @@ uint8_t *ieee_std_logic_arith_minus_unsigned(char *block, array_bounds *out, con
                                              const array_bounds *a_bounds, const uint8_t *b,
                                              const array_bounds *b_bounds);
 // Operands of lengths a and b: the full product, a+b elements.
-uint8_t *ieee_std_logic_arith_mult_signed(char *block, array_bounds *out, const uint8_t *a, const array_bounds *a_bounds,
-                                          const uint8_t *b, const array_bounds *b_bounds);
+uint8_t *ieee_std_logic_arith_mult_signed(char *block, array_bounds *out, const uint8_t *a,
+                                          const array_bounds *a_bounds, const uint8_t *b, const array_bounds *b_bounds);
 uint8_t *ieee_std_logic_arith_mult_unsigned(char *block, array_bounds *out, const uint8_t *a,
                                             const array_bounds *a_bounds, const uint8_t *b,
                                             const array_bounds *b_bounds);

@@ -12,13 +12,13 @@
 namespace tovu::layout {
 
 constexpr size_t kSignalRecordSize = 160;
-constexpr size_t kSignalValuePtr = 40;     // signal_record: pointer to the current value
+constexpr size_t kSignalValuePtr = 40;  // signal_record: pointer to the current value
 constexpr size_t kDriverRecordSize = 64;
-constexpr size_t kDriverObjectPtr = 56;    // driver_record: pointer to the kernel's driver object
-constexpr size_t kDriverStagingPtr = 56;   // driver object: pointer to the staging buffer
+constexpr size_t kDriverObjectPtr = 56;   // driver_record: pointer to the kernel's driver object
+constexpr size_t kDriverStagingPtr = 56;  // driver object: pointer to the staging buffer
 constexpr size_t kProcessRecordSize = 248;
 constexpr size_t kProcessSuspendContext = 0x58;
-constexpr size_t kProcessResumeSlot = 192; // process_record: resume_label_slot
+constexpr size_t kProcessResumeSlot = 192;  // process_record: resume_label_slot
 constexpr size_t kProcessWaitPoint = 0xE0;
 constexpr size_t kObjectDescriptorSize = 120;  // +0: pointer to the value
 constexpr size_t kTypeDescriptorBoundsPtr = 80;

@@ -63,8 +63,8 @@ void zem_set_current_line(int32_t line, const char *path);
 
 // ---- checks (a failing check never returns) ----
 void zem_vhdl_check_range_of_index(int32_t left, int32_t right, int32_t dir, int32_t index);
-void zem_vhdl_check_range_of_slice(int32_t left, int32_t right, int32_t dir,
-                                   int32_t slice_left, int32_t slice_right, int32_t slice_dir);
+void zem_vhdl_check_range_of_slice(int32_t left, int32_t right, int32_t dir, int32_t slice_left, int32_t slice_right,
+                                   int32_t slice_dir);
 void zem_size_not_matching(int32_t expected, int32_t actual, int32_t dim);
 
 // ---- memory ----
