@@ -17,7 +17,6 @@ struct Process : HotObject {
     zem_process_fn fn = nullptr;
     char *block = nullptr;
     char *record = nullptr;
-    uint64_t activations = 0;
     std::string path;  // instance path and process name
 };
 

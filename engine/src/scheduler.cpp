@@ -129,7 +129,6 @@ void run_process(Process *p) {
     p->waited = false;
     k.current = p;
     k.current_path = nullptr;
-    ++p->activations;
     ++k.stats.activations;
     p->fn(p->block);
     k.current = nullptr;
