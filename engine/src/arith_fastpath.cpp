@@ -101,8 +101,92 @@ uint8_t sl_not(uint8_t v) {
     return kX;
 }
 
-// A vector by position, leftmost (most significant) element first.
-using Bits = std::vector<uint8_t>;
+// A vector by position, leftmost (most significant) element first. Short
+// vectors (the design's counters and addresses) live inline, so the fast
+// paths allocate nothing from the heap for them.
+class Bits {
+public:
+    static constexpr size_t kInline = 64;
+
+    Bits() = default;
+    explicit Bits(size_t n, uint8_t fill = 0) { init(n, fill); }
+    Bits(const uint8_t *first, const uint8_t *last) {
+        init(static_cast<size_t>(last - first), 0);
+        if (size_) std::memcpy(data_, first, size_);
+    }
+    Bits(const Bits &o) : Bits(o.begin(), o.end()) {}
+    Bits(Bits &&o) noexcept { take(o); }
+    Bits &operator=(const Bits &o) {
+        if (this != &o) {
+            Bits t(o);
+            release();
+            take(t);
+        }
+        return *this;
+    }
+    Bits &operator=(Bits &&o) noexcept {
+        if (this != &o) {
+            release();
+            take(o);
+        }
+        return *this;
+    }
+    ~Bits() { release(); }
+
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    uint8_t *data() { return data_; }
+    const uint8_t *data() const { return data_; }
+    uint8_t *begin() { return data_; }
+    uint8_t *end() { return data_ + size_; }
+    const uint8_t *begin() const { return data_; }
+    const uint8_t *end() const { return data_ + size_; }
+    uint8_t &operator[](size_t i) { return data_[i]; }
+    uint8_t operator[](size_t i) const { return data_[i]; }
+    uint8_t &front() { return data_[0]; }
+    uint8_t front() const { return data_[0]; }
+    uint8_t &back() { return data_[size_ - 1]; }
+    uint8_t back() const { return data_[size_ - 1]; }
+    bool operator==(const Bits &o) const {
+        return size_ == o.size_ && (size_ == 0 || std::memcmp(data_, o.data_, size_) == 0);
+    }
+    // Inserts one element before `pos`.
+    void insert(uint8_t *pos, uint8_t v) {
+        const size_t at = static_cast<size_t>(pos - data_);
+        Bits t(size_ + 1);
+        if (at) std::memcpy(t.data_, data_, at);
+        t.data_[at] = v;
+        if (size_ > at) std::memcpy(t.data_ + at + 1, data_ + at, size_ - at);
+        *this = std::move(t);
+    }
+
+private:
+    void init(size_t n, uint8_t fill) {
+        size_ = n;
+        data_ = n <= kInline ? inline_ : new uint8_t[n];
+        if (n) std::memset(data_, fill, n);
+    }
+    void release() {
+        if (data_ != inline_) delete[] data_;
+        data_ = inline_;
+        size_ = 0;
+    }
+    void take(Bits &o) {
+        size_ = o.size_;
+        if (o.data_ == o.inline_) {
+            data_ = inline_;
+            if (size_) std::memcpy(inline_, o.inline_, size_);
+        } else {
+            data_ = o.data_;
+        }
+        o.data_ = o.inline_;
+        o.size_ = 0;
+    }
+
+    uint8_t inline_[kInline];
+    uint8_t *data_ = inline_;
+    size_t size_ = 0;
+};
 
 int32_t range_length(const array_bounds *b) {
     const int64_t n = int64_t{b->dir} * (int64_t{b->right} - b->left) + 1;
