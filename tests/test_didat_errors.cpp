@@ -49,6 +49,7 @@ TEST_F(DidatErrors, EachErrorNamesFileLineAndCause) {
         {"@process 0 record=0x1000 sens=x\nprocess 1 record=0x1100\n", 5, "unknown signal 'x'"},
         {"@type t = record\n", 5, "a record needs fields"},
         {"@type a = b\ntype b = a\nsignal 0 s sig a\n", 5, "defined in terms of itself"},
+        {"%type frac = real 0.0 to 1.0\nconst 0x100 c frac := 1.5\n", 6, "1.5 is outside the range of frac"},
         {"%inst u t_nothing\n", 5, "unknown unit 't_nothing'"},
         {"@const 0x100 c integer := call se[3](x, y)\n", 5, "a computed constant needs a constrained array type"},
     };

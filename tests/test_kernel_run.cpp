@@ -265,14 +265,20 @@ TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
 
 // ---- computed initial values ----------------------------------------------------
 
+bool g_fill_fails = false;
 uint8_t *fill_fn(char *block, int32_t n, int32_t m) {
+    if (g_fill_fails) zem_report("no table", 8, SEV_FAILURE);
     auto *p = static_cast<int32_t *>(zem_get_transient_memory(32));
     for (int i = 0; i < 8; ++i) p[i] = i % 2 ? n : m;
     return reinterpret_cast<uint8_t *>(p);
 }
 void *fill_se[] = {(void *)fill_fn};
 int32_t g_seen[8];
-void fill_p0(char *b) { std::memcpy(g_seen, signal_value(b, sig(0)), 32); }
+bool g_fill_ran = false;
+void fill_p0(char *b) {
+    g_fill_ran = true;
+    std::memcpy(g_seen, signal_value(b, sig(0)), 32);
+}
 void *fill_pe[] = {(void *)fill_p0};
 
 TEST_F(KernelRun, InitialValuesComputedByTheUnitsOwnFunction) {
@@ -301,6 +307,21 @@ inst f t_fill generic n=5
     EXPECT_EQ(st, 0);
     // the generic map gives n = 5; m keeps its default 2
     for (int i = 0; i < 8; ++i) EXPECT_EQ(g_seen[i], i % 2 ? 5 : 2) << i;
+
+    // a FAILURE while computing it ends the run before any process runs
+    tovu::testing::reset();
+    tovu::testing::capture_reports(true);
+    g_fill_fails = true;
+    g_fill_ran = false;
+    st = run("t_ftop", {}, [] {
+        zem_register_didat("t_fill", "kest/t/fill.didat");
+        zem_register_executes(fill_pe);
+        zem_register_subprogram_executes(fill_se);
+        zem_register_didat("t_ftop", "kest/t/top.didat");
+    });
+    g_fill_fails = false;
+    EXPECT_EQ(st, 1);
+    EXPECT_FALSE(g_fill_ran);
 }
 
 }  // namespace

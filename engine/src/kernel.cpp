@@ -366,7 +366,8 @@ int zem_run_simulation(int argc, char **argv) {
     initialise_nets();
     setup_trace();
     if (k.setup_failed) return 2;
-    int status = run_cycles();
+    // A FAILURE while the initial values were computed ends the run before time 0.
+    int status = k.stop_requested ? 1 : run_cycles();
     trace_close();
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fflush(stdout);

@@ -63,6 +63,7 @@ public:
                 if (k.kind != Tok::Number && k.kind != Tok::Real)
                     throw ValueError("expected a real, found '" + k.text + "'");
                 double v = k.kind == Tok::Real ? k.real : static_cast<double>(k.num);
+                if (!(v >= ty->rlo && v <= ty->rhi)) throw ValueError(k.text + " is outside the range of " + ty->name);
                 append(out, &v, 8);
                 return;
             }
