@@ -66,7 +66,16 @@ inline void wait_on_sensitivity(char *b, size_t flag) { wait_flag(b, flag) = 1; 
 // Leaving a process for `wait for delay`; it goes on at `resume` next time.
 inline void wait_for(char *b, size_t record, int64_t delay, void *resume) {
     zem_process_wait(process_record(b, record), delay);
+// `resume` is the address of a label of the calling process function (code,
+// not a local variable), which GCC mistakes for a dangling pointer.
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdangling-pointer"
+#endif
     resume_slot(b, record) = resume;
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12
+#pragma GCC diagnostic pop
+#endif
 }
 
 // Where a process with waits goes on (nullptr on its first activation).

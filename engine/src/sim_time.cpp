@@ -51,7 +51,9 @@ const TimeUnit *find_unit(std::string_view name) {
 }  // namespace
 
 bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
-    const std::string quoted = "'" + std::string(text) + "'";
+    std::string quoted(1, '\'');
+    quoted.append(text);
+    quoted += '\'';
     size_t i = 0;
     const size_t n = text.size();
     while (i < n && is_blank(text[i])) ++i;

@@ -221,7 +221,7 @@ std::vector<uint8_t> parse_value_text(const std::string &text, const Type *t, st
     if (t->kind == TypeKind::Enum && toks.size() == 1 && toks[0].kind == Tok::Number &&
         (toks[0].num == 0 || toks[0].num == 1)) {
         toks[0].kind = Tok::Char;
-        toks[0].text = toks[0].num ? "1" : "0";
+        toks[0].text.assign(1, toks[0].num ? '1' : '0');
     }
     if (t->kind == TypeKind::Array && t->elem->kind == TypeKind::Enum && toks.size() == 1 &&
         toks[0].kind == Tok::Number && toks[0].text.find_first_not_of("01") == std::string::npos) {

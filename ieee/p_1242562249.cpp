@@ -1,0 +1,8 @@
+// Numeric_std (unit ieee_p_1242562249): its registration. The unit's
+// subprograms and processes join its tables as they are built; until then its
+// design data announces empty tables.
+#include "ieee/p_1242562249.h"
+
+#include "tovu/zem.h"
+
+extern "C" void ieee_p_1242562249_init(void) { zem_register_didat("ieee_p_1242562249", "kest/precompiled.exe.sim/ieee/p_1242562249.didat"); }

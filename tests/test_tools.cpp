@@ -1,0 +1,496 @@
+// The two tools as a user runs them: picture_to_stimulus (its stimulus file
+// is read back with the kernel's own stimulus reader and decoded here as a
+// serial receiver would) and panel_decode (on waveforms written here in the
+// panel controller's protocol, whose picture is known).
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "stimulus.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string tool(const std::string &name) { return std::string(TOVU_BIN_DIR) + "/" + name; }
+
+std::string slurp(const std::string &path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+class ToolTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/tovu_tools_XXXXXX";
+        dir_ = mkdtemp(tmpl);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string &name) const { return dir_ + "/" + name; }
+    void write(const std::string &name, const std::string &data) const {
+        std::ofstream(path(name), std::ios::binary) << data;
+    }
+    // Runs a command line; returns its exit status, with its stderr in err_.
+    int sh(const std::string &command) {
+        const int st = std::system((command + " 2>" + path("stderr.txt")).c_str());
+        err_ = slurp(path("stderr.txt"));
+        return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    }
+
+    std::string dir_;
+    std::string err_;
+};
+
+// =================================================================================
+// picture_to_stimulus
+// =================================================================================
+
+// A test picture whose three colours and 1024 pixels are all told apart, with
+// 0, 1 (the sync value) and 255 among its bytes.
+std::vector<uint8_t> test_picture() {
+    std::vector<uint8_t> v(3072);
+    for (int n = 0; n < 1024; ++n)
+        for (int c = 0; c < 3; ++c) {
+            const int x = (n * 7 + 85 * c) % 256;
+            v[static_cast<size_t>(3 * n + c)] = static_cast<uint8_t>(x == 1 ? 0 : x);
+        }
+    v[0] = 1;
+    v[4] = 1;
+    v[3070] = 255;
+    v[3071] = 127;  // bit 7 '0': the last stop bit is a change of the line
+    return v;
+}
+
+std::string ppm_p6(const std::vector<uint8_t> &v, int w = 32, int h = 32, int maxval = 255) {
+    std::string s = "P6\n# made by the test\n" + std::to_string(w) + " " + std::to_string(h) + "\n" +
+                    std::to_string(maxval) + "\n";
+    s.append(reinterpret_cast<const char *>(v.data()), v.size());
+    return s;
+}
+std::string ppm_p3(const std::vector<uint8_t> &v) {
+    std::string s = "P3 32 32\n255\n";
+    for (size_t i = 0; i < v.size(); ++i) s += std::to_string(v[i]) + (i % 12 == 11 ? "\n" : " ");
+    return s;
+}
+std::string text_picture(const std::vector<uint8_t> &v) {
+    std::string s = "# a picture as text\n";
+    for (size_t n = 0; n < 1024; ++n)
+        s += std::to_string(v[3 * n]) + " " + std::to_string(v[3 * n + 1]) + " " + std::to_string(v[3 * n + 2]) + "\n";
+    return s;
+}
+
+// The line as a function of time, from the stimulus changes of one signal.
+struct Line {
+    std::vector<std::pair<int64_t, char>> changes;
+    char at(int64_t t) const {
+        auto after = std::upper_bound(changes.begin(), changes.end(), t,
+                                      [](int64_t x, const std::pair<int64_t, char> &c) { return x < c.first; });
+        return after == changes.begin() ? 'U' : std::prev(after)->second;
+    }
+};
+
+Line read_line(const std::string &file, const std::string &signal) {
+    tovu::StimulusFile sf;
+    std::string err;
+    EXPECT_TRUE(tovu::parse_stimulus(file, sf, err)) << err;
+    EXPECT_TRUE(sf.clocks.empty());
+    Line line;
+    for (const auto &c : sf.changes) {
+        EXPECT_EQ(c.path, signal);
+        EXPECT_TRUE(c.value == "'0'" || c.value == "'1'") << c.value;
+        line.changes.push_back({c.time, c.value == "'1'" ? '1' : '0'});
+    }
+    return line;
+}
+
+TEST_F(ToolTest, StimulusCarriesSyncAndColourBytesAtTheBitTime) {
+    const std::vector<uint8_t> pic = test_picture();
+    write("pic.ppm", ppm_p6(pic));
+    // 1000.5 ps per bit: each bit boundary lies on the nearest ps (halves up)
+    ASSERT_EQ(sh(tool("picture_to_stimulus") + " --bit-time=1000.5 --start=5000 --signal=top/ser/line -o " +
+                 path("out.stim") + " " + path("pic.ppm")),
+              0)
+        << err_;
+    EXPECT_NE(err_.find("2 colour byte(s) of value 1 sent as 2"), std::string::npos) << err_;
+    const Line line = read_line(path("out.stim"), "top/ser/line");
+    ASSERT_FALSE(line.changes.empty());
+
+    auto boundary = [](int64_t k) { return 5000 + (k * 10005 + 5) / 10; };
+    // every change lies on a bit boundary
+    std::vector<int64_t> boundaries;
+    for (int64_t k = 0; k <= 3073 * 10; ++k) boundaries.push_back(boundary(k));
+    for (const auto &c : line.changes) {
+        if (c.first == 0) continue;
+        EXPECT_TRUE(std::binary_search(boundaries.begin(), boundaries.end(), c.first)) << c.first;
+    }
+    // idle before, sampled mid-bit like a receiver: start, 8 data bits LSB first, stop
+    EXPECT_EQ(line.changes.front(), std::make_pair(int64_t{0}, '1'));
+    EXPECT_EQ(line.at(4999), '1');
+    std::vector<int> bytes;
+    for (int64_t j = 0; j < 3073; ++j) {
+        const int64_t first = 10 * j;
+        auto sample = [&](int64_t k) { return line.at((boundary(first + k) + boundary(first + k + 1)) / 2); };
+        ASSERT_EQ(sample(0), '0') << "start bit of byte " << j;
+        int v = 0;
+        for (int i = 0; i < 8; ++i) v |= (sample(1 + i) == '1') << i;
+        ASSERT_EQ(sample(9), '1') << "stop bit of byte " << j;
+        bytes.push_back(v);
+    }
+    EXPECT_EQ(line.at(boundary(30730) + 100000), '1');
+    EXPECT_EQ(line.changes.back().first, boundary(30729));  // the last stop bit
+
+    ASSERT_EQ(bytes.size(), 3073u);
+    EXPECT_EQ(bytes[0], 1);  // sync
+    for (size_t i = 0; i < pic.size(); ++i) {
+        const int want = pic[i] == 1 ? 2 : pic[i];
+        ASSERT_EQ(bytes[i + 1], want) << "colour byte " << i;
+    }
+}
+
+TEST_F(ToolTest, StimulusFromTheThreePictureFormatsIsTheSame) {
+    const std::vector<uint8_t> pic = test_picture();
+    write("a.ppm", ppm_p6(pic));
+    write("b.ppm", ppm_p3(pic));
+    write("c.txt", text_picture(pic));
+    const std::string opts = " --rx-clock=10ns --signal=fpga_tb/tb_line ";
+    std::vector<std::vector<std::pair<int64_t, char>>> lines;
+    for (const char *name : {"a.ppm", "b.ppm", "c.txt"}) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(sh(tool("picture_to_stimulus") + opts + path(name) + " -o " + path("out.stim")), 0) << err_;
+        lines.push_back(read_line(path("out.stim"), "fpga_tb/tb_line").changes);
+    }
+    EXPECT_EQ(lines[0], lines[1]);
+    EXPECT_EQ(lines[0], lines[2]);
+    // 128 receiver clocks per bit; the first start bit one bit time in
+    ASSERT_GE(lines[0].size(), 2u);
+    EXPECT_EQ(lines[0][1], std::make_pair(int64_t{1280000}, '0'));
+    EXPECT_EQ(lines[0][2], std::make_pair(int64_t{2560000}, '1'));  // bit 0 of the sync byte
+}
+
+TEST_F(ToolTest, StimulusRefusesBadPicturesAndOptions) {
+    const std::vector<uint8_t> pic = test_picture();
+    std::string short_text = text_picture(pic);
+    short_text.erase(short_text.rfind("\n", short_text.size() - 2) + 1);  // 1023 pixels
+    std::string big_value = text_picture(pic);
+    big_value.replace(big_value.find('\n') + 1, 1, "256 ");
+    struct Case {
+        const char *name;
+        std::string data;
+        const char *options;
+        const char *message;
+    } cases[] = {
+        {"narrow.ppm", ppm_p6(std::vector<uint8_t>(31 * 32 * 3), 31, 32), "--bit-time=1000", "not 32x32"},
+        {"deep.ppm", ppm_p6(std::vector<uint8_t>(3072 * 2), 32, 32, 65535), "--bit-time=1000", "not 255"},
+        {"cut.ppm", ppm_p6(std::vector<uint8_t>(3000)), "--bit-time=1000", "3072 expected"},
+        {"short.txt", short_text, "--bit-time=1000", "1023 pixels, 1024 expected"},
+        {"big.txt", big_value, "--bit-time=1000", "colour value 256 is above 255"},
+        {"ok.ppm", ppm_p6(pic), "", "--bit-time or --rx-clock"},
+        {"ok.ppm", ppm_p6(pic), "--bit-time=0", "must be positive"},
+        {"ok.ppm", ppm_p6(pic), "'--bit-time=10 parsec'", "unknown unit"},
+        {"ok.ppm", ppm_p6(pic), "--bit-time=1000 --start=1.5", "whole number of ps"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + c.options);
+        write(c.name, c.data);
+        EXPECT_EQ(sh(tool("picture_to_stimulus") + " " + c.options + " -o " + path("out.stim") + " " + path(c.name)),
+                  2);
+        EXPECT_NE(err_.find(c.message), std::string::npos) << err_;
+    }
+    EXPECT_EQ(sh(tool("picture_to_stimulus") + " --bit-time=1000 " + path("missing.ppm")), 2);
+    EXPECT_NE(err_.find("cannot open"), std::string::npos) << err_;
+}
+
+// =================================================================================
+// panel_decode
+// =================================================================================
+
+// Lit-pass count of each pixel and colour: [panel row][column][colour].
+using Picture = std::vector<std::array<int, 3>>;
+int &at(Picture &p, int row, int col, int colour) { return p[static_cast<size_t>(row * 32 + col)][colour]; }
+int at(const Picture &p, int row, int col, int colour) { return p[static_cast<size_t>(row * 32 + col)][colour]; }
+
+Picture make_picture(const std::function<int(int, int, int)> &value) {
+    Picture p(1024);
+    for (int r = 0; r < 32; ++r)
+        for (int c = 0; c < 32; ++c)
+            for (int k = 0; k < 3; ++k) at(p, r, c, k) = value(r, c, k);
+    return p;
+}
+
+// Writes waveforms of the panel outputs as the controller produces them: per
+// pass 32 columns shifted on rising sclk edges, the colour bits changing to
+// the next column at the very timestamp of each rise (so only the values from
+// before a rise are right), the latch rising with the last shift clock of
+// passes 1..256, and pass 0 latched inside a blank during which the row
+// output changes.
+class PanelWaves {
+public:
+    // order: the colours of rgb_h from their left element, e.g. "BGR"
+    explicit PanelWaves(std::string order = "BGR") : order_(std::move(order)) {
+        out_ << "$date today $end\n$version test $end\n$timescale 1 ps $end\n"
+             << "$scope module fpga_tb $end\n$var wire 1 ck clk $end\n$scope module uut $end\n"
+             << "$var wire 3 r0 rgb_0 [2:0] $end\n$var wire 3 r1 rgb_1 $end\n$var wire 4 rw row $end\n"
+             << "$var wire 1 bk blank $end\n$var wire 1 sc sclk $end\n$var wire 1 la latch $end\n"
+             << "$scope module disp $end\n$var wire 9 ad addr_out $end\n$var integer 32 st state $end\n"
+             << "$upscope $end\n$upscope $end\n$upscope $end\n$enddefinitions $end\n"
+             << "#0\n$dumpvars\nbxxx r0\nbxxx r1\nbxxxx rw\nxbk\nxsc\nxla\nbx ad\nb0 st\n0ck\n$end\n";
+        time(1);
+        out_ << "1sc\n0la\n0bk\nb1111 rw\n";
+    }
+
+    // Passes `first` .. `last` of `row` with the given picture; `shifts` clocks
+    // in pass `short_pass`; `bad_bit` puts an 'x' on rgb_0 in pass `bad_pass`.
+    void row(const Picture &pic, int row, int first = 0, int last = 256, int short_pass = -1, int bad_pass = -1) {
+        for (int p = first; p <= last; ++p) pass(pic, row, p, p == short_pass ? 31 : 32, p == bad_pass);
+    }
+    void frame(const Picture &pic) {
+        for (int r = 0; r < 16; ++r) row(pic, r);
+    }
+    // A latch after only a few shift clocks.
+    void stray_latch() {
+        for (int c = 0; c < 5; ++c) {
+            time(t_ += 2);
+            out_ << "0sc\n";
+            time(t_ += 2);
+            out_ << "1sc\n";
+        }
+        out_ << "1la\n";
+        time(t_ += 3);
+        out_ << "0la\n";
+    }
+    int64_t now() const { return t_; }
+    std::string text() const { return out_.str(); }
+
+private:
+    std::string rgb(const Picture &pic, int half, int row, int col, int pass, bool bad) const {
+        std::string s;
+        for (char colour : order_) {
+            const int k = colour == 'R' ? 0 : colour == 'G' ? 1 : 2;
+            s += pass < at(pic, row + 16 * half, col, k) ? '1' : '0';
+        }
+        if (bad && half == 0 && col == 7) s[1] = 'x';
+        return s;
+    }
+    static std::string bits(int v, int n) {
+        std::string s;
+        for (int i = n - 1; i >= 0; --i) s += (v >> i) & 1 ? '1' : '0';
+        return s;
+    }
+    void time(int64_t t) {
+        if (t != written_) out_ << '#' << t << '\n';
+        written_ = t;
+    }
+    void pass(const Picture &pic, int row, int p, int shifts, bool bad) {
+        time(t_ += 2);
+        out_ << "b" << rgb(pic, 0, row, 0, p, bad) << " r0\nb" << rgb(pic, 1, row, 0, p, bad) << " r1\n";
+        out_ << "b" << bits((row * 32 + p % 32) % 512, 9) << " ad\n" << (p % 2 ? "1" : "0") << "ck\n";
+        for (int c = 0; c < shifts; ++c) {
+            time(t_ += 2);
+            out_ << "0sc\n";
+            time(t_ += 2);
+            out_ << "1sc\n";
+            if (c + 1 < shifts)
+                out_ << "b" << rgb(pic, 0, row, c + 1, p, bad) << " r0\nb" << rgb(pic, 1, row, c + 1, p, bad) << " r1\n";
+        }
+        if (p == 0) {
+            out_ << "1bk\n";
+            time(t_ + 1);
+            out_ << "b" << bits(row, 4) << " rw\n";
+            time(t_ += 3);
+            out_ << "1la\n";
+            time(t_ += 3);
+            out_ << "0la\n";
+            time(t_ += 3);
+            out_ << "0bk\n";
+        } else {
+            out_ << "1la\n";
+            time(t_ + 1);  // other signals change while the latch is high
+            out_ << (p % 2 ? "0" : "1") << "ck\n";
+            time(t_ += 3);
+            out_ << "0la\n";
+        }
+    }
+
+    std::string order_;
+    std::ostringstream out_;
+    int64_t t_ = 1;
+    int64_t written_ = -1;
+};
+
+Picture picture_a() {
+    return make_picture([](int r, int c, int k) { return (r * 32 + c + 85 * k) % 256; });
+}
+Picture picture_b() {
+    return make_picture([](int r, int c, int k) { return 255 - (r * 7 + c * 3 + 50 * k) % 256; });
+}
+
+// Reads a P6 or P3 PPM of 32x32; returns the samples and the maximum value.
+Picture read_ppm(const std::string &data, int &maxval) {
+    std::istringstream in(data);
+    std::string magic;
+    int w = 0, h = 0;
+    in >> magic >> w >> h >> maxval;
+    EXPECT_EQ(w, 32);
+    EXPECT_EQ(h, 32);
+    Picture p(1024);
+    if (magic == "P3") {
+        for (auto &px : p)
+            for (int &v : px) in >> v;
+        return p;
+    }
+    EXPECT_EQ(magic, "P6");
+    in.get();  // the one whitespace after the header
+    for (auto &px : p) {
+        for (int &v : px) {
+            v = static_cast<unsigned char>(in.get());
+            if (maxval > 255) v = v * 256 + static_cast<unsigned char>(in.get());
+        }
+    }
+    EXPECT_TRUE(in.good());
+    return p;
+}
+
+class PanelDecode : public ToolTest {
+protected:
+    // Frames A and B after a preamble that has no frame in it (a row without
+    // its pass 0, an undefined colour bit, a stray latch), then part of a
+    // third frame.
+    void write_two_frames() {
+        PanelWaves w;
+        w.row(picture_b(), 15, 250, 256, -1, 253);
+        w.stray_latch();
+        frame_a_start_ = w.now();
+        w.frame(picture_a());
+        frame_b_start_ = w.now();
+        w.frame(picture_b());
+        w.row(picture_a(), 0, 0, 20);
+        write("two.vcd", w.text());
+    }
+    int decode(const std::string &options, Picture &got, int &maxval) {
+        const int st = sh(tool("panel_decode") + " " + options + " -o " + path("out.ppm") + " " + path("two.vcd"));
+        if (st == 0) got = read_ppm(slurp(path("out.ppm")), maxval);
+        return st;
+    }
+    int64_t frame_a_start_ = 0, frame_b_start_ = 0;
+};
+
+TEST_F(PanelDecode, FramesAreRebuiltFromTheShiftAndLatchProtocol) {
+    write_two_frames();
+    struct Case {
+        std::string options;
+        Picture want;
+    } cases[] = {
+        {"", picture_a()},
+        {"--frame=1", picture_b()},
+        {"--last", picture_b()},
+        {"--from=" + std::to_string(frame_b_start_) + "ps", picture_b()},
+        {"--from=" + std::to_string(frame_a_start_), picture_a()},
+        {"--scope=fpga_tb/uut --plain", picture_a()},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.options);
+        Picture got;
+        int maxval = 0;
+        ASSERT_EQ(decode(c.options, got, maxval), 0) << err_;
+        EXPECT_EQ(maxval, 255);
+        int wrong = 0;
+        for (int r = 0; r < 32; ++r)
+            for (int col = 0; col < 32; ++col)
+                for (int k = 0; k < 3; ++k)
+                    if (at(got, r, col, k) != at(c.want, r, col, k) && ++wrong < 5)
+                        ADD_FAILURE() << "row " << r << " column " << col << " colour " << k << ": "
+                                      << at(got, r, col, k) << ", want " << at(c.want, r, col, k);
+        EXPECT_EQ(wrong, 0);
+    }
+}
+
+TEST_F(PanelDecode, CountsFileAndDutyScale) {
+    write_two_frames();
+    Picture got;
+    int maxval = 0;
+    ASSERT_EQ(decode("--scale=duty --counts=" + path("counts.txt"), got, maxval), 0) << err_;
+    const Picture a = picture_a();
+    EXPECT_EQ(maxval, 255);
+    for (int i = 0; i < 1024; ++i)
+        for (int k = 0; k < 3; ++k)
+            ASSERT_EQ(got[static_cast<size_t>(i)][k], (a[static_cast<size_t>(i)][k] * 255 + 128) / 257) << i;
+    // the counts file: a comment, then "R G B" per pixel in raster order
+    std::istringstream counts(slurp(path("counts.txt")));
+    std::string line;
+    std::getline(counts, line);
+    EXPECT_EQ(line[0], '#');
+    for (int i = 0; i < 1024; ++i) {
+        int r = -1, g = -1, b = -1;
+        counts >> r >> g >> b;
+        ASSERT_EQ((std::array<int, 3>{r, g, b}), a[static_cast<size_t>(i)]) << i;
+    }
+}
+
+TEST_F(PanelDecode, ColourOrderOption) {
+    PanelWaves w("RGB");  // red is the leftmost element in this waveform
+    w.frame(picture_a());
+    write("two.vcd", w.text());
+    Picture got;
+    int maxval = 0;
+    ASSERT_EQ(decode("--rgb-order=rgb", got, maxval), 0) << err_;
+    EXPECT_EQ(got, picture_a());
+    ASSERT_EQ(decode("", got, maxval), 0) << err_;  // read as BGR: red and blue swap
+    EXPECT_EQ(at(got, 3, 4, 0), at(picture_a(), 3, 4, 2));
+}
+
+TEST_F(PanelDecode, FaultsInsideTheFrameAreReported) {
+    struct Case {
+        const char *name;
+        std::function<void(PanelWaves &)> fault;
+        const char *message;
+    } cases[] = {
+        {"short pass", [](PanelWaves &w) { w.row(picture_a(), 3, 0, 256, 17); }, "31 shift clocks before a latch"},
+        {"undefined bit", [](PanelWaves &w) { w.row(picture_a(), 3, 0, 256, -1, 40); }, "undefined colour bit"},
+        {"row skipped", [](PanelWaves &w) { w.row(picture_a(), 4); }, "row 4 follows row 2"},
+        {"row cut short", [](PanelWaves &w) { w.row(picture_a(), 3, 0, 200); }, "row 3 ended after 201 passes"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        PanelWaves w;
+        for (int r = 0; r < 3; ++r) w.row(picture_a(), r);
+        c.fault(w);
+        for (int r = 4; r < 16; ++r) w.row(picture_a(), r);
+        w.frame(picture_b());
+        write("two.vcd", w.text());
+        Picture got;
+        int maxval = 0;
+        EXPECT_EQ(decode("", got, maxval), 1);
+        EXPECT_NE(err_.find(c.message), std::string::npos) << err_;
+    }
+}
+
+TEST_F(PanelDecode, MissingFramesAndSignals) {
+    write_two_frames();
+    Picture got;
+    int maxval = 0;
+    EXPECT_EQ(decode("--frame=2", got, maxval), 1);
+    EXPECT_NE(err_.find("ends before frame 2 is complete (2 complete frame(s))"), std::string::npos) << err_;
+    EXPECT_EQ(decode("--scope=fpga_top", got, maxval), 2);
+    EXPECT_NE(err_.find("no signal fpga_top/rgb_0"), std::string::npos) << err_;
+    EXPECT_EQ(decode("--sclk=fpga_tb/uut/disp/addr_out", got, maxval), 2);
+    EXPECT_NE(err_.find("not a one-bit signal"), std::string::npos) << err_;
+    write("two.vcd", "not a waveform\n");
+    EXPECT_EQ(decode("", got, maxval), 2);
+}
+
+}  // namespace

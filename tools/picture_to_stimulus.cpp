@@ -1,0 +1,368 @@
+// picture_to_stimulus: turns a 32x32 RGB picture into a stimulus file that
+// sends it down the design's serial line.
+//
+//   picture_to_stimulus --bit-time=PS [OPTION]... PICTURE
+//
+// The picture is a PPM file (P3 or P6, 32x32, maxval 255) or a plain text
+// file of 1024 lines "R G B" (decimal 0..255, raster order; blank lines and
+// '#' comments allowed). The output, one change per line as `TIME PATH VALUE`,
+// is what the kernel's --stimulus option reads: the line idles at '1', then
+// carries a sync byte (value 1) and the 3072 colour bytes R, G, B of pixel 0,
+// 1, ... 1023 (pixel n = row n div 32, column n mod 32; rows 0..15 are the
+// upper panel half). Each byte is a start bit '0', eight data bits least
+// significant first and a stop bit '1'. The receiver takes a byte of value 1
+// as the sync marker, so a colour byte of 1 is sent as 2.
+//
+// Options:
+//   --bit-time=TIME   duration of one bit (the receiver takes 128 of its clock
+//                     periods per bit); may have a fraction of a ps, each
+//                     change is then put on the nearest whole ps
+//   --rx-clock=TIME   the receiver's clock period instead: bit time = 128 x it
+//   --signal=PATH     the serial line (default fpga_tb/tb_line)
+//   --start=TIME      when the first start bit begins (default: one bit time)
+//   --format=ppm|text the picture's format (default: from its first bytes)
+//   -o FILE, --out=FILE  where to write (default standard output)
+// TIME is a number with an optional unit ps (default), ns, us or ms.
+//
+// Exit status: 0 done, 2 bad usage or a picture that cannot be read.
+#include <cctype>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kSide = 32;
+constexpr int kPixels = kSide * kSide;
+constexpr int kBytes = 3 * kPixels;
+constexpr int kSyncByte = 1;
+constexpr int kSyncReplacement = 2;
+constexpr int kBitsPerByte = 10;  // start, 8 data, stop
+constexpr int kClocksPerBit = 128;
+
+struct UsageError {
+    std::string message;
+};
+
+// A time in picoseconds as the fraction num / den (den a power of ten).
+struct Time {
+    int64_t num = 0;
+    int64_t den = 1;
+    bool whole() const { return num % den == 0; }
+    int64_t ps() const { return num / den; }
+};
+
+// "8666666.667", "10 us", "31.25ns": a non-negative decimal number with an
+// optional unit; at most 6 fraction digits after conversion to ps.
+Time parse_time(const std::string &option, const std::string &text) {
+    size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    __int128 num = 0;
+    int64_t den = 1;
+    int digits = 0, fraction = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (!std::isdigit(static_cast<unsigned char>(c))) break;
+        num = num * 10 + (c - '0');
+        ++digits;
+        if (point) {
+            if (++fraction > 12) throw UsageError{option + ": too many digits after the point in '" + text + "'"};
+            den *= 10;
+        }
+        if (num > (static_cast<__int128>(1) << 100)) throw UsageError{option + ": '" + text + "' is too large"};
+    }
+    if (digits == 0) throw UsageError{option + ": bad time '" + text + "'"};
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    std::string unit = text.substr(i);
+    for (char &c : unit) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    int64_t scale;
+    if (unit.empty() || unit == "ps") scale = 1;
+    else if (unit == "ns") scale = 1000;
+    else if (unit == "us") scale = 1000000;
+    else if (unit == "ms") scale = 1000000000;
+    else throw UsageError{option + ": unknown unit '" + unit + "' in '" + text + "' (ps, ns, us, ms)"};
+    num *= scale;
+    // reduce the fraction while it stays exact
+    while (den > 1 && num % 10 == 0) {
+        num /= 10;
+        den /= 10;
+    }
+    if (den > 1000000) throw UsageError{option + ": '" + text + "' is finer than 1e-6 ps"};
+    if (num > (static_cast<__int128>(1) << 55)) throw UsageError{option + ": '" + text + "' is too large"};
+    return Time{static_cast<int64_t>(num), den};
+}
+
+// ---- reading the picture --------------------------------------------------------
+
+std::string read_file(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw UsageError{"cannot open " + path + ": " + std::strerror(errno)};
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Header and P3 tokens of a PPM file: whitespace separated, '#' comments.
+struct PpmReader {
+    const std::string &data;
+    const std::string &path;
+    size_t pos = 0;
+
+    std::string token() {
+        for (;;) {
+            while (pos < data.size() && std::isspace(static_cast<unsigned char>(data[pos]))) ++pos;
+            if (pos < data.size() && data[pos] == '#') {
+                while (pos < data.size() && data[pos] != '\n' && data[pos] != '\r') ++pos;
+                continue;
+            }
+            break;
+        }
+        const size_t start = pos;
+        while (pos < data.size() && !std::isspace(static_cast<unsigned char>(data[pos])) && data[pos] != '#') ++pos;
+        return data.substr(start, pos - start);
+    }
+    long number(const char *what) {
+        const std::string t = token();
+        if (t.empty()) throw UsageError{path + ": the file ends before the " + std::string(what)};
+        long v = 0;
+        for (char c : t) {
+            if (!std::isdigit(static_cast<unsigned char>(c)) || v > 100000)
+                throw UsageError{path + ": bad " + std::string(what) + " '" + t + "'"};
+            v = v * 10 + (c - '0');
+        }
+        return v;
+    }
+};
+
+std::vector<uint8_t> read_ppm(const std::string &data, const std::string &path) {
+    PpmReader r{data, path};
+    const std::string magic = r.token();
+    if (magic != "P3" && magic != "P6") throw UsageError{path + ": not a P3 or P6 PPM file"};
+    const long width = r.number("width"), height = r.number("height"), maxval = r.number("maximum value");
+    if (width != kSide || height != kSide)
+        throw UsageError{path + ": the picture is " + std::to_string(width) + "x" + std::to_string(height) +
+                         ", not 32x32"};
+    if (maxval != 255) throw UsageError{path + ": maximum value " + std::to_string(maxval) + ", not 255"};
+    std::vector<uint8_t> bytes(kBytes);
+    if (magic == "P6") {
+        // exactly one whitespace character separates the header from the samples
+        if (r.pos >= data.size() || !std::isspace(static_cast<unsigned char>(data[r.pos])))
+            throw UsageError{path + ": the file ends before the samples"};
+        ++r.pos;
+        if (data.size() - r.pos < static_cast<size_t>(kBytes))
+            throw UsageError{path + ": the picture has " + std::to_string(data.size() - r.pos) +
+                             " bytes of samples, 3072 expected"};
+        if (data.size() - r.pos > static_cast<size_t>(kBytes))
+            throw UsageError{path + ": more data after the 32x32 picture"};
+        std::memcpy(bytes.data(), data.data() + r.pos, kBytes);
+        return bytes;
+    }
+    for (int i = 0; i < kBytes; ++i) {
+        const long v = r.number("sample");
+        if (v > 255) throw UsageError{path + ": sample " + std::to_string(i) + " is " + std::to_string(v) + ", above 255"};
+        bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(v);
+    }
+    if (!r.token().empty()) throw UsageError{path + ": more data after the 32x32 picture"};
+    return bytes;
+}
+
+// 1024 lines "R G B".
+std::vector<uint8_t> read_text(const std::string &data, const std::string &path) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(kBytes);
+    std::istringstream in(data);
+    std::string line;
+    int line_no = 0;
+    while (std::getline(in, line)) {
+        ++line_no;
+        const size_t hash = line.find('#');
+        if (hash != std::string::npos) line.erase(hash);
+        std::istringstream words(line);
+        std::vector<std::string> fields;
+        for (std::string w; words >> w;) fields.push_back(w);
+        if (fields.empty()) continue;
+        const std::string where = path + ":" + std::to_string(line_no);
+        if (fields.size() != 3) throw UsageError{where + ": expected three values R G B"};
+        if (bytes.size() == static_cast<size_t>(kBytes)) throw UsageError{where + ": more than 1024 pixels"};
+        for (const std::string &f : fields) {
+            int v = 0;
+            for (char c : f) {
+                if (!std::isdigit(static_cast<unsigned char>(c)) || v > 255)
+                    throw UsageError{where + ": bad colour value '" + f + "'"};
+                v = v * 10 + (c - '0');
+            }
+            if (v > 255) throw UsageError{where + ": colour value " + f + " is above 255"};
+            bytes.push_back(static_cast<uint8_t>(v));
+        }
+    }
+    if (bytes.size() != static_cast<size_t>(kBytes))
+        throw UsageError{path + ": " + std::to_string(bytes.size() / 3) + " pixels, 1024 expected"};
+    return bytes;
+}
+
+// ---- writing the stimulus -------------------------------------------------------
+
+struct Options {
+    std::string picture;
+    std::string signal = "fpga_tb/tb_line";
+    std::string out;
+    std::string format;  // "", "ppm" or "text"
+    Time bit;
+    bool have_bit = false;
+    Time start;
+    bool have_start = false;
+};
+
+// Time of bit boundary k (k bit times after the first start bit), rounded to
+// the nearest ps (halves up).
+int64_t boundary(const Options &o, int64_t k) {
+    const __int128 t = static_cast<__int128>(k) * o.bit.num;
+    return o.start.ps() + static_cast<int64_t>((t + o.bit.den / 2) / o.bit.den);
+}
+
+std::string format_time(const Time &t) {
+    std::string s = std::to_string(t.num / t.den);
+    if (t.den > 1) {
+        std::string frac = std::to_string(t.num % t.den + t.den).substr(1);
+        s += "." + frac;
+    }
+    return s + " ps";
+}
+
+void write_stimulus(std::ostream &out, const Options &o, const std::vector<uint8_t> &colours, int &remapped) {
+    std::vector<int> bytes;
+    bytes.reserve(kBytes + 1);
+    bytes.push_back(kSyncByte);
+    remapped = 0;
+    for (uint8_t c : colours) {
+        if (c == kSyncByte) ++remapped;
+        bytes.push_back(c == kSyncByte ? kSyncReplacement : c);
+    }
+
+    out << "# " << o.picture << " sent on " << o.signal << ": a sync byte, then 3072 colour bytes R, G, B\n"
+        << "# for pixels 0 .. 1023 in raster order; start bit, 8 data bits LSB first, stop bit\n"
+        << "# bit time " << format_time(o.bit) << ", first start bit at " << o.start.ps() << " ps\n";
+    // The line idles at '1' from time 0 (a start bit at time 0 replaces it).
+    if (o.start.ps() > 0) out << "0 ps " << o.signal << " '1'\n";
+    char level = '1';
+    auto change = [&](int64_t t, char v) {
+        if (v == level) return;
+        out << t << " ps " << o.signal << " '" << v << "'\n";
+        level = v;
+    };
+    for (size_t n = 0; n < bytes.size(); ++n) {
+        if (n == 0) out << "# sync byte\n";
+        else if ((n - 1) % (3 * kSide) == 0) out << "# pixel row " << (n - 1) / (3 * kSide) << "\n";
+        const int64_t first = static_cast<int64_t>(n) * kBitsPerByte;
+        change(boundary(o, first), '0');  // start bit
+        for (int i = 0; i < 8; ++i) change(boundary(o, first + 1 + i), (bytes[n] >> i) & 1 ? '1' : '0');
+        change(boundary(o, first + 9), '1');  // stop bit, then idle
+    }
+}
+
+void usage(std::ostream &out) {
+    out << "usage: picture_to_stimulus --bit-time=TIME | --rx-clock=TIME [--signal=PATH] [--start=TIME]\n"
+           "                           [--format=ppm|text] [-o FILE] PICTURE\n"
+           "Writes a stimulus file that sends a 32x32 picture (PPM P3/P6 with maxval 255, or 1024\n"
+           "lines \"R G B\") down a serial line: a sync byte, then the 3072 colour bytes.\n";
+}
+
+Options parse_options(int argc, char **argv) {
+    Options o;
+    auto value_of = [](const std::string &arg, const char *name, std::string &v) {
+        const std::string prefix = std::string(name) + "=";
+        if (arg.compare(0, prefix.size(), prefix) != 0) return false;
+        v = arg.substr(prefix.size());
+        return true;
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        std::string v;
+        if (arg == "-h" || arg == "--help") {
+            usage(std::cout);
+            std::exit(0);
+        } else if (value_of(arg, "--bit-time", v)) {
+            o.bit = parse_time("--bit-time", v);
+            o.have_bit = true;
+        } else if (value_of(arg, "--rx-clock", v)) {
+            o.bit = parse_time("--rx-clock", v);
+            o.bit.num *= kClocksPerBit;
+            o.have_bit = true;
+        } else if (value_of(arg, "--signal", v)) {
+            if (v.empty() || v.find_first_of(" \t\n#") != std::string::npos)
+                throw UsageError{"--signal: bad signal path '" + v + "'"};
+            o.signal = v;
+        } else if (value_of(arg, "--start", v)) {
+            o.start = parse_time("--start", v);
+            if (!o.start.whole()) throw UsageError{"--start: '" + v + "' is not a whole number of ps"};
+            o.have_start = true;
+        } else if (value_of(arg, "--format", v)) {
+            if (v != "ppm" && v != "text") throw UsageError{"--format: expected ppm or text, not '" + v + "'"};
+            o.format = v;
+        } else if (value_of(arg, "--out", v)) {
+            o.out = v;
+        } else if (arg == "-o") {
+            if (++i >= argc) throw UsageError{"-o: missing file name"};
+            o.out = argv[i];
+        } else if (!arg.empty() && arg[0] == '-') {
+            throw UsageError{"unknown option '" + arg + "' (see --help)"};
+        } else if (o.picture.empty()) {
+            o.picture = arg;
+        } else {
+            throw UsageError{"more than one picture given ('" + o.picture + "', '" + arg + "')"};
+        }
+    }
+    if (o.picture.empty()) throw UsageError{"no picture given (see --help)"};
+    if (!o.have_bit) throw UsageError{"give the bit time with --bit-time or --rx-clock"};
+    if (o.bit.num <= 0) throw UsageError{"--bit-time: the bit time must be positive"};
+    if (!o.have_start) o.start = Time{(o.bit.num + o.bit.den / 2) / o.bit.den, 1};
+    // the last stop bit must end within the kernel's time range
+    const __int128 end = static_cast<__int128>(o.start.ps()) +
+                         static_cast<__int128>(kBitsPerByte) * (kBytes + 1) * o.bit.num / o.bit.den + 1;
+    if (end > INT64_MAX) throw UsageError{"the transmission would end beyond the largest simulation time"};
+    return o;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    try {
+        const Options o = parse_options(argc, argv);
+        const std::string data = read_file(o.picture);
+        const bool ppm = o.format.empty() ? (data.size() >= 2 && data[0] == 'P') : o.format == "ppm";
+        const std::vector<uint8_t> colours = ppm ? read_ppm(data, o.picture) : read_text(data, o.picture);
+
+        std::ostringstream text;
+        int remapped = 0;
+        write_stimulus(text, o, colours, remapped);
+        if (o.out.empty()) {
+            std::cout << text.str();
+            std::cout.flush();
+            if (!std::cout) throw UsageError{"cannot write the stimulus to standard output"};
+        } else {
+            std::ofstream f(o.out, std::ios::binary);
+            if (!f) throw UsageError{"cannot create " + o.out + ": " + std::strerror(errno)};
+            f << text.str();
+            f.close();
+            if (!f) throw UsageError{"cannot write " + o.out};
+        }
+        if (remapped > 0)
+            std::cerr << "picture_to_stimulus: " << remapped
+                      << " colour byte(s) of value 1 sent as 2 (1 is the frame-sync marker)\n";
+        return 0;
+    } catch (const UsageError &e) {
+        std::cerr << "picture_to_stimulus: " << e.message << "\n";
+        return 2;
+    }
+}
