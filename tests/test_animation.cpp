@@ -383,7 +383,7 @@ TEST_F(Animation, ResetMasksClockEdges) {
     bench.observe = [&](int c, char *b) {
         if (c < 31 || c > 40) return;
         for (int k = 1; k <= kChannels; ++k) {
-            if (read_vector(b, tri(k), 24) != 0 || read_vector(b, lfsr(k), kSpec[k - 1].n) != (1 << kSpec[k - 1].n) - 1 ||
+            if (read_vector(b, tri(k), 24) != 0 || read_vector(b, lfsr(k), kSpec[k - 1].n) != (int64_t{1} << kSpec[k - 1].n) - 1 ||
                 read_bit(b, dir(k)) != 1)
                 problems += "counter " + std::to_string(k) + " at " + std::to_string(c) + "; ";
         }

@@ -372,7 +372,7 @@ int zem_run_simulation(int argc, char **argv) {
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fflush(stdout);
     if (!k.opts.quiet)
-        std::fprintf(stderr, "simulation ended at %s: %s\n", format_time(k.now).c_str(), k.stop_reason.c_str());
+        std::printf("simulation ended at %s: %s\n", format_time(k.now).c_str(), k.stop_reason.c_str());
     if (k.opts.stats) print_stats(secs);
     std::fflush(stdout);
     return status;
