@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "ieee/p_3499444699.h"
+#include "ieee/vector_locals.h"
 #include "main/globals.h"
 #include "tovu/arith_fastpath.h"
 #include "tovu/layout.h"
@@ -28,75 +29,11 @@ using tovu::layout::make_bounds;
 using tovu::layout::type_descriptor;
 
 // Type descriptors of the result and local variables, in other units' blocks.
-constexpr size_t kStdLogicVectorType = 0xfb8;  // std_logic_1164
 constexpr size_t kUnsignedType = 0xa38;        // std_logic_arith
 
-inline void *std_logic_vector_type() { return type_descriptor(IEEE_P_2592010699, kStdLogicVectorType); }
 inline void *unsigned_type() { return type_descriptor(IEEE_P_3499444699, kUnsignedType); }
 
-// 'LENGTH of an array: a null range may carry a negative length field when its
-// bounds lie more than one apart; it has no elements.
-inline int32_t length_of(const array_bounds *bounds) { return bounds->length > 0 ? bounds->length : 0; }
-inline array_bounds range_of(const array_bounds *bounds) {
-    return make_bounds(bounds->left, bounds->right, bounds->dir);
-}
-inline array_bounds descending_range(int32_t length) { return make_bounds(length - 1, 0, -1); }  // N-1 downto 0
-
-// A local array variable of the function: its range, and its elements in a
-// buffer of the function's own (inline for usual lengths, on the heap for long
-// vectors), starting from the type's default value.
-class LocalVector {
-public:
-    LocalVector(void *type, const array_bounds &range) : range_(range) {
-        if (size() > sizeof inline_) {
-            heap_ = std::make_unique<uint8_t[]>(size());
-            data_ = heap_.get();
-        }
-        zem_type_set_default_value(type, data_, &range_);
-    }
-    LocalVector(const LocalVector &) = delete;
-    LocalVector &operator=(const LocalVector &) = delete;
-
-    const uint8_t *data() const { return data_; }
-    const array_bounds *bounds() const { return &range_; }
-
-    // Assignment of a whole array value, element by element from the left.
-    // The lengths must match; a mismatch is a failed check and does not return.
-    void assign(const uint8_t *value, const array_bounds &value_bounds) {
-        const int32_t n = length_of(&value_bounds);
-        if (n != static_cast<int32_t>(size())) zem_size_not_matching(static_cast<int32_t>(size()), n, 0);
-        if (n > 0) memcpy(data_, value, static_cast<size_t>(n));
-    }
-
-    // RETURN: a copy in exactly the variable's length of transient memory, and
-    // its bounds in the caller's record.
-    uint8_t *return_value(array_bounds *out) const {
-        auto *copy = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(size())));
-        if (size() > 0) memcpy(copy, data_, size());
-        *out = make_bounds(range_.left, range_.right, range_.dir);
-        return copy;
-    }
-
-private:
-    size_t size() const { return range_.length > 0 ? static_cast<size_t>(range_.length) : 0; }
-
-    array_bounds range_;
-    uint8_t inline_[256];
-    std::unique_ptr<uint8_t[]> heap_;
-    uint8_t *data_ = inline_;
-};
-
-// The arithmetic operators: a STD_LOGIC_VECTOR result variable of `range`
-// takes the value that `compute` gets from std_logic_arith (compute fills the
-// bounds record it is given and returns the data).
-template <typename Compute>
-uint8_t *arithmetic_result(const array_bounds &range, array_bounds *out, Compute compute) {
-    LocalVector result(std_logic_vector_type(), range);
-    array_bounds value_bounds;
-    const uint8_t *value = compute(&value_bounds);
-    result.assign(value, value_bounds);
-    return result.return_value(out);
-}
+using namespace vector_locals;
 
 // SHL and SHR: std_logic_arith's value and range, copied into transient
 // memory of this call.
