@@ -66,8 +66,11 @@ TEST_F(Glue, ResetAndGateAndConstants) {
     EXPECT_EQ(value("fpga_tb/uut/tie_hi_b"), "1");
     struct Case {
         const char *rst_n, *line, *rst, *echo;
-    } cases[] = {{"'0'", "'1'", "1", "0"}, {"'1'", "'0'", "0", "0"}, {"'X'", "'1'", "X", "X"},
-                 {"'H'", "'L'", "0", "0"}, {"'0'", "'X'", "1", "0"}};
+    } cases[] = {{"'0'", "'1'", "1", "0"},
+                 {"'1'", "'0'", "0", "0"},
+                 {"'X'", "'1'", "X", "X"},
+                 {"'H'", "'L'", "0", "0"},
+                 {"'0'", "'X'", "1", "0"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.rst_n) + c.line);
         ASSERT_EQ(run({"--stop-time=10ns", std::string("--force=fpga_tb/tb_rst_n=") + c.rst_n,
@@ -82,7 +85,8 @@ TEST_F(Glue, MultiplexerFollowsTheSelectFlag) {
     std::string a(48, '0'), b(48, '1');
     a[0] = '1';
     b[47] = '0';
-    std::vector<std::string> src = {"--force=fpga_tb/uut/src_a=\"" + a + "\"", "--force=fpga_tb/uut/src_b=\"" + b + "\""};
+    std::vector<std::string> src = {"--force=fpga_tb/uut/src_a=\"" + a + "\"",
+                                    "--force=fpga_tb/uut/src_b=\"" + b + "\""};
     auto with = [&](std::vector<std::string> more) {
         more.insert(more.end(), src.begin(), src.end());
         return more;
@@ -112,8 +116,9 @@ TEST_F(Glue, SelectFlagIsSetOnlyAndNeverCleared) {
         {"line H", "20 ns fpga_tb/tb_line 'H'\n", 100, "0"},
         {"line X", "20 ns fpga_tb/tb_line 'X'\n", 100, "0"},
         // once set, nothing clears it: not the line, not the force, not the reset
-        {"stays", "40 ns fpga_tb/tb_line '0'\n50 ns fpga_tb/tb_line '1'\n60 ns fpga_tb/tb_rst_n '0'\n"
-                  "70 ns fpga_tb/tb_force '0'\n80 ns fpga_tb/tb_rst_n '1'\n",
+        {"stays",
+         "40 ns fpga_tb/tb_line '0'\n50 ns fpga_tb/tb_line '1'\n60 ns fpga_tb/tb_rst_n '0'\n"
+         "70 ns fpga_tb/tb_force '0'\n80 ns fpga_tb/tb_rst_n '1'\n",
          200, "1"},
     };
     for (const Case &c : cases) {
@@ -121,6 +126,30 @@ TEST_F(Glue, SelectFlagIsSetOnlyAndNeverCleared) {
         ASSERT_EQ(run({"--stop-time=" + std::to_string(c.stop_ns) + "ns"}, c.stimulus), 0);
         EXPECT_EQ(value("fpga_tb/uut/src_sel"), c.flag);
     }
+}
+
+TEST_F(Glue, PanelSwitchesFromTheAnimationToTheReceivedPictureAtTheFirstStartBit) {
+    // With the design's clocks running, the picture word follows the
+    // animation until the serial line first goes low (a start bit) at a
+    // rising board-clock edge; from then on it is the received picture.
+    std::vector<std::string> clocks = {"--clock=fpga_tb/uut/clk_disp=10ns", "--clock=fpga_tb/uut/clk_rx=10ns"};
+    const std::string start_bit = "2 us fpga_tb/tb_line '0'\n";
+    auto with = [&](const char *stop) {
+        std::vector<std::string> v = clocks;
+        v.push_back(std::string("--stop-time=") + stop);
+        return v;
+    };
+    ASSERT_EQ(run(with("1990ns"), start_bit), 0);
+    EXPECT_EQ(value("fpga_tb/uut/src_sel"), "0");
+    EXPECT_EQ(value("fpga_tb/uut/pix_sel"), value("fpga_tb/uut/anim/pix_out"));
+    EXPECT_NE(value("fpga_tb/uut/pix_sel"), value("fpga_tb/uut/src_a"));
+    // the first rising edge of the board clock after 2 us is at 2015625 ps
+    ASSERT_EQ(run(with("2015ns"), start_bit), 0);
+    EXPECT_EQ(value("fpga_tb/uut/src_sel"), "0");
+    ASSERT_EQ(run(with("2016ns"), start_bit), 0);
+    EXPECT_EQ(value("fpga_tb/uut/src_sel"), "1");
+    EXPECT_EQ(value("fpga_tb/uut/pix_sel"), value("fpga_tb/uut/src_a"));
+    EXPECT_NE(value("fpga_tb/uut/pix_sel"), value("fpga_tb/uut/anim/pix_out"));
 }
 
 }  // namespace

@@ -84,6 +84,7 @@ public:
                 if (v > static_cast<long double>(INT64_MAX) || v < static_cast<long double>(INT64_MIN))
                     throw ValueError("time out of range");
                 int64_t ps = static_cast<int64_t>(v);
+                if (ps < ty->lo || ps > ty->hi) throw ValueError("time outside the range of " + ty->name);
                 append(out, &ps, 8);
                 return;
             }
