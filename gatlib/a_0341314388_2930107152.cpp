@@ -3,6 +3,10 @@
 // design data announces empty tables.
 #include "gatlib/a_0341314388_2930107152.h"
 
+#include "main/snapshot.h"
+
 #include "tovu/zem.h"
 
-extern "C" void gatlib_a_0341314388_2930107152_init(void) { zem_register_didat("gatlib_a_0341314388_2930107152", "kest/benchsnap.exe.sim/gatlib/a_0341314388_2930107152.didat"); }
+extern "C" void gatlib_a_0341314388_2930107152_init(void) {
+    zem_register_didat("gatlib_a_0341314388_2930107152", SNAPSHOT_DIDAT("gatlib/a_0341314388_2930107152.didat"));
+}

@@ -2,8 +2,10 @@
 // has no subprograms and no processes, so it registers only its design data.
 #include "gatlib/p_0947159679.h"
 
+#include "main/snapshot.h"
+
 #include "tovu/zem.h"
 
 extern "C" void gatlib_p_0947159679_init(void) {
-    zem_register_didat("gatlib_p_0947159679", "kest/benchsnap.exe.sim/gatlib/p_0947159679.didat");
+    zem_register_didat("gatlib_p_0947159679", SNAPSHOT_DIDAT("gatlib/p_0947159679.didat"));
 }

@@ -3,6 +3,10 @@
 // design data announces empty tables.
 #include "gatlib/p_3222816464.h"
 
+#include "main/snapshot.h"
+
 #include "tovu/zem.h"
 
-extern "C" void gatlib_p_3222816464_init(void) { zem_register_didat("gatlib_p_3222816464", "kest/benchsnap.exe.sim/gatlib/p_3222816464.didat"); }
+extern "C" void gatlib_p_3222816464_init(void) {
+    zem_register_didat("gatlib_p_3222816464", SNAPSHOT_DIDAT("gatlib/p_3222816464.didat"));
+}

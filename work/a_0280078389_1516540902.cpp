@@ -6,6 +6,8 @@
 // brightness that the display controller compares with its PWM counter.
 #include "work/a_0280078389_1516540902.h"
 
+#include "main/snapshot.h"
+
 #include <cmath>
 #include <cstdint>
 
@@ -127,7 +129,7 @@ static struct {
 static void *se[] = {reinterpret_cast<void *>(&work_a_0280078389_1516540902_sub_2634708603_2134189630)};
 
 void work_a_0280078389_1516540902_init(void) {
-    zem_register_didat("work_a_0280078389_1516540902", "kest/benchsnap.exe.sim/work/a_0280078389_1516540902.didat");
+    zem_register_didat("work_a_0280078389_1516540902", SNAPSHOT_DIDAT("work/a_0280078389_1516540902.didat"));
     zem_register_executes(tables.pe);
     zem_register_subprogram_executes(se);
 }

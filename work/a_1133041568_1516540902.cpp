@@ -13,6 +13,8 @@
 // handed to the display clock domain through two registers.
 #include "work/a_1133041568_1516540902.h"
 
+#include "main/snapshot.h"
+
 #include "ieee/p_3620187407.h"
 #include "tovu/arith_fastpath.h"
 #include "work/process_protocol.h"
@@ -405,7 +407,7 @@ static struct {
             ng0};
 
 void work_a_1133041568_1516540902_init(void) {
-    zem_register_didat("work_a_1133041568_1516540902", "kest/benchsnap.exe.sim/work/a_1133041568_1516540902.didat");
+    zem_register_didat("work_a_1133041568_1516540902", SNAPSHOT_DIDAT("work/a_1133041568_1516540902.didat"));
     zem_register_executes(tables.pe);
 }
 

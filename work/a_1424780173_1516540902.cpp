@@ -8,6 +8,8 @@
 // the design data instantiates inside this unit.
 #include "work/a_1424780173_1516540902.h"
 
+#include "main/snapshot.h"
+
 #include "ieee/p_3620187407.h"
 #include "work/process_protocol.h"
 
@@ -446,7 +448,7 @@ static struct {
             ng0};
 
 void work_a_1424780173_1516540902_init(void) {
-    zem_register_didat("work_a_1424780173_1516540902", "kest/benchsnap.exe.sim/work/a_1424780173_1516540902.didat");
+    zem_register_didat("work_a_1424780173_1516540902", SNAPSHOT_DIDAT("work/a_1424780173_1516540902.didat"));
     zem_register_executes(tables.pe);
 }
 

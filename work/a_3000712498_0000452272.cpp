@@ -5,6 +5,8 @@
 // generics AW and DW when the design is elaborated.
 #include "work/a_3000712498_0000452272.h"
 
+#include "main/snapshot.h"
+
 #include "ieee/p_3499444699.h"
 #include "ieee/p_3620187407.h"
 #include "work/process_protocol.h"
@@ -129,7 +131,7 @@ static struct {
 static void *se[] = {reinterpret_cast<void *>(&work_a_3000712498_0000452272_sub_3649022489_4251431050)};
 
 void work_a_3000712498_0000452272_init(void) {
-    zem_register_didat("work_a_3000712498_0000452272", "kest/benchsnap.exe.sim/work/a_3000712498_0000452272.didat");
+    zem_register_didat("work_a_3000712498_0000452272", SNAPSHOT_DIDAT("work/a_3000712498_0000452272.didat"));
     zem_register_executes(tables.pe);
     zem_register_subprogram_executes(se);
 }
