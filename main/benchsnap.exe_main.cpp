@@ -63,18 +63,6 @@ int main(int argc, char **argv) {
     zem_register_min_prec_unit(-12);
     for (auto registration : registrations) registration();
     zem_register_tops("work_a_0023372960_2372691052");
-    IEEE_P_2592010699 = zem_get_engine_memory("ieee_p_2592010699");
-    zem_register_ieee_std_logic_1164(IEEE_P_2592010699);
-    STD_STANDARD = zem_get_engine_memory("std_standard");
-    IEEE_P_3620187407 = zem_get_engine_memory("ieee_p_3620187407");
-    IEEE_P_3499444699 = zem_get_engine_memory("ieee_p_3499444699");
-    IEEE_P_1242562249 = zem_get_engine_memory("ieee_p_1242562249");
-    GATLIB_P_0947159679 = zem_get_engine_memory("gatlib_p_0947159679");
-    IEEE_P_3972351953 = zem_get_engine_memory("ieee_p_3972351953");
-    IEEE_P_0774719531 = zem_get_engine_memory("ieee_p_0774719531");
-    STD_TEXTIO = zem_get_engine_memory("std_textio");
-    IEEE_P_2717149903 = zem_get_engine_memory("ieee_p_2717149903");
-    IEEE_P_1367372525 = zem_get_engine_memory("ieee_p_1367372525");
-    GATLIB_P_3222816464 = zem_get_engine_memory("gatlib_p_3222816464");
+    fetch_package_globals();
     return zem_run_simulation(argc, argv);
 }

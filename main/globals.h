@@ -15,4 +15,9 @@ extern char *IEEE_P_2717149903;
 extern char *IEEE_P_1367372525;
 extern char *GATLIB_P_3222816464;
 
+// Stores each package's block in its global, in the programs' fixed order;
+// std_logic_1164's block goes to the kernel at once. Called once, after the
+// top unit is named.
+void fetch_package_globals();
+
 #endif

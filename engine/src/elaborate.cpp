@@ -8,7 +8,6 @@ namespace tovu {
 
 namespace {
 
-using layout_off = uint32_t;
 constexpr uint32_t kSignalRecordSize = 160;
 constexpr uint32_t kSignalValuePtr = 40;
 constexpr uint32_t kDriverRecordSize = 64;
@@ -68,7 +67,7 @@ uint8_t *copy_value(const std::vector<uint8_t> &v) {
 class Elaborator {
 public:
     void packages() {
-        for (auto &u : K().units) resolve_types(*u);
+        for (auto &u : K().units) resolve_unit_types(*u);
         for (auto &u : K().units)
             if (u->desc->is_package) package(*u);
     }
@@ -121,14 +120,6 @@ private:
         std::vector<uint8_t> value;  // a value actual
         bool has_value = false;
     };
-
-    void resolve_types(Unit &u) {
-        try {
-            resolve_unit_types(u);
-        } catch (const ElabError &) {
-            throw;
-        }
-    }
 
     // Objects common to packages and architectures.
     void statics(Unit &u, char *block, Extents &ext, Instance *inst) {
@@ -468,7 +459,6 @@ private:
             }
             put_ptr(block + d.offset + kDriverObjectPtr, &dr);
             K().drivers.push_back(std::move(drv));
-            driver_views_.push_back({&dr, v});
         }
         ext.check();
         for (uint32_t n = 0; n < u.desc->pe_count; ++n)
@@ -525,9 +515,6 @@ private:
             instantiate(child, path + "/" + id.label, gvals, binds, depth + 1);
         }
     }
-
-public:
-    std::vector<std::pair<Driver *, SignalView *>> driver_views_;
 };
 
 }  // namespace

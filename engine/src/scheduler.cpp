@@ -208,7 +208,6 @@ void initialise_nets() {
     Kernel &k = K();
     // Every driver starts from the initial value of the signal it was
     // declared for.
-    for (auto &vp : k.views) (void)vp;
     for (auto &dp : k.drivers) {
         Driver *d = dp.get();
         size_t bytes = static_cast<size_t>(d->count) * d->esize;
