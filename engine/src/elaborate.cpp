@@ -420,7 +420,7 @@ private:
                 SignalView *v = find_signal(u, inst, r, pd.line);
                 uint32_t first = 0, count = v->count;
                 if (r.indexed || r.slice) range_of(u, v, r, pd.line, first, count);
-                v->net->sens_list.push_back({p.get(), v->first + first, v->first + first + count});
+                v->net->sens_list.push_back({p->flag, p.get(), v->first + first, v->first + first + count});
             }
             procs[pd.num] = p.get();
             K().processes.push_back(std::move(p));

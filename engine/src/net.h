@@ -60,6 +60,7 @@ struct Source {
 };
 
 struct Sensitivity {
+    int32_t *flag;    // the process's sensitivity-wait flag (in its block)
     Process *process;
     uint32_t lo, hi;  // net elements [lo, hi)
 };

@@ -24,10 +24,13 @@ struct QueueLater {
     }
 };
 
-inline void wake(Process *p) {
-    if (!p->queued && p->flag && *p->flag) {
-        p->queued = true;
-        K().run_list.push_back(p);
+// A process waiting on its sensitivity list (flag set) resumes in this
+// cycle. The flag is cleared here, before the process runs, which also keeps
+// a second event of the same cycle from queueing it twice.
+inline void wake(const Sensitivity &s) {
+    if (s.flag && *s.flag) {
+        *s.flag = 0;
+        K().run_list.push_back(s.process);
     }
 }
 
@@ -115,7 +118,7 @@ void update_net(Net *n) {
     n->event_cycle = k.cycle;
     k.stats.events += evhi - evlo;
     for (const Sensitivity *s = n->sens, *end = n->sens + n->sens_count; s != end; ++s)
-        if (s->lo < evhi && s->hi > evlo) wake(s->process);
+        if (s->lo < evhi && s->hi > evlo) wake(*s);
     if (n->traced && !n->trace_dirty) {
         n->trace_dirty = true;
         k.traced_dirty.push_back(n);
