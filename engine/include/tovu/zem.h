@@ -91,6 +91,40 @@ uint8_t zem_vhdl_lessthan(void *type_descriptor, const uint8_t *l, int32_t l_len
 uint8_t zem_vhdl_lessthanEqual(void *type_descriptor, const uint8_t *l, int32_t l_length, const uint8_t *r,
                                int32_t r_length);
 
+// ==== access values and std.textio ====
+// An access variable is a 72-byte object laid out by the caller: +40 the
+// access value (0 for null), +48 0, +56 the access type's descriptor, +64 1;
+// the first 40 bytes are the kernel's. zem_access_variable_all returns the
+// designated object: +56 the pointer to its data, +64 the pointer to its
+// array_bounds (for a LINE, the string 1 to n).
+void *zem_access_variable_all(void *access_variable);
+void zem_access_variable_deallocate(void *access_variable);  // DEALLOCATE: the value becomes null
+void zem_access_variable_delete(void *access_variable);      // end of the variable; releases what it designates
+void zem_access_variable_set_value(void *access_variable, void *object);
+// An allocator: a new object of the designated type (bounds for an
+// unconstrained array), every element at its type's default value.
+void *zem_variable_create(const char *name, void *designated_type, const array_bounds *bounds, int32_t, int32_t,
+                          int32_t);
+array_bounds *zem_get_constraints_memory(int32_t count);  // count bounds records, alive until the kernel resets
+void zem_variable_act(void *array_data);
+
+// std.textio WRITE(L, VALUE, JUSTIFIED, FIELD[, DIGITS | UNIT]) and READ(L, VALUE).
+// Each takes the STD_TEXTIO block, the caller context (a process_record or 0)
+// and the LINE. JUSTIFIED: 0 RIGHT, 1 LEFT. Enumeration and CHARACTER values
+// are read from the low byte.
+void std_textio_write3(char *textio, void *context, void *line, int32_t value, int32_t justified, int32_t field);
+void std_textio_write4(char *textio, void *context, void *line, int32_t value, int32_t justified, int32_t field);
+void std_textio_write5(char *textio, void *context, void *line, int32_t value, int32_t justified, int32_t field);
+void std_textio_write6(char *textio, void *context, void *line, double value, int32_t justified, int32_t field,
+                       int32_t digits);
+void std_textio_write7(char *textio, void *context, void *line, const char *data, const array_bounds *bounds,
+                       int32_t justified, int32_t field);
+void std_textio_write8(char *textio, void *context, void *line, int64_t value, int32_t justified, int32_t field,
+                       int64_t unit);
+void std_textio_read8(char *textio, void *context, void *line, char *target);
+void std_textio_read12(char *textio, void *context, void *line, double *target);
+// ==== end of access values and std.textio ====
+
 #ifdef __cplusplus
 }
 #endif
