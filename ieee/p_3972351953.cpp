@@ -9,17 +9,31 @@
 // roots refined by Newton steps. Every series and Newton loop stops after the
 // package's MAX_COUNT iterations at the latest.
 //
+// SIN and COS reduce their argument to one turn, take exact multiples of a
+// quarter turn and points very close to them apart, and otherwise rotate a
+// vector by CORDIC (28 steps, an absolute error of about 1e-8); the arc
+// tangent runs CORDIC in vectoring mode, the other inverse functions are
+// built on it and SQRT, the hyperbolic functions on EXP and LOG.
+//
 // Beyond what the package's own definitions cover, the functions stay sound
 // on every double: a not-a-number or infinite argument never reaches an
 // INTEGER conversion or an endless loop, LOG(+inf) is +inf, LOG of a NaN is a
 // NaN, SQRT and CBRT of an infinity are that infinity, FLOOR, CEIL and the
 // functions built on them are exact up to 2**52 (not only within the INTEGER
 // range), ROUND does not lose its argument's fraction in X + 0.5, and X * 2**N
-// is computed in two steps where 2**N alone would overflow or vanish.
+// is computed in two steps where 2**N alone would overflow or vanish. SIN,
+// COS and TAN of an infinity or a NaN, and the arc tangents of a NaN, are a
+// NaN; ARCSINH is odd (its formula cancels for negative X) and ARCSINH and
+// ARCCOSH stay finite where X * X overflows; CORDIC and POWER_OF_2_SERIES
+// never index past their tables or size a result from a negative or
+// overflowing count.
 #include "ieee/p_3972351953.h"
 
 #include <stddef.h>
 #include <stdint.h>
+#include <string.h>
+
+#include <limits>
 
 #include "main/globals.h"
 #include "tovu/layout.h"
@@ -39,12 +53,21 @@ using tovu::layout::type_descriptor;
 // Constants: object descriptors whose first field points to the value.
 constexpr size_t kMathE = 1168;
 constexpr size_t kMath1OverE = 1288;
+constexpr size_t kMathPi = 1408;
+constexpr size_t kMath2Pi = 1528;
+constexpr size_t kMathPiOver2 = 1768;
+constexpr size_t kMath3PiOver2 = 2128;
+constexpr size_t kMathLogOf2 = 2248;
 constexpr size_t kMathLog2OfE = 2488;
 constexpr size_t kMathLog10OfE = 2608;
-constexpr size_t kMathEP2 = 3328;   // e**2
-constexpr size_t kMathEP10 = 3448;  // e**10
-constexpr size_t kMaxCount = 3808;  // INTEGER: iteration limit of the series and Newton loops
-constexpr size_t kBaseEps = 3928;   // convergence factor
+constexpr size_t kMathEP2 = 3328;         // e**2
+constexpr size_t kMathEP10 = 3448;        // e**10
+constexpr size_t kMaxCount = 3808;        // INTEGER: iteration limit of the series and Newton loops
+constexpr size_t kBaseEps = 3928;         // convergence factor
+constexpr size_t kCordicGain = 4048;      // KC: the start X of a rotation, compensating CORDIC's gain
+constexpr size_t kTwoAtMinus = 4168;      // REAL_VECTOR(0 to 27): entry K = 2.0**(-K)
+constexpr size_t kEpsilon = 9976;         // REAL_VECTOR(0 to 27): entry K = ARCTAN(2.0**(-K))
+constexpr size_t kRealVectorType = 4288;  // type descriptor of the body's REAL_VECTOR
 
 inline double real_constant(char *block, size_t offset) { return *object_value<double>(block, offset); }
 inline int32_t max_count(char *block) { return *object_value<int32_t>(block, kMaxCount); }
@@ -71,9 +94,20 @@ constexpr ReportText kLog2NotPositive{10942, 19, SEV_ERROR};
 constexpr ReportText kLog10NotPositive{10961, 20, SEV_ERROR};
 constexpr ReportText kLogBaseXNotPositive{10981, 24, SEV_ERROR};
 constexpr ReportText kLogBaseInvalid{11005, 41, SEV_ERROR};
-constexpr size_t kTrigonometricTexts = 11046;  // the texts of SIN ... ARCTANH follow
+constexpr ReportText kSinReduction{11046, 39, SEV_ERROR};
+constexpr ReportText kCosReduction{11085, 39, SEV_ERROR};
+constexpr ReportText kTanReduction{11124, 39, SEV_ERROR};
+constexpr ReportText kTanAtHalfPi{11163, 43, SEV_ERROR};
+constexpr ReportText kTanAtThreeHalfPi{11206, 45, SEV_ERROR};
+constexpr ReportText kArcsinDomain{11251, 25, SEV_ERROR};
+constexpr ReportText kArccosDomain{11276, 25, SEV_ERROR};
+constexpr ReportText kArctanOfOrigin{11301, 32, SEV_ERROR};
+constexpr ReportText kArccoshDomain{11333, 21, SEV_ERROR};
+constexpr ReportText kArctanhDomain{11354, 27, SEV_ERROR};
+constexpr size_t kTextPoolEnd = 11381;
 static_assert(kModByZero.offset == kTextPool);
-static_assert(kLogBaseInvalid.offset + kLogBaseInvalid.length == kTrigonometricTexts, "texts lie back to back");
+static_assert(kLogBaseInvalid.offset + kLogBaseInvalid.length == kSinReduction.offset, "texts lie back to back");
+static_assert(kArctanhDomain.offset + kArctanhDomain.length == kTextPoolEnd, "texts lie back to back");
 
 inline void report(char *block, const ReportText &text) { zem_report(block + text.offset, text.length, text.severity); }
 
@@ -104,6 +138,7 @@ inline int32_t integer_local() {
 // REAL'HIGH and REAL'LOW of this system: +-1.7014111e+308, not the largest double.
 constexpr double kRealHigh = 1.7014111e+308;
 constexpr double kRealLow = -1.7014111e+308;
+constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
 
 constexpr double kLarge = 2147483647.0;                  // FLOOR's and CEIL's bound of the INTEGER path
 constexpr double kWholeFrom = 4503599627370496.0;        // 2**52: every double from here on is whole
@@ -275,8 +310,9 @@ constexpr double kLogC4 = 0.000434887777707615;
 // leading parts, so that U1 joins the exact leading sum.
 constexpr double kLeadGrid = 513.0;
 
-// Name of LOG's local array type (index NATURAL, elements REAL).
-const char *const kRealVectorName = "real_vector";
+// Name of LOG's local array type (index NATURAL, elements REAL); the
+// subprogram table is followed by a pointer to it.
+constexpr char kRealVectorName[] = "real_vector";
 
 // LOG's local array type and its two tables, set up on every call.
 struct LogTables {
@@ -704,15 +740,482 @@ extern "C" double ieee_p_3972351953_sub_1341592424_2984157535(char *block, doubl
 }
 
 // ===========================================================================
+// CORDIC and the power-of-two series (body-local)
+// ===========================================================================
+
+namespace {
+
+// CORDIC's tables hold entries 0 to 27; the functions run steps 0 to 27.
+constexpr int32_t kCordicTableHigh = 27;
+constexpr int32_t kCordicSteps = 27;
+
+// CORDIC_MODE_TYPE
+constexpr uint8_t kRotation = 0;
+constexpr uint8_t kVectoring = 1;
+
+// CORDIC's result, REAL_VECTOR(0 to 2): X, Y and Z.
+constexpr int32_t kCordicResultHigh = 2;
+constexpr uint32_t kCordicResultBytes = (kCordicResultHigh + 1) * sizeof(double);
+
+inline void *real_vector_type(char *block) { return type_descriptor(block, kRealVectorType); }
+
+}  // namespace
+
+// CORDIC(X0, Y0, Z0, N, MODE): steps K = 0 to N of the CORDIC iteration. Each
+// step turns (X, Y) by +-ARCTAN(2**-K) (growing it by SQRT(1 + 2**-2K)) and
+// takes the angle off Z. ROTATION drives Z toward 0 (from (KC, 0, A) the
+// result is (COS A, SIN A, 0)); VECTORING drives Y toward 0 (from (1, V, 0)
+// Z ends as ARCTAN V). Every K is checked against the tables' range, so an N
+// beyond 27 stops the run instead of reading past them.
+extern "C" double *ieee_p_3972351953_sub_2938191189_2984157535(char *block, array_bounds *result_bounds, double x0,
+                                                               double y0, double z0, int32_t n, uint8_t mode) {
+    const double *two_at_minus = object_value<double>(block, kTwoAtMinus);
+    const double *epsilon = object_value<double>(block, kEpsilon);
+    const array_bounds range = make_bounds(0, kCordicResultHigh, +1);
+    double xyz[kCordicResultHigh + 1];
+    zem_type_set_default_value(real_vector_type(block), xyz, &range);
+    double x = x0, y = y0, z = z0;
+    if (n >= 0) {
+        for (int32_t k = 0;; ++k) {
+            zem_vhdl_check_range_of_index(0, kCordicTableHigh, 1, k);
+            const double t = x;
+            const bool turn_left = mode == kRotation ? z >= 0.0 : y < 0.0;
+            if (turn_left) {
+                x = x - y * two_at_minus[k];
+                y = y + t * two_at_minus[k];
+                z = z - epsilon[k];
+            } else {
+                x = x + y * two_at_minus[k];
+                y = y - t * two_at_minus[k];
+                z = z + epsilon[k];
+            }
+            if (k == n) break;
+        }
+    }
+    xyz[0] = x;
+    xyz[1] = y;
+    xyz[2] = z;
+    auto *result = static_cast<double *>(zem_get_transient_memory(kCordicResultBytes));
+    memcpy(result, xyz, kCordicResultBytes);
+    *result_bounds = make_bounds(range.left, range.right, range.dir);
+    return result;
+}
+
+namespace {
+
+// The largest series whose bytes a transient request can count.
+constexpr int64_t kMaxSeriesLength = UINT32_MAX / sizeof(double);
+
+bool occurs_in(int32_t value, const int32_t *d, int32_t d_length) {
+    for (int32_t p = 0; p < d_length; ++p)
+        if (d[p] == value) return true;
+    return false;
+}
+
+}  // namespace
+
+// POWER_OF_2_SERIES(D, INITIAL_VALUE, NUMBER_OF_VALUES): V(0 to
+// NUMBER_OF_VALUES), V(I) being INITIAL_VALUE halved once for every J from 0
+// to I - 1 that does not occur in D. A negative count (a NATURAL only the
+// subprogram table can pass) gives the null vector 0 to -1; a count whose
+// series no transient block can hold fails the range check of its last index
+// and stops the run. The series is built directly in its transient block,
+// which is requested once, with the result's exact length.
+extern "C" double *ieee_p_3972351953_sub_597906855_2984157535(char *block, array_bounds *result_bounds,
+                                                              const int32_t *d, const array_bounds *d_bounds,
+                                                              double initial_value, int32_t number_of_values) {
+    if (number_of_values < 0) {
+        *result_bounds = make_bounds(0, -1, +1);
+        return static_cast<double *>(zem_get_transient_memory(0));
+    }
+    const int64_t length = static_cast<int64_t>(number_of_values) + 1;
+    if (length > kMaxSeriesLength)
+        zem_vhdl_check_range_of_index(0, static_cast<int32_t>(kMaxSeriesLength - 1), 1, number_of_values);
+    const array_bounds range = make_bounds(0, number_of_values, +1);
+    auto *v = static_cast<double *>(zem_get_transient_memory(static_cast<uint32_t>(length * sizeof(double))));
+    zem_type_set_default_value(real_vector_type(block), v, &range);
+    const int32_t d_length = d_bounds->length > 0 ? d_bounds->length : 0;
+    double temp = real_local();
+    temp = initial_value;
+    for (int32_t i = 0;; ++i) {
+        zem_vhdl_check_range_of_index(range.left, range.right, range.dir, i);
+        v[i] = temp;
+        if (!occurs_in(i, d, d_length)) temp = temp * 0.5;
+        if (i == number_of_values) break;
+    }
+    *result_bounds = range;
+    return v;
+}
+
+// ===========================================================================
+// Trigonometric functions
+// ===========================================================================
+
+namespace {
+
+inline double SIN(char *block, double x) { return ieee_p_3972351953_sub_1485185913_2984157535(block, x); }
+inline double COS(char *block, double x) { return ieee_p_3972351953_sub_773523744_2984157535(block, x); }
+inline double ARCTAN(char *block, double y) { return ieee_p_3972351953_sub_1487517033_2984157535(block, y); }
+inline double SQRT(char *block, double x) { return ieee_p_3972351953_sub_1722501855_2984157535(block, x); }
+
+// Steps 0 to 27 of CORDIC from (X0, Y0, Z0).
+struct CordicResult {
+    double x, y, z;
+};
+CordicResult cordic(char *block, double x0, double y0, double z0, uint8_t mode) {
+    array_bounds bounds;
+    const double *xyz = ieee_p_3972351953_sub_2938191189_2984157535(block, &bounds, x0, y0, z0, kCordicSteps, mode);
+    return {xyz[0], xyz[1], xyz[2]};
+}
+
+// The multiples of a quarter turn, as the package constants give them.
+struct Turn {
+    double half_pi, pi, three_half_pi, two_pi;
+};
+Turn turn(char *block) {
+    return {real_constant(block, kMathPiOver2), real_constant(block, kMathPi), real_constant(block, kMath3PiOver2),
+            real_constant(block, kMath2Pi)};
+}
+
+// |X| brought into one turn [0, 2 pi] by taking whole turns off. For
+// arguments so large that the subtraction rounds below zero the function
+// reports and goes on with the magnitude.
+double reduce_to_one_turn(char *block, const Turn &t, double xl, const ReportText &negative_text) {
+    if (xl > t.two_pi) xl = xl - FLOOR(block, xl / t.two_pi) * t.two_pi;
+    if (xl < 0.0) {
+        report(block, negative_text);
+        xl = -xl;
+    }
+    return xl;
+}
+
+// The first terms of the sine and cosine series at a small distance D: one
+// term below EPS, two below BASE_EPS (what is left is below 1e-27).
+struct SmallBounds {
+    double eps, base_eps;
+};
+SmallBounds small_bounds(char *block) { return {base_eps(block) * base_eps(block), base_eps(block)}; }
+inline double sine_of_small(double d, const SmallBounds &b) { return absolute(d) < b.eps ? d : d - d * d * d / 6.0; }
+inline double cosine_of_small(double d, const SmallBounds &b) {
+    const double d2 = d * d;
+    return absolute(d) < b.eps ? 1.0 - d2 * 0.5 : 1.0 - d2 * 0.5 + d2 * d2 / 24.0;
+}
+
+// SIN of XL in (0, 2 pi) within BASE_EPS of a multiple of a quarter turn, by
+// the series; false when XL is farther from all of them.
+bool sine_near_quarter_turn(const Turn &t, const SmallBounds &b, double xl, double &value) {
+    struct Point {
+        double at;
+        bool cosine;  // sine behaves as +-cosine of the distance there
+        double sign;
+    };
+    const Point points[] = {
+        {0.0, false, 1.0},      {t.half_pi, true, 1.0}, {t.pi, false, -1.0}, {t.three_half_pi, true, -1.0},
+        {t.two_pi, false, 1.0},
+    };
+    for (const Point &p : points) {
+        const double d = xl - p.at;
+        if (absolute(d) < b.base_eps) {
+            value = p.sign * (p.cosine ? cosine_of_small(d, b) : sine_of_small(d, b));
+            return true;
+        }
+    }
+    return false;
+}
+
+// SIN of XL in (0, 2 pi) by a CORDIC rotation through the angle within its
+// quarter turn.
+double sine_by_cordic(char *block, const Turn &t, double xl) {
+    const double kc = real_constant(block, kCordicGain);
+    int32_t quarter = integer_local();
+    quarter = to_integer(FLOOR(block, xl / t.half_pi));
+    switch (zem_vhdl_mod(quarter, 4)) {
+        case 0: return cordic(block, kc, 0.0, xl, kRotation).y;
+        case 1: return cordic(block, kc, 0.0, xl - t.half_pi, kRotation).x;
+        case 2: return -cordic(block, kc, 0.0, xl - t.pi, kRotation).y;
+        default: return -cordic(block, kc, 0.0, xl - t.three_half_pi, kRotation).x;
+    }
+}
+
+}  // namespace
+
+// SIN(X). An infinite or NaN X, which no reduction brings into a turn, gives
+// a NaN.
+extern "C" double ieee_p_3972351953_sub_1485185913_2984157535(char *block, double x) {
+    if (!is_finite(x)) return kNotANumber;
+    const Turn t = turn(block);
+    const bool negative = x < 0.0;
+    double xl = real_local();
+    xl = reduce_to_one_turn(block, t, absolute(x), kSinReduction);
+    if (xl == 0.0 || xl == t.two_pi || xl == t.pi) return 0.0;
+    if (xl == t.half_pi) return negative ? -1.0 : 1.0;
+    if (xl == t.three_half_pi) return negative ? 1.0 : -1.0;
+    double value = real_local();
+    if (!sine_near_quarter_turn(t, small_bounds(block), xl, value)) value = sine_by_cordic(block, t, xl);
+    return negative ? -value : value;
+}
+
+// COS(X) = SIN(pi/2 - |X|) after the reduction, with the multiples of a half
+// turn and the points close to them taken apart. An infinite or NaN X gives
+// a NaN.
+extern "C" double ieee_p_3972351953_sub_773523744_2984157535(char *block, double x) {
+    if (!is_finite(x)) return kNotANumber;
+    const Turn t = turn(block);
+    double xl = real_local();
+    xl = reduce_to_one_turn(block, t, absolute(x), kCosReduction);
+    if (xl == 0.0 || xl == t.two_pi) return 1.0;
+    if (xl == t.pi) return -1.0;
+    if (xl == t.half_pi || xl == t.three_half_pi) return 0.0;
+    const SmallBounds b = small_bounds(block);
+    if (absolute(xl) < b.base_eps) return cosine_of_small(xl, b);
+    if (absolute(xl - t.two_pi) < b.base_eps) return cosine_of_small(xl - t.two_pi, b);
+    if (absolute(xl - t.pi) < b.base_eps) return -cosine_of_small(xl - t.pi, b);
+    return SIN(block, t.half_pi - xl);
+}
+
+// TAN(X) = SIN / COS after the reduction. At pi/2 and 3 pi/2 it reports and
+// gives REAL'HIGH or REAL'LOW with the sign of the tangent's limit from
+// below (for positive X). An infinite or NaN X gives a NaN.
+extern "C" double ieee_p_3972351953_sub_1125417762_2984157535(char *block, double x) {
+    if (!is_finite(x)) return kNotANumber;
+    const Turn t = turn(block);
+    const bool negative = x < 0.0;
+    double xl = real_local();
+    xl = reduce_to_one_turn(block, t, absolute(x), kTanReduction);
+    if (xl == t.half_pi) {
+        report(block, kTanAtHalfPi);
+        return negative ? kRealLow : kRealHigh;
+    }
+    if (xl == t.three_half_pi) {
+        report(block, kTanAtThreeHalfPi);
+        return negative ? kRealHigh : kRealLow;
+    }
+    if (xl == 0.0 || xl == t.pi) return 0.0;
+    double value = real_local();
+    value = SIN(block, xl) / COS(block, xl);
+    return negative ? -value : value;
+}
+
+// ARCSIN(X) in [-pi/2, pi/2] through ARCTAN(X / SQRT(1 - X**2)), near +-1 as
+// pi/2 minus the complementary angle. |X| > 1.0 reports and gives X.
+extern "C" double ieee_p_3972351953_sub_1898361299_2984157535(char *block, double x) {
+    const double a = absolute(x);
+    if (a > 1.0) {
+        report(block, kArcsinDomain);
+        return x;
+    }
+    const double half_pi = real_constant(block, kMathPiOver2);
+    if (a == 0.0) return 0.0;
+    if (a == 1.0) return x > 0.0 ? half_pi : -half_pi;
+    double root = real_local();
+    double value = real_local();
+    root = SQRT(block, 1.0 - a * a);
+    value = a >= 0.9 ? half_pi - ARCTAN(block, root / a) : ARCTAN(block, a / root);
+    return x < 0.0 ? -value : value;
+}
+
+// ARCCOS(X) in [0, pi], from the same two angles as ARCSIN. |X| > 1.0
+// reports and gives X.
+extern "C" double ieee_p_3972351953_sub_1879607630_2984157535(char *block, double x) {
+    const double a = absolute(x);
+    if (a > 1.0) {
+        report(block, kArccosDomain);
+        return x;
+    }
+    const double half_pi = real_constant(block, kMathPiOver2);
+    const double pi = real_constant(block, kMathPi);
+    if (x == 1.0) return 0.0;
+    if (x == 0.0) return half_pi;
+    if (x == -1.0) return pi;
+    double root = real_local();
+    double value = real_local();
+    root = SQRT(block, 1.0 - a * a);
+    value = a > 0.9 ? ARCTAN(block, root / a) : half_pi - ARCTAN(block, a / root);
+    return x < 0.0 ? pi - value : value;
+}
+
+// ARCTAN(Y) in [-pi/2, pi/2]: for |Y| > 1 through the reciprocal,
+// pi/2 - ARCTAN(1 / |Y|); tiny values are their own arc tangent; otherwise a
+// CORDIC vectoring from (1, |Y|). A NaN gives a NaN.
+extern "C" double ieee_p_3972351953_sub_1487517033_2984157535(char *block, double y) {
+    if (is_nan(y)) return y;
+    const double half_pi = real_constant(block, kMathPiOver2);
+    const double tiny = base_eps(block) * base_eps(block) * base_eps(block);
+    const bool negative = y < 0.0;
+    double v = real_local();
+    v = absolute(y);
+    const bool reciprocal = v > 1.0;
+    if (reciprocal) v = 1.0 / v;
+    double angle = real_local();
+    if (v == 0.0) {
+        if (!reciprocal) return 0.0;
+        angle = half_pi;
+    } else if (v < tiny) {
+        angle = reciprocal ? half_pi - v : v;
+    } else {
+        const double z = cordic(block, 1.0, v, 0.0, kVectoring).z;
+        angle = reciprocal ? half_pi - z : z;
+    }
+    return negative ? -angle : angle;
+}
+
+// ARCTAN(Y, X): the angle of the point (X, Y) in (-pi, pi]. The origin
+// reports and gives 0.0; a NaN coordinate gives a NaN.
+extern "C" double ieee_p_3972351953_sub_1311584390_2984157535(char *block, double y, double x) {
+    if (is_nan(y) || is_nan(x)) return kNotANumber;
+    const double half_pi = real_constant(block, kMathPiOver2);
+    const double pi = real_constant(block, kMathPi);
+    if (y == 0.0 && x == 0.0) {
+        report(block, kArctanOfOrigin);
+        return 0.0;
+    }
+    if (y == 0.0) return x > 0.0 ? 0.0 : pi;
+    if (x == 0.0) return y > 0.0 ? half_pi : -half_pi;
+    double angle = real_local();
+    angle = ARCTAN(block, absolute(y / x));
+    if (x < 0.0) angle = pi - angle;
+    if (y < 0.0) angle = -angle;
+    return angle;
+}
+
+// ===========================================================================
+// Hyperbolic functions
+// ===========================================================================
+
+// SINH(X) = (e**|X| - e**-|X|) / 2 with the sign of X. Beyond ln(REAL'HIGH)
+// EXP reports its overflow and the result is REAL'HIGH / 2.
+extern "C" double ieee_p_3972351953_sub_1792801001_2984157535(char *block, double x) {
+    if (x == 0.0) return 0.0;
+    double e = real_local();
+    e = EXP(block, absolute(x));
+    const double value = (e - 1.0 / e) * 0.5;
+    return x < 0.0 ? -value : value;
+}
+
+// COSH(X) = (e**|X| + e**-|X|) / 2.
+extern "C" double ieee_p_3972351953_sub_160431096_2984157535(char *block, double x) {
+    if (x == 0.0) return 1.0;
+    double e = real_local();
+    e = EXP(block, absolute(x));
+    return (e + 1.0 / e) * 0.5;
+}
+
+// TANH(X) = (e**|X| - e**-|X|) / (e**-|X| + e**|X|) with the sign of X.
+extern "C" double ieee_p_3972351953_sub_1822449026_2984157535(char *block, double x) {
+    if (x == 0.0) return 0.0;
+    double e = real_local();
+    e = EXP(block, absolute(x));
+    const double value = (e - 1.0 / e) / (1.0 / e + e);
+    return x < 0.0 ? -value : value;
+}
+
+namespace {
+// LOG(X + SQRT(X * X + S)) for X >= 1 (S = +-1); where X * X overflows, the
+// root is X to the last bit and the logarithm LOG(X) + ln 2.
+double log_of_x_plus_root(char *block, double x, double s) {
+    if (!is_finite(x * x)) return LOG(block, x) + real_constant(block, kMathLogOf2);
+    return LOG(block, x + SQRT(block, x * x + s));
+}
+}  // namespace
+
+// ARCSINH(X) = LOG(X + SQRT(X**2 + 1)), taken for |X| and given the sign of
+// X: for a negative X the sum cancels (to 0.0 from about -1e8 on).
+extern "C" double ieee_p_3972351953_sub_921458122_2984157535(char *block, double x) {
+    if (x == 0.0) return 0.0;
+    if (x < 0.0) return -log_of_x_plus_root(block, -x, 1.0);
+    return log_of_x_plus_root(block, x, 1.0);
+}
+
+// ARCCOSH(X) = LOG(X + SQRT(X**2 - 1)) for X >= 1.0; X < 1.0 reports and
+// gives X.
+extern "C" double ieee_p_3972351953_sub_302587045_2984157535(char *block, double x) {
+    if (x < 1.0) {
+        report(block, kArccoshDomain);
+        return x;
+    }
+    if (x == 1.0) return 0.0;
+    return log_of_x_plus_root(block, x, -1.0);
+}
+
+// ARCTANH(X) = LOG((1 + X) / (1 - X)) / 2 for |X| < 1.0; otherwise it
+// reports and gives X.
+extern "C" double ieee_p_3972351953_sub_951106147_2984157535(char *block, double x) {
+    if (absolute(x) >= 1.0) {
+        report(block, kArctanhDomain);
+        return x;
+    }
+    if (x == 0.0) return 0.0;
+    return LOG(block, (1.0 + x) / (1.0 - x)) * 0.5;
+}
+
+// ===========================================================================
 // Registration
 // ===========================================================================
 
-// The subprogram table is registered once all of its 35 slots exist: its
-// first two slots, the body-local POWER_OF_2_SERIES and CORDIC, and slots 22
-// to 34 (the trigonometric and hyperbolic functions) are still to come, and
-// a table whose first slots are missing has no truthful prefix. Until then
-// the design data announces no entries and the functions above are reached
-// by name only (the gamma table calls "**" directly).
+namespace {
+
+template <typename F>
+void *address_of(F *fn) {
+    return reinterpret_cast<void *>(fn);
+}
+
+constexpr size_t kSubprogramCount = 35;
+
+// The subprogram table in the order of the package body, body-local
+// functions included, directly followed by the pointer to the name of LOG's
+// local array type. The kernel reads as many entries as the design data
+// announces (35).
+struct SubprogramTable {
+    void *se[kSubprogramCount];
+    const char *ng8;
+};
+
+SubprogramTable tables = {
+    {
+        address_of(&ieee_p_3972351953_sub_597906855_2984157535),   //  0 POWER_OF_2_SERIES
+        address_of(&ieee_p_3972351953_sub_2938191189_2984157535),  //  1 CORDIC
+        address_of(&ieee_p_3972351953_sub_795735699_2984157535),   //  2 SIGN
+        address_of(&ieee_p_3972351953_sub_1147618771_2984157535),  //  3 CEIL
+        address_of(&ieee_p_3972351953_sub_28498392_2984157535),    //  4 FLOOR
+        address_of(&ieee_p_3972351953_sub_1782959306_2984157535),  //  5 ROUND
+        address_of(&ieee_p_3972351953_sub_188333038_2984157535),   //  6 TRUNC
+        address_of(&ieee_p_3972351953_sub_1635143497_2984157535),  //  7 "MOD"
+        address_of(&ieee_p_3972351953_sub_2013354414_2984157535),  //  8 REALMAX
+        address_of(&ieee_p_3972351953_sub_2013631020_2984157535),  //  9 REALMIN
+        address_of(&ieee_p_3972351953_sub_3007962107_2984157535),  // 10 UNIFORM
+        address_of(&ieee_p_3972351953_sub_1722501855_2984157535),  // 11 SQRT
+        address_of(&ieee_p_3972351953_sub_906367133_2984157535),   // 12 CBRT
+        address_of(&ieee_p_3972351953_sub_2171244304_2984157535),  // 13 "**"(INTEGER, REAL)
+        address_of(&ieee_p_3972351953_sub_2618671228_2984157535),  // 14 "**"(REAL, REAL)
+        address_of(&ieee_p_3972351953_sub_785569749_2984157535),   // 15 EXP
+        address_of(&ieee_p_3972351953_sub_1422932443_2984157535),  // 16 power-of-two exponent
+        address_of(&ieee_p_3972351953_sub_3025794763_2984157535),  // 17 X * 2.0**N
+        address_of(&ieee_p_3972351953_sub_1543758017_2984157535),  // 18 LOG
+        address_of(&ieee_p_3972351953_sub_528838134_2984157535),   // 19 LOG2
+        address_of(&ieee_p_3972351953_sub_2605234405_2984157535),  // 20 LOG10
+        address_of(&ieee_p_3972351953_sub_1341592424_2984157535),  // 21 LOG(X, BASE)
+        address_of(&ieee_p_3972351953_sub_1485185913_2984157535),  // 22 SIN
+        address_of(&ieee_p_3972351953_sub_773523744_2984157535),   // 23 COS
+        address_of(&ieee_p_3972351953_sub_1125417762_2984157535),  // 24 TAN
+        address_of(&ieee_p_3972351953_sub_1898361299_2984157535),  // 25 ARCSIN
+        address_of(&ieee_p_3972351953_sub_1879607630_2984157535),  // 26 ARCCOS
+        address_of(&ieee_p_3972351953_sub_1487517033_2984157535),  // 27 ARCTAN(Y)
+        address_of(&ieee_p_3972351953_sub_1311584390_2984157535),  // 28 ARCTAN(Y, X)
+        address_of(&ieee_p_3972351953_sub_1792801001_2984157535),  // 29 SINH
+        address_of(&ieee_p_3972351953_sub_160431096_2984157535),   // 30 COSH
+        address_of(&ieee_p_3972351953_sub_1822449026_2984157535),  // 31 TANH
+        address_of(&ieee_p_3972351953_sub_921458122_2984157535),   // 32 ARCSINH
+        address_of(&ieee_p_3972351953_sub_302587045_2984157535),   // 33 ARCCOSH
+        address_of(&ieee_p_3972351953_sub_951106147_2984157535),   // 34 ARCTANH
+    },
+    kRealVectorName,
+};
+static_assert(sizeof tables.se / sizeof tables.se[0] == kSubprogramCount, "the design data announces 35 subprograms");
+static_assert(offsetof(SubprogramTable, ng8) == sizeof tables.se, "the name pointer directly follows the table");
+
+}  // namespace
+
 extern "C" void ieee_p_3972351953_init(void) {
     zem_register_didat("ieee_p_3972351953", "kest/precompiled.exe.sim/ieee/p_3972351953.didat");
+    zem_register_subprogram_executes(tables.se);
 }
