@@ -56,6 +56,7 @@ struct ProcessDecl {
     uint32_t num;
     uint32_t record;
     int64_t flag = -1;
+    bool own_stack = false;  // may suspend inside a subprogram (runs on a stack of its own)
     std::vector<SignalRef> sens;
     std::string name;
 };

@@ -332,7 +332,11 @@ private:
         if (n < 0 || n > 100000) throw ParseError("process number out of range");
         p.num = static_cast<uint32_t>(n);
         while (!c.done()) {
-            std::string key = c.ident("record=, flag=, sens= or name=");
+            if (c.accept_word("stack")) {
+                p.own_stack = true;
+                continue;
+            }
+            std::string key = c.ident("record=, flag=, sens=, name= or stack");
             c.expect("=");
             if (key == "record")
                 p.record = parse_offset(c, base_), have_record_ = true;

@@ -1,6 +1,8 @@
 // Builds unit blocks from design data and the instance tree from the top unit.
 #include "elaborate.h"
 
+#include "suspend.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -13,6 +15,8 @@ constexpr uint32_t kSignalValuePtr = 40;
 constexpr uint32_t kDriverRecordSize = 64;
 constexpr uint32_t kDriverObjectPtr = 56;
 constexpr uint32_t kProcessRecordSize = 248;
+constexpr uint32_t kProcessSuspendContext = 0x58;
+constexpr uint32_t kProcessWaitPoint = 0xE0;
 constexpr uint32_t kObjectDescriptorSize = 120;
 
 [[noreturn]] void fail(const Unit &u, int line, const std::string &msg) {
@@ -416,6 +420,13 @@ private:
                 p->flag = reinterpret_cast<int32_t *>(block + pd.flag);
             }
             p->path = path + "/" + (pd.name.empty() ? "p_" + std::to_string(pd.num) : pd.name);
+            // what a subprogram that waits inside the process reaches through its record
+            put_ptr(p->record + kProcessSuspendContext, alloc_bytes(kSuspendContextSize));
+            auto *wp = reinterpret_cast<WaitPoint *>(alloc_bytes(sizeof(WaitPoint)));
+            wp->process = p.get();
+            p->wait_point = wp;
+            put_ptr(p->record + kProcessWaitPoint, wp);
+            if (pd.own_stack) give_own_stack(p.get());
             for (const SignalRef &r : pd.sens) {
                 SignalView *v = find_signal(u, inst, r, pd.line);
                 uint32_t first = 0, count = v->count;

@@ -15,6 +15,7 @@
 #include "elaborate.h"
 #include "hot_arena.h"
 #include "scheduler.h"
+#include "suspend.h"
 #include "sim_time.h"
 #include "tovu/testing.h"
 
@@ -128,6 +129,7 @@ void reset_kernel() {
     g_kernel->vcd.close();
     delete g_kernel;
     hot_release();
+    release_coroutines();
     g_kernel = new Kernel();
     clear_captured_reports();
 }

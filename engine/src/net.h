@@ -65,6 +65,13 @@ struct Sensitivity {
     uint32_t lo, hi;  // net elements [lo, hi)
 };
 
+// A signal that a process waits on inside a subprogram.
+struct DynamicWait {
+    Process *process;
+    const struct SignalView *view;
+    uint32_t lo, hi;  // net elements [lo, hi)
+};
+
 struct TraceRef {
     int var;
     uint32_t lo, hi;
@@ -82,6 +89,7 @@ struct Net : HotObject {
     bool trace_dirty = false;
     bool has_force = false;  // some element is forced (stimulus)
     bool traced = false;     // written to the waveform
+    bool has_dynamic = false;  // some process waits on it inside a subprogram
     uint32_t dirty_lo = 0, dirty_hi = 0;
     uint64_t event_cycle = 0;           // last cycle with an event on any element
     const Sensitivity *sens = nullptr;  // processes sensitive to elements of this net
@@ -96,6 +104,7 @@ struct Net : HotObject {
     const Type *elem_type = nullptr;           // scalar element type
     std::vector<std::vector<Source>> sources;  // per element
     std::vector<Sensitivity> sens_list;        // built during elaboration, then laid into `sens`
+    std::vector<struct DynamicWait> dynamic;   // waits of subprograms (zem_add_dynamic_wait)
     std::string name;
 };
 

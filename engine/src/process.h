@@ -17,7 +17,16 @@ struct Process : HotObject {
     zem_process_fn fn = nullptr;
     char *block = nullptr;
     char *record = nullptr;
+    struct Coroutine *co = nullptr;  // its own stack, for a process that may suspend in a subprogram
+    struct WaitPoint *wait_point = nullptr;
     std::string path;  // instance path and process name
+};
+
+// The wait point of a process (its record's +0xE0 points here): armed while
+// a subprogram of the process waits on the signals it added.
+struct WaitPoint {
+    int32_t status = 0;  // 1: armed
+    Process *process = nullptr;
 };
 
 }  // namespace tovu

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "check.h"
+#include "suspend.h"
 #include "sim_time.h"
 #include "tovu/layout.h"
 #include "tovu/testing.h"
@@ -119,6 +120,7 @@ void update_net(Net *n) {
     k.stats.events += evhi - evlo;
     for (const Sensitivity *s = n->sens, *end = n->sens + n->sens_count; s != end; ++s)
         if (s->lo < evhi && s->hi > evlo) wake(*s);
+    if (n->has_dynamic) wake_dynamic(n, evlo, evhi);
     if (n->traced && !n->trace_dirty) {
         n->trace_dirty = true;
         k.traced_dirty.push_back(n);
@@ -133,7 +135,8 @@ void run_process(Process *p) {
     k.current = p;
     k.current_path = nullptr;
     ++k.stats.activations;
-    p->fn(p->block);
+    if (p->co) run_on_own_stack(p);
+    else p->fn(p->block);
     k.current = nullptr;
     if (!k.transient.idle()) k.transient.reset();
 }

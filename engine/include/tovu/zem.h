@@ -55,6 +55,12 @@ int64_t zem_signal_get_last_event(void *signal_record);
 
 // ---- waits and time ----
 void zem_process_wait(void *process_record, int64_t delay);
+// Waiting inside a subprogram: the signals of the wait, the wait point of the
+// process record (+0xE0), and the switch back to the kernel.
+void zem_add_dynamic_wait(void *process_record, void *signal_record, uint32_t position, uint32_t count);
+void zem_remove_dynamic_wait(void *process_record, void *signal_record);
+void zem_wp_set_status(void *wait_point, int32_t status);
+void zem_saveStackAndSuspend(void *process_record);
 int64_t zem_get_sim_current_time(void);
 
 // ---- reports and line tracking ----
