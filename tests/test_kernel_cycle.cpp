@@ -375,4 +375,57 @@ driver 0x1a00 p1 s
     EXPECT_EQ(tovu::K().now, 50);  // ran out of events before the stop time
 }
 
+// ---- a resolution function registered by another unit -----------------------
+
+char *g_owner_block = nullptr;
+int g_wrong_block = 0;
+// Resolves like tri_resolve; it must get the block of the unit that declares it.
+uint8_t owned_resolve(char *block, const uint8_t *data, const array_bounds *b) {
+    if (block != g_owner_block) ++g_wrong_block;
+    return tri_resolve(block, data, b);
+}
+void *owner_se[] = {(void *)owned_resolve};
+
+void drive_one(char *b) {
+    *driver_staging(b, drv(0)) = T1;
+    zem_driver_first_trans_fast(driver_record(b, drv(0)));
+}
+void drive_z(char *b) {
+    *driver_staging(b, drv(1)) = TZ;
+    zem_driver_first_trans_fast(driver_record(b, drv(1)));
+}
+void *two_pe[] = {(void *)drive_one, (void *)drive_z};
+
+TEST_F(KernelCycle, ResolutionFunctionGetsTheBlockOfTheUnitDeclaringIt) {
+    write("kest/t/owner.didat", "didat 1\nunit t_owner package\nblock 0x400\ncounts se=1\n");
+    write("kest/t/user.didat", R"(didat 1
+unit t_user package
+block 0x400
+type tri = enum 'Z' '0' '1' 'X'
+type rtri = tri resolved 8
+)");
+    write("kest/t/two.didat", header("t_two", 2) + R"(
+use t_user
+signal 0 s sig rtri
+process 0 record=0x1000
+process 1 record=0x10f8
+driver 0x1a00 p0 s
+driver 0x1a40 p1 s
+)");
+    g_wrong_block = 0;
+    start({});
+    zem_register_didat("t_owner", "kest/t/owner.didat");
+    zem_register_subprogram_executes(owner_se);
+    zem_register_didat("t_user", "kest/t/user.didat");
+    zem_register_resolution_function(8, 2, (void *)owned_resolve, 24);
+    zem_register_didat("t_two", "kest/t/two.didat");
+    zem_register_executes(two_pe);
+    zem_register_tops("t_two");
+    g_owner_block = zem_get_engine_memory("t_owner");
+    ASSERT_NE(g_owner_block, nullptr);
+    EXPECT_EQ(zem_run_simulation(static_cast<int>(argv_.size()), argv_.data()), 0);
+    EXPECT_EQ(*signal_value(zem_get_engine_memory("t_two"), sig(0)), T1);  // 'Z' and '1'
+    EXPECT_EQ(g_wrong_block, 0);
+}
+
 }  // namespace

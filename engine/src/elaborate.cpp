@@ -559,9 +559,27 @@ bool element_range(const Type *t, const SignalRef &r, uint32_t &first, uint32_t 
     return true;
 }
 
+// A resolution function is called with the block of the unit that declares
+// it: the unit whose subprogram table holds it (the registering unit when no
+// table does), so a unit may register another unit's function.
+void bind_resolution_blocks() {
+    for (auto &[number, r] : K().resolutions) {
+        for (auto &u : K().units) {
+            if (!u->se || !u->package_block) continue;
+            for (uint32_t slot = 0; slot < u->desc->se_count; ++slot) {
+                if (u->se[slot] == reinterpret_cast<void *>(r.fn)) {
+                    r.unit = u.get();
+                    break;
+                }
+            }
+        }
+    }
+}
+
 void elaborate(const std::string &top) {
     Elaborator e;
     e.packages();
+    bind_resolution_blocks();
     if (!top.empty()) e.top(top);
     e.finish_nets();
 }
