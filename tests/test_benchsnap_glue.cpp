@@ -2,6 +2,7 @@
 // stimulus: the inverted reset, the AND output, the constant outputs, the
 // picture multiplexer and the set-only select flag.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -150,6 +151,24 @@ TEST_F(Glue, PanelSwitchesFromTheAnimationToTheReceivedPictureAtTheFirstStartBit
     EXPECT_EQ(value("fpga_tb/uut/src_sel"), "1");
     EXPECT_EQ(value("fpga_tb/uut/pix_sel"), value("fpga_tb/uut/src_a"));
     EXPECT_NE(value("fpga_tb/uut/pix_sel"), value("fpga_tb/uut/anim/pix_out"));
+}
+
+TEST(BenchsnapProgram, RunsFromAnyWorkingDirectoryWithItsOwnDesignData) {
+    // The program finds its design data beside itself, wherever it is started.
+    std::string vcd = ::testing::TempDir() + "anywhere_" + std::to_string(getpid()) + ".vcd";
+    std::string cmd = "cd / && " + std::string(TOVU_BIN_DIR) + "/benchsnap --stop-time=1us --quiet --vcd=" + vcd +
+                      " --vcd-signals=fpga_tb/clk > /dev/null";
+    int st = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(st));
+    EXPECT_EQ(WEXITSTATUS(st), 0);
+    std::ifstream f(vcd);
+    std::string text((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("#15625\n1!"), std::string::npos) << text;
+    std::remove(vcd.c_str());
+    // a bad option is a usage error
+    st = std::system((std::string(TOVU_BIN_DIR) + "/benchsnap --stop-time=fast 2> /dev/null").c_str());
+    ASSERT_TRUE(WIFEXITED(st));
+    EXPECT_EQ(WEXITSTATUS(st), 2);
 }
 
 }  // namespace
