@@ -107,6 +107,7 @@ public:
             if (net.resolution >= 0 && !K().resolutions.count(net.resolution))
                 throw ElabError("error: signal " + net.name + " needs resolution function " +
                                 std::to_string(net.resolution) + ", which no unit registered");
+            if (net.resolution >= 0) net.resolver = &K().resolutions.at(net.resolution);
             if (sole && first && first->count == net.count) net.sole = first;
             if (!net.sens_list.empty()) {
                 auto *arr = static_cast<Sensitivity *>(hot_alloc(sizeof(Sensitivity) * net.sens_list.size(), 8));

@@ -60,7 +60,7 @@ struct Source {
 };
 
 struct Sensitivity {
-    int32_t *flag;    // the process's sensitivity-wait flag (in its block)
+    int32_t *flag;  // the process's sensitivity-wait flag (in its block)
     Process *process;
     uint32_t lo, hi;  // net elements [lo, hi)
 };
@@ -87,8 +87,8 @@ struct Net : HotObject {
     Driver *sole = nullptr;  // set when one driver covers every element alone
     bool dirty = false;
     bool trace_dirty = false;
-    bool has_force = false;  // some element is forced (stimulus)
-    bool traced = false;     // written to the waveform
+    bool has_force = false;    // some element is forced (stimulus)
+    bool traced = false;       // written to the waveform
     bool has_dynamic = false;  // some process waits on it inside a subprogram
     uint32_t dirty_lo = 0, dirty_hi = 0;
     uint64_t event_cycle = 0;           // last cycle with an event on any element
@@ -101,10 +101,11 @@ struct Net : HotObject {
     std::vector<uint8_t> forced;  // per element, 1 when forced (empty: none)
     std::vector<uint8_t> force_value;
     int resolution = -1;
-    const Type *elem_type = nullptr;           // scalar element type
-    std::vector<std::vector<Source>> sources;  // per element
-    std::vector<Sensitivity> sens_list;        // built during elaboration, then laid into `sens`
-    std::vector<struct DynamicWait> dynamic;   // waits of subprograms (zem_add_dynamic_wait)
+    const struct Resolution *resolver = nullptr;  // the registered function for `resolution`
+    const Type *elem_type = nullptr;              // scalar element type
+    std::vector<std::vector<Source>> sources;     // per element
+    std::vector<Sensitivity> sens_list;           // built during elaboration, then laid into `sens`
+    std::vector<struct DynamicWait> dynamic;      // waits of subprograms (zem_add_dynamic_wait)
     std::string name;
 };
 

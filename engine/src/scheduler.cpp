@@ -43,7 +43,7 @@ inline const uint8_t *resolve_element(Net *n, uint32_t e, uint8_t *scratch) {
     uint8_t vals[256];
     uint8_t *buf = src.size() <= sizeof vals ? vals : scratch;
     for (size_t i = 0; i < src.size(); ++i) buf[i] = src[i].driver->driving[src[i].offset];
-    const Resolution &r = K().resolutions.at(n->resolution);
+    const Resolution &r = *n->resolver;
     array_bounds b{0, static_cast<int32_t>(src.size()) - 1, 1, static_cast<int32_t>(src.size())};
     *scratch = r.fn(r.unit->package_block, buf, &b);
     return scratch;
