@@ -32,6 +32,7 @@
 #include "kernel.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -71,12 +72,12 @@ void report(const char *texts, const ReportText &t) {
     if (texts != nullptr) zem_report(texts + t.offset, t.length, t.severity);
 }
 
-bool is_meta(uint8_t v) { return v == kU || v == kX || v == kZ || v == kW || v == kDash; }
-bool is_zero(uint8_t v) { return v == k0 || v == kL; }
-bool is_one(uint8_t v) { return v == k1 || v == kH; }
+constexpr bool is_meta(uint8_t v) { return v == kU || v == kX || v == kZ || v == kW || v == kDash; }
+constexpr bool is_zero(uint8_t v) { return v == k0 || v == kL; }
+constexpr bool is_one(uint8_t v) { return v == k1 || v == kH; }
 
 // The binary value of a position: '0', '1', or 'X' for a metavalue.
-uint8_t binary(uint8_t v) { return is_zero(v) ? k0 : (is_one(v) ? k1 : kX); }
+constexpr uint8_t binary(uint8_t v) { return is_zero(v) ? k0 : (is_one(v) ? k1 : kX); }
 
 // std_logic_1164's scalar operators.
 uint8_t sl_and(uint8_t l, uint8_t r) {
@@ -200,119 +201,251 @@ Bits read(const uint8_t *data, const array_bounds *b) {
 
 size_t count_of(int32_t size) { return size > 0 ? static_cast<size_t>(size) : 0; }
 
-// Result in transient memory, ranged (n-1 downto 0).
-uint8_t *give(array_bounds *out, const Bits &v) {
-    const int32_t n = static_cast<int32_t>(v.size());
+// Result memory of n elements in transient memory, ranged (n-1 downto 0).
+uint8_t *result(array_bounds *out, size_t n) {
     auto *mem = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(n)));
-    if (n > 0) std::memcpy(mem, v.data(), v.size());
-    *out = n > 0 ? array_bounds{n - 1, 0, -1, n} : array_bounds{-1, 0, -1, 0};
+    const auto len = static_cast<int32_t>(n);
+    *out = n > 0 ? array_bounds{len - 1, 0, -1, len} : array_bounds{-1, 0, -1, 0};
     return mem;
+}
+
+uint8_t *give(array_bounds *out, const Bits &v) {
+    uint8_t *mem = result(out, v.size());
+    if (!v.empty()) std::memcpy(mem, v.data(), v.size());
+    return mem;
+}
+
+// Per-position tables: the binary value ('0', '1', or 'X' for a metavalue),
+// whether a position is a metavalue, and its bit for positions that have one.
+struct PositionTables {
+    uint8_t binary[256];
+    bool meta[256];
+    uint8_t bit[256];  // 0 or 1 for '0', '1', 'L', 'H'; kNoBit otherwise
+};
+constexpr uint8_t kNoBit = 0x80;
+constexpr PositionTables make_position_tables() {
+    PositionTables t{};
+    for (int v = 0; v < 256; ++v) {
+        const auto u = static_cast<uint8_t>(v);
+        t.binary[v] = binary(u);
+        t.meta[v] = is_meta(u);
+        t.bit[v] = is_zero(u) ? 0 : (is_one(u) ? 1 : kNoBit);
+    }
+    return t;
+}
+constexpr PositionTables kPos = make_position_tables();
+
+constexpr size_t kWord = 64;  // operands up to this length take the integer paths
+
+// Word-at-a-time tests on eight elements (little-endian loads: the first
+// element is the lowest byte).
+static_assert(std::endian::native == std::endian::little);
+constexpr uint64_t kEveryByte = 0x0101010101010101;
+
+uint64_t load8(const uint8_t *p) {
+    uint64_t x;
+    std::memcpy(&x, p, 8);
+    return x;
+}
+// True when all eight bytes are exactly '0' or '1'.
+bool strict8(uint64_t x) { return (x & ~kEveryByte) == k0 * kEveryByte; }
+// The low bits of eight such bytes, the first element most significant.
+unsigned gather8(uint64_t x) { return static_cast<unsigned>(((x & kEveryByte) * 0x8040201008040201) >> 56); }
+
+// True when every one of the n elements is exactly '0' or '1' (the codes the
+// ripple comparators test for, and the ones the binary mapping keeps).
+bool strictly_binary(const uint8_t *in, size_t n) {
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8)
+        if (!strict8(load8(in + i))) return false;
+    uint8_t bad = 0;
+    for (; i < n; ++i) bad |= static_cast<uint8_t>((in[i] & ~1u) ^ k0);
+    return bad == 0;
+}
+
+// The n elements from `in` as the bits of an integer, leftmost most
+// significant; false when an element is not '0', '1', 'L' or 'H'. n <= 64.
+bool read_word(const uint8_t *in, size_t n, uint64_t &value) {
+    uint64_t v = 0;
+    uint8_t bad = 0;
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const uint64_t x = load8(in + i);
+        if (strict8(x)) {
+            v = (v << 8) | gather8(x);
+            continue;
+        }
+        for (size_t k = i; k < i + 8; ++k) {
+            const uint8_t b = kPos.bit[in[k]];
+            bad |= b;
+            v = (v << 1) | (b & 1);
+        }
+    }
+    for (; i < n; ++i) {
+        const uint8_t b = kPos.bit[in[i]];
+        bad |= b;
+        v = (v << 1) | (b & 1);
+    }
+    value = v;
+    return (bad & kNoBit) == 0;
+}
+
+// The eight elements '0' / '1' of each byte value, most significant first.
+struct SpreadTable {
+    uint64_t bytes[256];
+};
+constexpr SpreadTable make_spread_table() {
+    SpreadTable t{};
+    for (unsigned b = 0; b < 256; ++b) {
+        uint64_t x = 0;
+        for (unsigned k = 0; k < 8; ++k) x |= uint64_t{k0 + ((b >> (7 - k)) & 1u)} << (8 * k);
+        t.bytes[b] = x;
+    }
+    return t;
+}
+constexpr SpreadTable kSpread = make_spread_table();
+
+// Writes the low n bits of value as '0' / '1' elements, leftmost most
+// significant. n <= 64.
+void write_word(uint8_t *out, uint64_t value, size_t n) {
+    const size_t head = n % 8;
+    for (size_t i = 0; i < head; ++i) out[i] = static_cast<uint8_t>(k0 + ((value >> (n - 1 - i)) & 1));
+    for (size_t i = head; i < n; i += 8) {
+        const uint64_t x = kSpread.bytes[(value >> (n - 8 - i)) & 0xff];
+        std::memcpy(out + i, &x, 8);
+    }
 }
 
 // ---- conversions ----
 
 // CONV_SIGNED(INTEGER, SIZE): the SIZE low-order bits of the two's-complement
 // form; above bit 31 the sign repeats.
+void from_integer(uint8_t *out, int32_t value, size_t n) {
+    const auto word = static_cast<uint64_t>(int64_t{value});
+    if (n > kWord) {
+        std::memset(out, value < 0 ? k1 : k0, n - kWord);
+        out += n - kWord;
+        n = kWord;
+    }
+    write_word(out, word, n);
+}
 Bits from_integer(int32_t value, int32_t size) {
     Bits r(count_of(size));
-    const size_t n = r.size();
-    for (size_t i = 0; i < n; ++i) {
-        const int shift = i < 31 ? static_cast<int>(i) : 31;
-        r[n - 1 - i] = ((value >> shift) & 1) ? k1 : k0;
-    }
+    from_integer(r.data(), value, r.size());
     return r;
 }
 
 enum class Fill { Zero, Sign };
 
-// The MAKE_BINARY-based resize: a metavalue anywhere gives the warning and
-// SIZE 'X'; a null operand reads as 0; otherwise the binary value cut to its
-// SIZE low-order elements or extended with '0' or the sign.
+// The MAKE_BINARY-based resize of the n elements at `in` into m elements at
+// `out`: a metavalue anywhere gives the warning and m 'X'; a null operand
+// reads as 0; otherwise the binary value cut to its m low-order elements or
+// extended with '0' or the sign.
+void resize_binary(const char *texts, const uint8_t *in, size_t n, uint8_t *out, size_t m, Fill fill,
+                   const ReportText &warning) {
+    if (n > 0 && strictly_binary(in, n)) {  // the binary value is the operand itself
+        const size_t copied = std::min(n, m);
+        if (m > copied) std::memset(out, fill == Fill::Sign ? in[0] : k0, m - copied);
+        if (copied) std::memcpy(out + (m - copied), in + (n - copied), copied);
+        return;
+    }
+    bool meta = false;
+    for (size_t i = 0; i < n; ++i) meta |= kPos.meta[in[i]];
+    if (meta) {
+        report(texts, warning);
+        if (m) std::memset(out, kX, m);
+        return;
+    }
+    if (n == 0) {
+        if (m) std::memset(out, k0, m);
+        return;
+    }
+    const size_t copied = std::min(n, m);
+    if (m > copied) std::memset(out, fill == Fill::Sign ? kPos.binary[in[0]] : k0, m - copied);
+    const uint8_t *src = in + (n - copied);
+    uint8_t *dst = out + (m - copied);
+    for (size_t k = 0; k < copied; ++k) dst[k] = kPos.binary[src[k]];
+}
 Bits resize_binary(const char *texts, const Bits &arg, int32_t size, Fill fill, const ReportText &warning) {
     Bits r(count_of(size));
-    for (uint8_t v : arg) {
-        if (is_meta(v)) {
-            report(texts, warning);
-            std::fill(r.begin(), r.end(), kX);
-            return r;
-        }
-    }
-    if (arg.empty()) {
-        std::fill(r.begin(), r.end(), k0);
-        return r;
-    }
-    std::fill(r.begin(), r.end(), fill == Fill::Sign ? binary(arg.front()) : k0);
-    const size_t copied = std::min(arg.size(), r.size());
-    for (size_t k = 0; k < copied; ++k) r[r.size() - 1 - k] = binary(arg[arg.size() - 1 - k]);
+    resize_binary(texts, arg.data(), arg.size(), r.data(), r.size(), fill, warning);
     return r;
 }
 
 Bits signed_signext(const char *texts, const Bits &arg, int32_t size) {
     return resize_binary(texts, arg, size, Fill::Sign, kMakeBinarySignedWarning);
 }
-Bits signed_zeroext(const char *texts, const Bits &arg, int32_t size) {
-    return resize_binary(texts, arg, size, Fill::Zero, kMakeBinaryUnsignedSignedWarning);
-}
-Bits unsigned_signext(const char *texts, const Bits &arg, int32_t size) {
-    return resize_binary(texts, arg, size, Fill::Sign, kMakeBinarySignedUnsignedWarning);
-}
 
 // CONV_UNSIGNED(UNSIGNED, SIZE): cut or zero-extended; only the copied
 // elements are mapped, a metavalue among them giving the warning and SIZE 'X'.
-Bits unsigned_zeroext(const char *texts, const Bits &arg, int32_t size) {
-    Bits r(count_of(size), k0);
-    const size_t copied = std::min(arg.size(), r.size());
-    for (size_t k = 0; k < copied; ++k) {
-        const uint8_t v = arg[arg.size() - copied + k];
-        if (is_meta(v)) {
-            report(texts, kConvUnsignedMetavalue);
-            std::fill(r.begin(), r.end(), kX);
-            return r;
-        }
-        r[r.size() - copied + k] = binary(v);
+void unsigned_zeroext(const char *texts, const uint8_t *in, size_t n, uint8_t *out, size_t m) {
+    const size_t copied = std::min(n, m);
+    const uint8_t *src = in + (n - copied);
+    if (strictly_binary(src, copied)) {
+        if (m > copied) std::memset(out, k0, m - copied);
+        if (copied) std::memcpy(out + (m - copied), src, copied);
+        return;
     }
+    bool meta = false;
+    for (size_t k = 0; k < copied; ++k) meta |= kPos.meta[src[k]];
+    if (meta) {
+        report(texts, kConvUnsignedMetavalue);
+        if (m) std::memset(out, kX, m);
+        return;
+    }
+    if (m > copied) std::memset(out, k0, m - copied);
+    uint8_t *dst = out + (m - copied);
+    for (size_t k = 0; k < copied; ++k) dst[k] = kPos.binary[src[k]];
+}
+Bits unsigned_zeroext(const char *texts, const Bits &arg, int32_t size) {
+    Bits r(count_of(size));
+    unsigned_zeroext(texts, arg.data(), arg.size(), r.data(), r.size());
     return r;
 }
 
 // CONV_INTEGER(UNSIGNED): wraps modulo 2**32 beyond 31 elements (after the
 // FAILURE report); a metavalue gives two warnings and 0.
-int32_t integer_of_unsigned(const char *texts, const Bits &arg) {
-    if (arg.size() > 31) report(texts, kConvIntegerUnsignedTooLong);
-    uint32_t result = 0;
-    for (uint8_t v : arg) {
-        result <<= 1;
-        const uint8_t b = binary(v);
-        if (b == kX) {
-            report(texts, kConvIntegerUnsignedMetavalue);
-            report(texts, kConvIntegerUnsignedZero);
-            return 0;
-        }
-        if (b == k1) result += 1;
+int32_t integer_of_unsigned(const char *texts, const uint8_t *in, size_t n) {
+    if (n > 31) report(texts, kConvIntegerUnsignedTooLong);
+    // Read in words from the left; only the low 32 bits of the last one count.
+    uint64_t word = 0;
+    bool known = true;
+    for (size_t i = 0; i < n; i += kWord) {
+        uint64_t w;
+        known &= read_word(in + i, std::min(kWord, n - i), w);
+        word = n - i >= kWord ? w : (word << (n - i)) | w;
+    }
+    const auto result = static_cast<uint32_t>(word);
+    if (!known) {
+        report(texts, kConvIntegerUnsignedMetavalue);
+        report(texts, kConvIntegerUnsignedZero);
+        return 0;
     }
     return static_cast<int32_t>(result);
 }
 
 // CONV_INTEGER(SIGNED): two's complement; a metavalue in the sign element
 // alone gives the scalar MAKE_BINARY warning and the other elements' value.
-int32_t integer_of_signed(const char *texts, const Bits &arg) {
-    if (arg.size() > 32) report(texts, kConvIntegerSignedTooLong);
-    if (arg.empty()) return 0;
+int32_t integer_of_signed(const char *texts, const uint8_t *in, size_t n) {
+    if (n > 32) report(texts, kConvIntegerSignedTooLong);
+    if (n == 0) return 0;
     uint32_t result = 0;
-    for (size_t k = 1; k < arg.size(); ++k) {
-        result <<= 1;
-        const uint8_t b = binary(arg[k]);
-        if (b == kX) {
-            report(texts, kConvIntegerSignedMetavalue);
-            report(texts, kConvIntegerSignedZero);
-            return 0;
-        }
-        if (b == k1) result += 1;
+    uint8_t bad = 0;
+    for (size_t k = 1; k < n; ++k) {
+        const uint8_t b = kPos.bit[in[k]];
+        bad |= b;
+        result = (result << 1) | (b & 1);
     }
-    const uint8_t sign = arg.front();
+    if (bad & kNoBit) {
+        report(texts, kConvIntegerSignedMetavalue);
+        report(texts, kConvIntegerSignedZero);
+        return 0;
+    }
+    const uint8_t sign = in[0];
     if (is_meta(sign)) {
         report(texts, kMakeBinaryScalarWarning);
     } else if (is_one(sign)) {
-        const size_t weight = arg.size() - 1;
+        const size_t weight = n - 1;
         if (weight < 32) result -= uint32_t{1} << weight;  // modulo 2**32
     }
     return static_cast<int32_t>(result);
@@ -475,64 +608,144 @@ bool unsigned_equal(const char *texts, const Bits &l, const Bits &r) {
 
 uint8_t byte_of(bool b) { return b ? 1 : 0; }
 
+
+// ---- operands ----
+
+// A vector argument: its elements by position, leftmost first.
+struct Operand {
+    const uint8_t *data;
+    size_t n;
+    Operand(const uint8_t *d, const array_bounds *b) : data(d), n(static_cast<size_t>(range_length(b))) {}
+    Bits bits() const { return n ? Bits(data, data + n) : Bits(); }
+};
+
+void check_same_length(const Operand &a, const Operand &b) {
+    if (a.n != b.n) zem_size_not_matching(static_cast<int32_t>(a.n), static_cast<int32_t>(b.n), 1);
+}
+
+enum class AddKind { Plus, Minus, UnsignedPlus };
+
+// The two-operand adders. Operands of one length whose elements all have a
+// bit value ('0', '1', 'L', 'H') add as integers modulo 2**n, which is what
+// the ripple gives for them; anything else takes the ripple itself.
+uint8_t *adder(array_bounds *out, const Operand &a, const Operand &b, AddKind kind) {
+    check_same_length(a, b);
+    const size_t n = a.n;
+    uint64_t av, bv;
+    if (n <= kWord && read_word(a.data, n, av) && read_word(b.data, n, bv)) {
+        uint8_t *mem = result(out, n);
+        write_word(mem, kind == AddKind::Minus ? av - bv : av + bv, n);
+        return mem;
+    }
+    switch (kind) {
+    case AddKind::Plus: return give(out, ripple_add(a.bits(), b.bits(), false));
+    case AddKind::Minus: return give(out, ripple_add(a.bits(), b.bits(), true));
+    default: return give(out, unsigned_plus(a.bits(), b.bits()));
+    }
+}
+
+// The orderings on operands of one length; exact '0'/'1' operands compare as
+// integers (the ripple tests the codes '0' and '1' only).
+bool ordering(const Operand &a, const Operand &b, bool is_signed, bool or_equal) {
+    check_same_length(a, b);
+    const size_t n = a.n;
+    if (n <= kWord && strictly_binary(a.data, n) && strictly_binary(b.data, n)) {
+        uint64_t av, bv;
+        read_word(a.data, n, av);
+        read_word(b.data, n, bv);
+        if (is_signed && n > 0 && a.data[0] != b.data[0]) return a.data[0] == k1;
+        return av < bv || (or_equal && av == bv);
+    }
+    return is_signed ? signed_less(a.bits(), b.bits(), or_equal) : unsigned_less(a.bits(), b.bits(), or_equal);
+}
+
+// An UNSIGNED operand zero-extended to a length at least its own, as an
+// integer: false after the metavalue warning (the value is then all 'X').
+bool unsigned_word(const char *texts, const Operand &v, uint64_t &value) {
+    if (read_word(v.data, v.n, value)) return true;
+    report(texts, kConvUnsignedMetavalue);
+    return false;
+}
+
 }  // namespace
 
 extern "C" {
 
 uint8_t *ieee_std_logic_arith_conv_signed_integer(char *block, array_bounds *out, int32_t value, int32_t size) {
-    return give(out, from_integer(value, size));
+    const size_t m = count_of(size);
+    uint8_t *mem = result(out, m);
+    from_integer(mem, value, m);
+    return mem;
 }
 
 uint8_t *ieee_std_logic_arith_conv_signed_signext(char *block, array_bounds *out, const uint8_t *data,
                                                   const array_bounds *bounds, int32_t size) {
-    return give(out, signed_signext(block, read(data, bounds), size));
+    const Operand v(data, bounds);
+    const size_t m = count_of(size);
+    uint8_t *mem = result(out, m);
+    resize_binary(block, v.data, v.n, mem, m, Fill::Sign, kMakeBinarySignedWarning);
+    return mem;
 }
 
 uint8_t *ieee_std_logic_arith_conv_signed_zeroext(char *block, array_bounds *out, const uint8_t *data,
                                                   const array_bounds *bounds, int32_t size) {
-    return give(out, signed_zeroext(block, read(data, bounds), size));
+    const Operand v(data, bounds);
+    const size_t m = count_of(size);
+    uint8_t *mem = result(out, m);
+    resize_binary(block, v.data, v.n, mem, m, Fill::Zero, kMakeBinaryUnsignedSignedWarning);
+    return mem;
 }
 
 uint8_t *ieee_std_logic_arith_conv_unsigned_zeroext(char *block, array_bounds *out, const uint8_t *data,
                                                     const array_bounds *bounds, int32_t size) {
-    return give(out, unsigned_zeroext(block, read(data, bounds), size));
+    const Operand v(data, bounds);
+    const size_t m = count_of(size);
+    uint8_t *mem = result(out, m);
+    unsigned_zeroext(block, v.data, v.n, mem, m);
+    return mem;
 }
 
 uint8_t *ieee_std_logic_arith_conv_unsigned_signext(char *block, array_bounds *out, const uint8_t *data,
                                                     const array_bounds *bounds, int32_t size) {
-    return give(out, unsigned_signext(block, read(data, bounds), size));
+    const Operand v(data, bounds);
+    const size_t m = count_of(size);
+    uint8_t *mem = result(out, m);
+    resize_binary(block, v.data, v.n, mem, m, Fill::Sign, kMakeBinarySignedUnsignedWarning);
+    return mem;
 }
 
 int32_t ieee_std_logic_arith_conv_integer_unsigned(char *block, const uint8_t *data, const array_bounds *bounds) {
-    return integer_of_unsigned(block, read(data, bounds));
+    const Operand v(data, bounds);
+    return integer_of_unsigned(block, v.data, v.n);
 }
 
 int32_t ieee_std_logic_arith_conv_integer_signed(char *block, const uint8_t *data, const array_bounds *bounds) {
-    return integer_of_signed(block, read(data, bounds));
+    const Operand v(data, bounds);
+    return integer_of_signed(block, v.data, v.n);
 }
 
 uint8_t *ieee_std_logic_arith_plus_signed(char *block, array_bounds *out, const uint8_t *a,
                                           const array_bounds *a_bounds, const uint8_t *b,
                                           const array_bounds *b_bounds) {
-    return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), false));
+    return adder(out, Operand(a, a_bounds), Operand(b, b_bounds), AddKind::Plus);
 }
 
 uint8_t *ieee_std_logic_arith_minus_signed(char *block, array_bounds *out, const uint8_t *a,
                                            const array_bounds *a_bounds, const uint8_t *b,
                                            const array_bounds *b_bounds) {
-    return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), true));
+    return adder(out, Operand(a, a_bounds), Operand(b, b_bounds), AddKind::Minus);
 }
 
 uint8_t *ieee_std_logic_arith_plus_unsigned(char *block, array_bounds *out, const uint8_t *a,
                                             const array_bounds *a_bounds, const uint8_t *b,
                                             const array_bounds *b_bounds) {
-    return give(out, unsigned_plus(read(a, a_bounds), read(b, b_bounds)));
+    return adder(out, Operand(a, a_bounds), Operand(b, b_bounds), AddKind::UnsignedPlus);
 }
 
 uint8_t *ieee_std_logic_arith_minus_unsigned(char *block, array_bounds *out, const uint8_t *a,
                                              const array_bounds *a_bounds, const uint8_t *b,
                                              const array_bounds *b_bounds) {
-    return give(out, ripple_add(read(a, a_bounds), read(b, b_bounds), true));
+    return adder(out, Operand(a, a_bounds), Operand(b, b_bounds), AddKind::Minus);
 }
 
 uint8_t *ieee_std_logic_arith_mult_signed(char *block, array_bounds *out, const uint8_t *a,
@@ -549,45 +762,60 @@ uint8_t *ieee_std_logic_arith_mult_unsigned(char *block, array_bounds *out, cons
 
 uint8_t ieee_std_logic_arith_signed_is_less(char *block, const uint8_t *a, const array_bounds *a_bounds,
                                             const uint8_t *b, const array_bounds *b_bounds) {
-    return byte_of(signed_less(read(a, a_bounds), read(b, b_bounds), false));
+    return byte_of(ordering(Operand(a, a_bounds), Operand(b, b_bounds), true, false));
 }
 
 uint8_t ieee_std_logic_arith_signed_is_less_or_equal(char *block, const uint8_t *a, const array_bounds *a_bounds,
                                                      const uint8_t *b, const array_bounds *b_bounds) {
-    return byte_of(signed_less(read(a, a_bounds), read(b, b_bounds), true));
+    return byte_of(ordering(Operand(a, a_bounds), Operand(b, b_bounds), true, true));
 }
 
 uint8_t ieee_std_logic_arith_unsigned_is_less(char *block, const uint8_t *a, const array_bounds *a_bounds,
                                               const uint8_t *b, const array_bounds *b_bounds) {
-    return byte_of(unsigned_less(read(a, a_bounds), read(b, b_bounds), false));
+    return byte_of(ordering(Operand(a, a_bounds), Operand(b, b_bounds), false, false));
 }
 
 uint8_t ieee_std_logic_arith_unsigned_is_less_or_equal(char *block, const uint8_t *a, const array_bounds *a_bounds,
                                                        const uint8_t *b, const array_bounds *b_bounds) {
-    return byte_of(unsigned_less(read(a, a_bounds), read(b, b_bounds), true));
+    return byte_of(ordering(Operand(a, a_bounds), Operand(b, b_bounds), false, true));
 }
 
+// `=`(UNSIGNED, UNSIGNED): both zero-extended to the longer length, then the
+// element codes compared. A metavalue turns its operand into all 'X', so two
+// such operands are equal.
 uint8_t ieee_std_logic_arith_equal_unsigned_unsigned(char *block, const uint8_t *l, const array_bounds *l_bounds,
                                                      const uint8_t *r, const array_bounds *r_bounds) {
-    return byte_of(unsigned_equal(block, read(l, l_bounds), read(r, r_bounds)));
+    const Operand lv(l, l_bounds), rv(r, r_bounds);
+    if (lv.n > kWord || rv.n > kWord) return byte_of(unsigned_equal(block, lv.bits(), rv.bits()));
+    uint64_t a, b;
+    const bool lk = unsigned_word(block, lv, a);
+    const bool rk = unsigned_word(block, rv, b);
+    if (std::max(lv.n, rv.n) == 0) return 1;
+    return byte_of(lk == rk && (!lk || a == b));
 }
 
 // `>`(UNSIGNED, UNSIGNED) is R < L, the right operand converted first.
 uint8_t ieee_std_logic_arith_greater_unsigned_unsigned(char *block, const uint8_t *l, const array_bounds *l_bounds,
                                                        const uint8_t *r, const array_bounds *r_bounds) {
-    const Bits lv = read(l, l_bounds);
-    const Bits rv = read(r, r_bounds);
-    const int32_t n = std::max(length_of(lv), length_of(rv));
-    const Bits rc = unsigned_zeroext(block, rv, n);
-    const Bits lc = unsigned_zeroext(block, lv, n);
+    const Operand lv(l, l_bounds), rv(r, r_bounds);
+    uint64_t a, b;
+    if (lv.n <= kWord && rv.n <= kWord && read_word(rv.data, rv.n, b) && read_word(lv.data, lv.n, a))
+        return byte_of(b < a);
+    const int32_t n = static_cast<int32_t>(std::max(lv.n, rv.n));
+    const Bits rc = unsigned_zeroext(block, rv.bits(), n);
+    const Bits lc = unsigned_zeroext(block, lv.bits(), n);
     return byte_of(unsigned_less(rc, lc, false));
 }
 
 // Called with std_logic_unsigned's block; the warnings are std_logic_arith's.
 uint8_t ieee_std_logic_unsigned_equal_stdv_stdv(char *block, const uint8_t *l, const array_bounds *l_bounds,
                                                 const uint8_t *r, const array_bounds *r_bounds) {
+    const Operand lv(l, l_bounds), rv(r, r_bounds);
+    uint64_t a, b;
+    if (lv.n <= kWord && rv.n <= kWord && read_word(lv.data, lv.n, a) && read_word(rv.data, rv.n, b))
+        return byte_of(a == b);
     const char *texts = tovu::package_block(kArithUnit);
-    return byte_of(unsigned_equal(texts, read(l, l_bounds), read(r, r_bounds)));
+    return ieee_std_logic_arith_equal_unsigned_unsigned(const_cast<char *>(texts), l, l_bounds, r, r_bounds);
 }
 
 }  // extern "C"

@@ -45,7 +45,9 @@ void TransientArena::free_chunk(const Chunk &c) {
     ::operator delete (c.data, std::align_val_t{kAlignment});
 }
 
-void *TransientArena::allocate(uint32_t n) {
+void TransientArena::unpoison(void *p, size_t n) { TOVU_UNPOISON(p, n); }
+
+void *TransientArena::allocate_slow(uint32_t n) {
     if (n > kMaxRequest) return nullptr;
     // Every block takes at least one aligned slot, so blocks are distinct
     // even for n == 0.
@@ -66,6 +68,8 @@ void *TransientArena::allocate(uint32_t n) {
     }
     char *block = chunks_[current_].data + used_;
     used_ += size;
+    next_ = block + size;
+    room_ = chunks_[current_].size - used_;
     TOVU_UNPOISON(block, n);
     return block;
 }
@@ -92,6 +96,8 @@ void TransientArena::reset() {
     for (size_t i = 0; i < chunks_.size() && i <= current_; ++i) TOVU_POISON(chunks_[i].data, chunks_[i].size);
     current_ = 0;
     used_ = 0;
+    next_ = chunks_.empty() ? nullptr : chunks_[0].data;
+    room_ = chunks_.empty() ? 0 : chunks_[0].size;
 
     // Keep the large chunks used in this cycle or the one before, free the rest.
     size_t kept = 0;

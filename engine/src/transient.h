@@ -26,7 +26,19 @@ public:
     // A block of n bytes, 16-byte aligned, valid until the next reset(). A
     // request of 0 bytes still gets a distinct, non-null pointer. Returns
     // nullptr for requests over kMaxRequest or when memory runs out.
-    void *allocate(uint32_t n);
+    void *allocate(uint32_t n) {
+        // The common case: a small block that fits the current chunk.
+        const size_t size = (static_cast<size_t>(n) + (n == 0) + kAlignment - 1) & ~(kAlignment - 1);
+        if (size <= room_) {
+            char *block = next_;
+            next_ += size;
+            room_ -= size;
+            used_ += size;
+            unpoison(block, n);
+            return block;
+        }
+        return allocate_slow(n);
+    }
 
     // Reclaims every block allocated since the last reset. Regular chunks are
     // kept for reuse, so a steady pattern of allocate/reset allocates nothing
@@ -54,12 +66,16 @@ private:
     };
 
     static Chunk new_chunk(size_t size);
+    static void unpoison(void *p, size_t n);
+    void *allocate_slow(uint32_t n);
     void free_chunk(const Chunk &c);
     void *allocate_large(size_t size, size_t requested);
 
     std::vector<Chunk> chunks_;  // regular chunks; chunks_[current_] is being filled
     size_t current_ = 0;
     size_t used_ = 0;  // bytes used in chunks_[current_]
+    char *next_ = nullptr;  // next free byte of chunks_[current_]
+    size_t room_ = 0;       // bytes free after next_
     std::vector<LargeChunk> large_;
     size_t reserved_ = 0;
 };

@@ -68,6 +68,10 @@ void Type::fill_default(uint8_t *dst) const {
 
 void Type::fill_elements_default(uint8_t *dst, uint32_t count) const {
     if (count == 0) return;
+    if (elem->kind == TypeKind::Enum) {  // one byte per element: std_logic_vector, STRING, ...
+        memset(dst, static_cast<uint8_t>(elem->lo), count);
+        return;
+    }
     uint32_t es = elem->size;
     elem->fill_default(dst);
     // Double the filled run until the whole array is covered.
