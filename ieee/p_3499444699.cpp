@@ -433,10 +433,14 @@ uint8_t compare(char *block, Relation rel, const Operand &l, const Operand &r) {
 
 // bitwise_eql / bitwise_neq: raw element codes over L's range.
 bool elements_equal(const uint8_t *l, const array_bounds *lb, const uint8_t *r, const array_bounds *rb) {
-    return for_range(*lb, [&](int32_t i) {
-        check_index(*rb, i);
-        return element(l, *lb, i) == element(r, *rb, i);
-    });
+    const array_bounds lr = *lb, rr = *rb;
+    const int32_t n = range_length(lr);
+    int64_t i = lr.left;
+    for (int32_t k = 0; k < n; ++k, i += lr.dir) {
+        check_index(rr, static_cast<int32_t>(i));
+        if (l[k] != r[position(rr, static_cast<int32_t>(i))]) return false;
+    }
+    return true;
 }
 
 enum class AddOp { Plus, Minus };

@@ -40,6 +40,7 @@ int32_t zem_vhdl_pow(int32_t base, int32_t exponent) {
     if (base == 0) return exponent == 0 ? 1 : 0;
     if (base == 1) return 1;
     if (base == -1) return (exponent % 2 == 0) ? 1 : -1;
+    if (base == 2 && exponent < 31) return int32_t{1} << exponent;  // the common case, exactly
     // |base| >= 2: the result leaves INTEGER within 32 steps.
     int64_t result = 1;
     for (int32_t i = 0; i < exponent; ++i) {

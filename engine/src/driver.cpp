@@ -23,6 +23,9 @@ inline void activate(Driver *d) {
     }
 }
 
+// Keeps the driver's first-line flag in step with its waveform.
+inline void wave_changed(Driver *d) { d->has_wave = !d->wave.empty(); }
+
 // Removes elements [lo, hi) of the scope from every future transaction at or
 // after `from`.
 void delete_from(Driver *d, int64_t from, uint32_t lo, uint32_t hi) {
@@ -55,6 +58,7 @@ void delete_from(Driver *d, int64_t from, uint32_t lo, uint32_t hi) {
         }
     }
     if (w.empty()) d->pool.clear();
+    wave_changed(d);
 }
 
 // Removes one element from the transaction at index i, splitting it.
@@ -77,6 +81,7 @@ void remove_element(Driver *d, size_t i, uint32_t e) {
     } else {
         w.erase(w.begin() + static_cast<long>(i));
     }
+    wave_changed(d);
 }
 
 // Drops the pool bytes no transaction uses any more once they dominate.
@@ -107,7 +112,7 @@ uint32_t scope_index(Driver *d, uint32_t position, uint32_t count) {
 // Zero-delay write of `count` scope elements starting at `first` from the
 // start of the staging buffer.
 inline void write_now(Driver *d, uint32_t first, uint32_t count) {
-    if (!d->wave.empty()) delete_from(d, K().now, first, first + count);
+    if (d->has_wave) delete_from(d, K().now, first, first + count);
     copy_bytes(d->pending + static_cast<size_t>(first) * d->esize, d->staging, static_cast<size_t>(count) * d->esize);
     if (d->pending_lo >= d->pending_hi) {
         d->pending_lo = first;
@@ -123,16 +128,17 @@ inline void write_now(Driver *d, uint32_t first, uint32_t count) {
     d->last_valid = true;
 }
 
+// A zero-delay assignment of the whole scope while future transactions are
+// pending: they are deleted first.
+__attribute__((noinline)) void write_whole_over_wave(Driver *d) { write_now(d, 0, d->count); }
+
 // Zero-delay assignment of the driver's whole scope: the most common
 // assignment of all, so it takes the short way when nothing is pending.
 inline void write_whole(Driver *d) {
     Kernel &k = K();
     ++k.stats.transactions;
-    if (!d->wave.empty()) {
-        write_now(d, 0, d->count);
-        return;
-    }
-    copy_bytes(d->pending, d->staging, static_cast<size_t>(d->count) * d->esize);
+    if (__builtin_expect(d->has_wave, 0)) return write_whole_over_wave(d);
+    copy_bytes(d->pending, d->staging, d->bytes);
     d->pending_lo = 0;
     d->pending_hi = d->count;
     d->last_valid = false;
@@ -159,6 +165,7 @@ void insert_future(Driver *d, int64_t t, uint32_t first, uint32_t count, const u
     auto pos =
         std::upper_bound(d->wave.begin(), d->wave.end(), t, [](int64_t v, const Transaction &x) { return v < x.time; });
     d->wave.insert(pos, tx);
+    d->has_wave = true;
     if (d->heap_time < 0 || t < d->heap_time) {
         d->heap_time = t;
         queue_push(t, EntryKind::Driver, d);
@@ -209,19 +216,7 @@ void driver_apply_due(Driver *d, int64_t now) {
     }
     if (n) w.erase(w.begin(), w.begin() + static_cast<long>(n));
     if (w.empty()) d->pool.clear();
-}
-
-// Applies this cycle's zero-delay writes of a driver.
-// Returns the scope elements [lo, hi) it changed; false when none.
-bool driver_apply_pending(Driver *d, uint32_t &lo, uint32_t &hi) {
-    d->in_active = false;
-    lo = d->pending_lo;
-    hi = d->pending_hi;
-    if (lo >= hi) return false;
-    d->pending_lo = d->pending_hi = 0;
-    size_t off = static_cast<size_t>(lo) * d->esize, len = static_cast<size_t>(hi - lo) * d->esize;
-    copy_bytes(d->driving + off, d->pending + off, len);
-    return true;
+    wave_changed(d);
 }
 
 // After the queue entry of a driver fired: apply what is due, queue the next.

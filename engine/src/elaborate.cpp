@@ -109,6 +109,11 @@ public:
                                 std::to_string(net.resolution) + ", which no unit registered");
             if (net.resolution >= 0) net.resolver = &K().resolutions.at(net.resolution);
             if (sole && first && first->count == net.count) net.sole = first;
+            for (uint32_t e = 0; e < net.count; ++e)
+                if (net.sources[e].size() == 1) net.sources[e][0].driver->exclusive = true;
+            for (uint32_t e = 0; e < net.count; ++e)
+                if (net.sources[e].size() > 1)
+                    for (const Source &src : net.sources[e]) src.driver->exclusive = false;
             if (!net.sens_list.empty()) {
                 auto *arr = static_cast<Sensitivity *>(hot_alloc(sizeof(Sensitivity) * net.sens_list.size(), 8));
                 std::copy(net.sens_list.begin(), net.sens_list.end(), arr);
@@ -240,11 +245,22 @@ private:
         n->elem_type = t->scalar_type();
         n->resolution = n->elem_type->resolution;
         size_t bytes = static_cast<size_t>(n->count) * n->esize;
-        n->value = static_cast<uint8_t *>(hot_alloc(bytes + 8, 8));
-        n->last_value = static_cast<uint8_t *>(hot_alloc(bytes + 8, 8));
+        if (bytes <= sizeof n->small_value) {
+            n->value = n->small_value;
+            n->last_value = n->small_last;
+        } else {
+            n->value = static_cast<uint8_t *>(hot_alloc(bytes + 8, 8));
+            n->last_value = static_cast<uint8_t *>(hot_alloc(bytes + 8, 8));
+        }
         if (!init.empty()) memcpy(n->value, init.data(), bytes);
-        n->elem_event_cycle = static_cast<uint64_t *>(hot_alloc(8 * static_cast<size_t>(n->count), 8));
-        n->elem_last_event = static_cast<int64_t *>(hot_alloc(8 * static_cast<size_t>(n->count), 8));
+        if (n->count == 1) {
+            // the net's own event cycle is its element's
+            n->elem_event_cycle = &n->event_cycle;
+            n->elem_last_event = &n->last_event;
+        } else {
+            n->elem_event_cycle = static_cast<uint64_t *>(hot_alloc(8 * static_cast<size_t>(n->count), 8));
+            n->elem_last_event = static_cast<int64_t *>(hot_alloc(8 * static_cast<size_t>(n->count), 8));
+        }
         for (uint32_t e = 0; e < n->count; ++e) n->elem_last_event[e] = INT64_MIN;
         n->sources.resize(n->count);
         Net *raw = n.get();
@@ -457,6 +473,7 @@ private:
             dr.owner = pit->second;
             dr.signal_path = v->path;
             size_t scope = static_cast<size_t>(count) * dr.esize;
+            dr.bytes = static_cast<uint32_t>(scope);
             size_t whole = static_cast<size_t>(v->count) * dr.esize;
             dr.driving = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
             dr.pending = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));

@@ -17,6 +17,7 @@
 #include "transient.h"
 #include "types.h"
 #include "vcd.h"
+#include "work_list.h"
 
 namespace tovu {
 
@@ -122,11 +123,11 @@ struct Kernel {
     // run state
     int64_t now = 0;
     uint64_t cycle = 1;
-    std::vector<Driver *> active;
-    std::vector<Driver *> active_work;
-    std::vector<Net *> dirty_nets;
-    std::vector<Process *> run_list;
-    std::vector<Process *> run_work;
+    WorkList<Driver *> active;
+    WorkList<Driver *> active_work;
+    WorkList<Net *> dirty_nets;
+    WorkList<Process *> run_list;
+    WorkList<Process *> run_work;
     std::vector<QueueEntry> queue;
     uint64_t seq = 0;
     Process *current = nullptr;
@@ -145,7 +146,7 @@ struct Kernel {
 
     // waveform
     VcdWriter vcd;
-    std::vector<Net *> traced_dirty;
+    WorkList<Net *> traced_dirty;
 };
 
 // The one kernel of the process; never null.

@@ -30,16 +30,21 @@ struct Transaction {
 struct Driver : HotObject {
     // what every zero-delay assignment and update touches: one cache line
     Net *net = nullptr;
-    uint32_t net_first = 0;  // first net element of the driver's scope
-    uint32_t count = 0;      // elements in scope
+    uint8_t *driving = nullptr;  // current driving value of the scope
+    uint8_t *pending = nullptr;  // driving value with this delta's zero-delay writes applied
+    uint32_t net_first = 0;      // first net element of the driver's scope
+    uint32_t count = 0;          // elements in scope
     uint32_t esize = 1;
     uint32_t pending_lo = 0, pending_hi = 0;  // elements with a zero-delay write (empty when lo >= hi)
     bool in_active = false;
-    uint8_t *driving = nullptr;  // current driving value of the scope
-    uint8_t *pending = nullptr;  // driving value with this delta's zero-delay writes applied
-    Process *owner = nullptr;
+    bool exclusive = false;   // the only source of every element it drives
+    bool has_wave = false;    // !wave.empty()
+    bool last_valid = false;  // last_time/first/count describe the latest transaction
+    uint32_t bytes = 0;          // count * esize
+    uint32_t unused = 0;
     uint8_t *staging = nullptr;  // +56
     // the rest
+    Process *owner = nullptr;
     uint32_t sig_first = 0;         // signal position (from the signal's left) of the scope's first element
     uint32_t sig_count = 0;         // elements of the declared signal
     std::vector<Transaction> wave;  // future transactions, sorted by time
@@ -48,7 +53,6 @@ struct Driver : HotObject {
     // the last transaction written, for zem_driver_intertial_reject
     int64_t last_time = 0;
     uint32_t last_first = 0, last_count = 0;
-    bool last_valid = false;
     std::string signal_path;
 };
 static_assert(offsetof(Driver, staging) == 56);
@@ -78,25 +82,30 @@ struct TraceRef {
 };
 
 // A net: the storage of one signal and of every port collapsed onto it. The
-// fields the cycle uses on every event come first.
+// fields the cycle uses on every event come first; a net of one element keeps
+// its event stamps there too, and a net of up to eight bytes its values.
 struct Net : HotObject {
     uint8_t *value = nullptr;       // effective values (stable for the whole run)
     uint8_t *last_value = nullptr;  // each element's value before its last event
+    uint64_t event_cycle = 0;       // last cycle with an event on any element
+    int64_t last_event = INT64_MIN;  // the event time of a one-element net (elem_last_event points here)
+    const Sensitivity *sens = nullptr;  // processes sensitive to elements of this net
+    uint32_t sens_count = 0;
     uint32_t count = 0;
     uint32_t esize = 1;
-    Driver *sole = nullptr;  // set when one driver covers every element alone
     bool dirty = false;
     bool trace_dirty = false;
     bool has_force = false;    // some element is forced (stimulus)
     bool traced = false;       // written to the waveform
     bool has_dynamic = false;  // some process waits on it inside a subprogram
+    // second line
+    alignas(8) uint8_t small_value[8] = {};  // the values of a net of up to eight bytes
+    uint8_t small_last[8] = {};
     uint32_t dirty_lo = 0, dirty_hi = 0;
-    uint64_t event_cycle = 0;           // last cycle with an event on any element
-    const Sensitivity *sens = nullptr;  // processes sensitive to elements of this net
-    uint32_t sens_count = 0;
-    uint32_t pad = 0;
-    uint64_t *elem_event_cycle = nullptr;
-    int64_t *elem_last_event = nullptr;
+    Driver *sole = nullptr;  // set when one driver covers every element alone
+    uint64_t *elem_event_cycle = nullptr;  // per element: last cycle with an event
+    int64_t *elem_last_event = nullptr;    // per element: time of the last event
+    // cold
     std::vector<TraceRef> traces;
     std::vector<uint8_t> forced;  // per element, 1 when forced (empty: none)
     std::vector<uint8_t> force_value;
@@ -108,6 +117,7 @@ struct Net : HotObject {
     std::vector<struct DynamicWait> dynamic;      // waits of subprograms (zem_add_dynamic_wait)
     std::string name;
 };
+static_assert(offsetof(Net, small_value) == 64);
 
 // The kernel object behind a signal_record (pointer at +0): a declared
 // signal or port, as a range of elements of its net.

@@ -12,7 +12,6 @@ namespace tovu {
 
 struct Process : HotObject {
     bool queued = false;      // in the run list of the coming cycle
-    bool waited = false;      // called zem_process_wait during this activation
     int32_t *flag = nullptr;  // sensitivity-wait flag, or nullptr
     zem_process_fn fn = nullptr;
     char *block = nullptr;

@@ -13,7 +13,6 @@
 namespace tovu {
 
 void driver_apply_due(Driver *d, int64_t now);
-bool driver_apply_pending(Driver *d, uint32_t &lo, uint32_t &hi);
 void driver_fire(Driver *d, int64_t time);
 void trace_cycle_end();
 
@@ -49,17 +48,37 @@ inline const uint8_t *resolve_element(Net *n, uint32_t e, uint8_t *scratch) {
     return scratch;
 }
 
-// Compares elements [lo, hi) of a net with their new values, takes the new
-// ones and records an event for each element that changed. ES is the element
-// size, or 0 for any other size.
+// After events on elements [evlo, evhi) of a net: stamps the net and wakes
+// the processes sensitive to them.
+inline void net_events(Kernel &k, Net *n, uint32_t evlo, uint32_t evhi) {
+    n->event_cycle = k.cycle;
+    k.stats.events += evhi - evlo;
+    const Sensitivity *s = n->sens, *end = n->sens + n->sens_count;
+    if (n->count == 1) {
+        for (; s != end; ++s) wake(*s);
+    } else {
+        for (; s != end; ++s)
+            if (s->lo < evhi && s->hi > evlo) wake(*s);
+    }
+    if (n->has_dynamic) wake_dynamic(n, evlo, evhi);
+    if (n->traced && !n->trace_dirty) {
+        n->trace_dirty = true;
+        k.traced_dirty.push_back(n);
+    }
+}
+
+// Compares elements [lo, hi) of a net with their new values (element lo
+// first at src), takes the new ones and records an event for each element
+// that changed. ES is the element size, or 0 for any other size.
 template <size_t ES>
-inline void update_elements(Net *n, const uint8_t *src, uint32_t lo, uint32_t hi, uint32_t &evlo, uint32_t &evhi) {
+inline void update_elements(Kernel &k, Net *n, const uint8_t *src, uint32_t lo, uint32_t hi) {
     const size_t es = ES ? ES : n->esize;
     uint8_t *val = n->value;
-    const uint64_t cyc = K().cycle;
-    const int64_t now = K().now;
+    const uint64_t cyc = k.cycle;
+    const int64_t now = k.now;
+    uint32_t evlo = UINT32_MAX, evhi = 0;
     for (uint32_t e = lo; e < hi; ++e) {
-        const uint8_t *nv = src + e * es;
+        const uint8_t *nv = src + (e - lo) * es;
         uint8_t *cv = val + e * es;
         if (__builtin_memcmp(cv, nv, es) == 0) continue;
         copy_bytes(n->last_value + e * es, cv, es);
@@ -69,14 +88,69 @@ inline void update_elements(Net *n, const uint8_t *src, uint32_t lo, uint32_t hi
         if (e < evlo) evlo = e;
         evhi = e + 1;
     }
+    if (evhi) net_events(k, n, evlo, evhi);
+}
+
+// update_elements for one-byte elements: eight elements compared at a time,
+// so that a wide vector of which a few elements change costs little.
+template <>
+__attribute__((noinline)) void update_elements<1>(Kernel &k, Net *n, const uint8_t *src, uint32_t lo, uint32_t hi) {
+    uint8_t *val = n->value + lo;
+    uint8_t *last = n->last_value + lo;
+    const uint32_t count = hi - lo;
+    uint32_t evlo = UINT32_MAX, evhi = 0;
+    auto take = [&](uint32_t i) {
+        last[i] = val[i];
+        val[i] = src[i];
+        n->elem_event_cycle[lo + i] = k.cycle;
+        n->elem_last_event[lo + i] = k.now;
+        if (lo + i < evlo) evlo = lo + i;
+        evhi = lo + i + 1;
+    };
+    uint32_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        uint64_t a, b;
+        std::memcpy(&a, val + i, 8);
+        std::memcpy(&b, src + i, 8);
+        for (uint64_t diff = a ^ b; diff != 0;) {
+            const uint32_t byte = static_cast<uint32_t>(__builtin_ctzll(diff)) / 8;
+            take(i + byte);
+            diff &= ~(uint64_t{0xff} << (8 * byte));
+        }
+    }
+    for (; i < count; ++i)
+        if (val[i] != src[i]) take(i);
+    if (evhi) net_events(k, n, evlo, evhi);
+}
+
+// New values of elements [lo, hi) of a net from one source each (element lo
+// first at src).
+__attribute__((always_inline)) inline void update_from(Kernel &k, Net *n, const uint8_t *src, uint32_t lo,
+                                                      uint32_t hi) {
+    if (n->count == 1 && n->esize == 1) {
+        // the most common net of all: one std_logic or bit
+        const uint8_t nv = *src, cv = *n->value;
+        if (nv == cv) return;
+        *n->last_value = cv;
+        *n->value = nv;
+        n->last_event = k.now;
+        net_events(k, n, 0, 1);
+        return;
+    }
+    switch (n->esize) {
+        case 1: update_elements<1>(k, n, src, lo, hi); break;
+        case 4: update_elements<4>(k, n, src, lo, hi); break;
+        case 8: update_elements<8>(k, n, src, lo, hi); break;
+        default: update_elements<0>(k, n, src, lo, hi); break;
+    }
 }
 
 // Elements of a net with several sources, a resolution or forced values.
-__attribute__((noinline)) void update_resolved(Net *n, uint32_t lo, uint32_t hi, uint32_t &evlo, uint32_t &evhi) {
-    Kernel &k = K();
+__attribute__((noinline)) void update_resolved(Kernel &k, Net *n, uint32_t lo, uint32_t hi) {
     const uint32_t es = n->esize;
     uint8_t *val = n->value;
     uint8_t scratch[4096];
+    uint32_t evlo = UINT32_MAX, evhi = 0;
     for (uint32_t e = lo; e < hi; ++e) {
         const uint8_t *nv;
         if (!n->forced.empty() && n->forced[e])
@@ -93,45 +167,23 @@ __attribute__((noinline)) void update_resolved(Net *n, uint32_t lo, uint32_t hi,
             evhi = e + 1;
         }
     }
+    if (evhi) net_events(k, n, evlo, evhi);
 }
 
 // Takes the new effective values of a dirty net; records events and wakes
 // the processes sensitive to the changed elements.
-void update_net(Net *n) {
-    Kernel &k = K();
+void update_net(Kernel &k, Net *n) {
     n->dirty = false;
-    const uint32_t lo = n->dirty_lo, hi = n->dirty_hi, es = n->esize;
-    uint32_t evlo = UINT32_MAX, evhi = 0;
-    uint8_t *val = n->value;
-    (void)val;
-    if (n->sole && !n->has_force) {
-        const uint8_t *src = n->sole->driving;
-        switch (es) {
-            case 1: update_elements<1>(n, src, lo, hi, evlo, evhi); break;
-            case 4: update_elements<4>(n, src, lo, hi, evlo, evhi); break;
-            case 8: update_elements<8>(n, src, lo, hi, evlo, evhi); break;
-            default: update_elements<0>(n, src, lo, hi, evlo, evhi); break;
-        }
-    } else {
-        update_resolved(n, lo, hi, evlo, evhi);
-    }
-    if (evhi == 0) return;
-    n->event_cycle = k.cycle;
-    k.stats.events += evhi - evlo;
-    for (const Sensitivity *s = n->sens, *end = n->sens + n->sens_count; s != end; ++s)
-        if (s->lo < evhi && s->hi > evlo) wake(*s);
-    if (n->has_dynamic) wake_dynamic(n, evlo, evhi);
-    if (n->traced && !n->trace_dirty) {
-        n->trace_dirty = true;
-        k.traced_dirty.push_back(n);
-    }
+    if (n->sole && !n->has_force)
+        update_from(k, n, n->sole->driving + static_cast<size_t>(n->dirty_lo) * n->esize, n->dirty_lo, n->dirty_hi);
+    else
+        update_resolved(k, n, n->dirty_lo, n->dirty_hi);
 }
 
 void run_process(Process *p) {
     Kernel &k = K();
     p->queued = false;
     if (p->flag) *p->flag = 0;
-    p->waited = false;
     k.current = p;
     k.current_path = nullptr;
     ++k.stats.activations;
@@ -148,20 +200,23 @@ void cycle() {
     ++k.stats.deltas;
     k.active_work.swap(k.active);
     for (Driver *d : k.active_work) {
-        uint32_t lo, hi;
-        if (!driver_apply_pending(d, lo, hi)) continue;
+        // this delta's zero-delay writes become the driving value
+        d->in_active = false;
+        const uint32_t lo = d->pending_lo, hi = d->pending_hi;
+        if (lo >= hi) continue;
+        d->pending_lo = d->pending_hi = 0;
+        const size_t es = d->esize;
+        copy_bytes(d->driving + lo * es, d->pending + lo * es, (hi - lo) * es);
         Net *n = d->net;
-        if (n->sole == d && !n->dirty && !n->has_force) {
-            // the net's only source: its new value is known now
-            n->dirty_lo = d->net_first + lo;
-            n->dirty_hi = d->net_first + hi;
-            update_net(n);
+        if (d->exclusive && !n->has_force) {
+            // the only source of these elements: their new values are known now
+            update_from(k, n, d->driving + lo * es, d->net_first + lo, d->net_first + hi);
         } else {
             mark_dirty(n, d->net_first + lo, d->net_first + hi);
         }
     }
     k.active_work.clear();
-    for (size_t i = 0; i < k.dirty_nets.size(); ++i) update_net(k.dirty_nets[i]);
+    for (size_t i = 0; i < k.dirty_nets.size(); ++i) update_net(k, k.dirty_nets[i]);
     k.dirty_nets.clear();
     k.run_work.swap(k.run_list);
     for (Process *p : k.run_work) {
@@ -335,7 +390,6 @@ void zem_process_wait(void *process_record, int64_t delay) {
     std::memcpy(&p, process_record, sizeof p);
     if (delay < 0) fail_check("wait for a negative time (" + std::to_string(delay) + " ps)");
     Kernel &k = K();
-    p->waited = true;
     if (delay == 0) {
         // Resumes in the next delta cycle.
         p->queued = true;

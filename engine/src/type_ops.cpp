@@ -28,11 +28,8 @@ void write_type_descriptor(void *where, const Type *t) {
     }
 }
 
-const TypeDescriptor *descriptor_of(const void *p, const char *operation) {
-    const auto *d = static_cast<const TypeDescriptor *>(p);
-    if (!d || d->magic != kTypeDescriptorMagic || !d->type)
-        fail_check(std::string(operation) + ": the argument is not a type descriptor");
-    return d;
+void not_a_descriptor(const char *operation) {
+    fail_check(std::string(operation) + ": the argument is not a type descriptor");
 }
 
 namespace {
@@ -55,6 +52,11 @@ void zem_type_set_default_value(void *type_descriptor, void *storage, const arra
     const TypeDescriptor *d = descriptor_of(type_descriptor, "zem_type_set_default_value");
     const Type *t = d->type;
     auto *dst = static_cast<uint8_t *>(storage);
+    if (bounds && t->kind == TypeKind::Array && t->elem->kind == TypeKind::Enum) {
+        // a local vector of one-byte elements: the most common request
+        if (bounds->length > 0) memset(dst, static_cast<uint8_t>(t->elem->lo), static_cast<size_t>(bounds->length));
+        return;
+    }
     if (t->kind != TypeKind::Array) {
         t->fill_default(dst);
         return;

@@ -82,9 +82,17 @@ constexpr uint32_t kScalarDescriptorSize = 80;
 // Writes a descriptor for `t` at `where` (80 or 104 bytes, as above).
 void write_type_descriptor(void *where, const Type *t);
 uint32_t type_descriptor_size(const Type *t);
+// Reports that an operation was handed something that is not a type
+// descriptor (a failed check: never returns).
+[[noreturn]] void not_a_descriptor(const char *operation);
+
 // The type a descriptor describes; reports a fault (never returns) when it
 // is not a descriptor.
-const TypeDescriptor *descriptor_of(const void *p, const char *operation);
+inline const TypeDescriptor *descriptor_of(const void *p, const char *operation) {
+    const auto *d = static_cast<const TypeDescriptor *>(p);
+    if (!d || d->magic != kTypeDescriptorMagic || !d->type) not_a_descriptor(operation);
+    return d;
+}
 
 // Builds a constrained array subtype of `base` with the given bounds.
 const Type *make_constrained(const Type *base, int32_t left, int32_t right, int32_t dir);
