@@ -274,6 +274,7 @@ private:
         v->net = net;
         v->first = first;
         v->count = count;
+        v->is_whole = first == 0 && count == net->count;
         v->type = t;
         v->path = path;
         v->init = std::move(init);
@@ -448,7 +449,8 @@ private:
                 SignalView *v = find_signal(u, inst, r, pd.line);
                 uint32_t first = 0, count = v->count;
                 if (r.indexed || r.slice) range_of(u, v, r, pd.line, first, count);
-                v->net->sens_list.push_back({p->flag, p.get(), v->first + first, v->first + first + count});
+                // without a flag the process never waits on its sensitivity list
+                if (p->flag) v->net->sens_list.push_back({p->flag, p.get(), v->first + first, v->first + first + count});
             }
             procs[pd.num] = p.get();
             K().processes.push_back(std::move(p));

@@ -121,10 +121,11 @@ static_assert(offsetof(Net, small_value) == 64);
 
 // The kernel object behind a signal_record (pointer at +0): a declared
 // signal or port, as a range of elements of its net.
-struct SignalView {
+struct SignalView : HotObject {
     Net *net = nullptr;
     uint32_t first = 0;
     uint32_t count = 0;
+    bool is_whole = false;  // the view covers its whole net
     const Type *type = nullptr;
     std::string path;
     std::vector<uint8_t> init;  // its declared initial value (drivers start from it)

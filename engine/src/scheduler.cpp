@@ -27,10 +27,10 @@ struct QueueLater {
 // A process waiting on its sensitivity list (flag set) resumes in this
 // cycle. The flag is cleared here, before the process runs, which also keeps
 // a second event of the same cycle from queueing it twice.
-inline void wake(const Sensitivity &s) {
-    if (s.flag && *s.flag) {
+inline void wake(Kernel &k, const Sensitivity &s) {
+    if (*s.flag) {
         *s.flag = 0;
-        K().run_list.push_back(s.process);
+        k.run_list.push_back(s.process);
     }
 }
 
@@ -55,10 +55,10 @@ inline void net_events(Kernel &k, Net *n, uint32_t evlo, uint32_t evhi) {
     k.stats.events += evhi - evlo;
     const Sensitivity *s = n->sens, *end = n->sens + n->sens_count;
     if (n->count == 1) {
-        for (; s != end; ++s) wake(*s);
+        for (; s != end; ++s) wake(k, *s);
     } else {
         for (; s != end; ++s)
-            if (s->lo < evhi && s->hi > evlo) wake(*s);
+            if (s->lo < evhi && s->hi > evlo) wake(k, *s);
     }
     if (n->has_dynamic) wake_dynamic(n, evlo, evhi);
     if (n->traced && !n->trace_dirty) {
@@ -125,17 +125,26 @@ __attribute__((noinline)) void update_elements<1>(Kernel &k, Net *n, const uint8
 
 // New values of elements [lo, hi) of a net from one source each (element lo
 // first at src).
+// A one-element net whose element is ES bytes.
+template <size_t ES>
+__attribute__((always_inline)) inline void update_scalar(Kernel &k, Net *n, const uint8_t *src) {
+    if (__builtin_memcmp(n->value, src, ES) == 0) return;
+    copy_bytes(n->last_value, n->value, ES);
+    copy_bytes(n->value, src, ES);
+    n->last_event = k.now;
+    net_events(k, n, 0, 1);
+}
+
 __attribute__((always_inline)) inline void update_from(Kernel &k, Net *n, const uint8_t *src, uint32_t lo,
                                                       uint32_t hi) {
-    if (n->count == 1 && n->esize == 1) {
-        // the most common net of all: one std_logic or bit
-        const uint8_t nv = *src, cv = *n->value;
-        if (nv == cv) return;
-        *n->last_value = cv;
-        *n->value = nv;
-        n->last_event = k.now;
-        net_events(k, n, 0, 1);
-        return;
+    if (n->count == 1) {
+        // the most common nets of all: one std_logic, bit or integer
+        switch (n->esize) {
+            case 1: return update_scalar<1>(k, n, src);
+            case 4: return update_scalar<4>(k, n, src);
+            case 8: return update_scalar<8>(k, n, src);
+            default: break;
+        }
     }
     switch (n->esize) {
         case 1: update_elements<1>(k, n, src, lo, hi); break;
@@ -190,6 +199,11 @@ void run_process(Process *p) {
     if (p->co) run_on_own_stack(p);
     else p->fn(p->block);
     k.current = nullptr;
+}
+
+// Result memory handed out during the activations of a cycle is reclaimed
+// at its end.
+inline void reclaim_transient(Kernel &k) {
     if (!k.transient.idle()) k.transient.reset();
 }
 
@@ -224,6 +238,7 @@ void cycle() {
         if (k.stop_requested) break;
     }
     k.run_work.clear();
+    reclaim_transient(k);
 }
 
 std::string active_processes() {
@@ -307,6 +322,7 @@ int run_cycles() {
         // Initialisation: every process runs once.
         for (auto &p : k.processes) {
             run_process(p.get());
+            reclaim_transient(k);
             if (k.stop_requested) break;
         }
         trace_cycle_end();
@@ -408,7 +424,7 @@ uint8_t zem_signal_has_event(void *signal_record) {
     const Net *n = v->net;
     const uint64_t c = K().cycle;
     if (n->event_cycle != c) return 0;
-    if (v->first == 0 && v->count == n->count) return 1;
+    if (v->is_whole) return 1;
     for (uint32_t e = v->first; e < v->first + v->count; ++e)
         if (n->elem_event_cycle[e] == c) return 1;
     return 0;
