@@ -265,7 +265,7 @@ bool strictly_binary(const uint8_t *in, size_t n) {
 
 // The n elements from `in` as the bits of an integer, leftmost most
 // significant; false when an element is not '0', '1', 'L' or 'H'. n <= 64.
-bool read_word(const uint8_t *in, size_t n, uint64_t &value) {
+__attribute__((always_inline)) inline bool read_word(const uint8_t *in, size_t n, uint64_t &value) {
     uint64_t v = 0;
     uint8_t bad = 0;
     size_t i = 0;
@@ -716,6 +716,8 @@ uint8_t *ieee_std_logic_arith_conv_unsigned_signext(char *block, array_bounds *o
 
 int32_t ieee_std_logic_arith_conv_integer_unsigned(char *block, const uint8_t *data, const array_bounds *bounds) {
     const Operand v(data, bounds);
+    uint64_t word;
+    if (v.n <= 31 && read_word(v.data, v.n, word)) return static_cast<int32_t>(word);  // nothing to report
     return integer_of_unsigned(block, v.data, v.n);
 }
 

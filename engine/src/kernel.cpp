@@ -113,6 +113,10 @@ void run_deferred_calls() {
     }
 }
 
+[[noreturn]] __attribute__((noinline)) void transient_memory_exhausted(uint32_t nbytes) {
+    fail_check("a request for " + std::to_string(nbytes) + " bytes of result memory cannot be met");
+}
+
 void print_stats(double seconds) {
     Kernel &k = K();
     std::printf("stats: %llu delta cycles, %llu process activations, %llu events, %llu transactions, %.3f s wall",
@@ -382,7 +386,7 @@ int zem_run_simulation(int argc, char **argv) {
 
 void *zem_get_transient_memory(uint32_t nbytes) {
     void *p = K().transient.allocate(nbytes);
-    if (!p) fail_check("a request for " + std::to_string(nbytes) + " bytes of result memory cannot be met");
+    if (__builtin_expect(!p, 0)) transient_memory_exhausted(nbytes);
     return p;
 }
 

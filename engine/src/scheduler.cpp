@@ -97,15 +97,19 @@ template <>
 __attribute__((noinline)) void update_elements<1>(Kernel &k, Net *n, const uint8_t *src, uint32_t lo, uint32_t hi) {
     uint8_t *val = n->value + lo;
     uint8_t *last = n->last_value + lo;
+    uint64_t *event_cycle = n->elem_event_cycle + lo;
+    int64_t *last_event = n->elem_last_event + lo;
+    const uint64_t cyc = k.cycle;
+    const int64_t now = k.now;
     const uint32_t count = hi - lo;
-    uint32_t evlo = UINT32_MAX, evhi = 0;
+    uint32_t first = UINT32_MAX, after = 0;  // changed elements, relative to lo
     auto take = [&](uint32_t i) {
         last[i] = val[i];
         val[i] = src[i];
-        n->elem_event_cycle[lo + i] = k.cycle;
-        n->elem_last_event[lo + i] = k.now;
-        if (lo + i < evlo) evlo = lo + i;
-        evhi = lo + i + 1;
+        event_cycle[i] = cyc;
+        last_event[i] = now;
+        if (i < first) first = i;
+        after = i + 1;
     };
     uint32_t i = 0;
     for (; i + 8 <= count; i += 8) {
@@ -120,11 +124,9 @@ __attribute__((noinline)) void update_elements<1>(Kernel &k, Net *n, const uint8
     }
     for (; i < count; ++i)
         if (val[i] != src[i]) take(i);
-    if (evhi) net_events(k, n, evlo, evhi);
+    if (after) net_events(k, n, lo + first, lo + after);
 }
 
-// New values of elements [lo, hi) of a net from one source each (element lo
-// first at src).
 // A one-element net whose element is ES bytes.
 template <size_t ES>
 __attribute__((always_inline)) inline void update_scalar(Kernel &k, Net *n, const uint8_t *src) {
@@ -183,6 +185,16 @@ __attribute__((noinline)) void update_resolved(Kernel &k, Net *n, uint32_t lo, u
 // the processes sensitive to the changed elements.
 void update_net(Kernel &k, Net *n) {
     n->dirty = false;
+    if (n->count == 1 && n->has_force && n->forced[0]) {
+        // a clock or value forced from the command line or a stimulus file
+        const uint8_t *nv = n->force_value.data();
+        switch (n->esize) {
+            case 1: return update_scalar<1>(k, n, nv);
+            case 4: return update_scalar<4>(k, n, nv);
+            case 8: return update_scalar<8>(k, n, nv);
+            default: break;
+        }
+    }
     if (n->sole && !n->has_force)
         update_from(k, n, n->sole->driving + static_cast<size_t>(n->dirty_lo) * n->esize, n->dirty_lo, n->dirty_hi);
     else

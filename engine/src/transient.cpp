@@ -2,25 +2,6 @@
 
 #include <new>
 
-// Under AddressSanitizer the free parts of every chunk are poisoned, so a
-// unit that writes past the end of a transient block is caught at once.
-#if defined(__SANITIZE_ADDRESS__)
-#define TOVU_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TOVU_ASAN 1
-#endif
-#endif
-
-#ifdef TOVU_ASAN
-#include <sanitizer/asan_interface.h>
-#define TOVU_POISON(p, n) ASAN_POISON_MEMORY_REGION((p), (n))
-#define TOVU_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION((p), (n))
-#else
-#define TOVU_POISON(p, n) ((void)(p), (void)(n))
-#define TOVU_UNPOISON(p, n) ((void)(p), (void)(n))
-#endif
-
 namespace tovu {
 
 namespace {
@@ -44,8 +25,6 @@ void TransientArena::free_chunk(const Chunk &c) {
     TOVU_UNPOISON(c.data, c.size);
     ::operator delete (c.data, std::align_val_t{kAlignment});
 }
-
-void TransientArena::unpoison(void *p, size_t n) { TOVU_UNPOISON(p, n); }
 
 void *TransientArena::allocate_slow(uint32_t n) {
     if (n > kMaxRequest) return nullptr;

@@ -7,6 +7,25 @@
 #include <cstdint>
 #include <vector>
 
+// Under AddressSanitizer the free parts of every chunk are poisoned, so a
+// unit that writes past the end of a transient block is caught at once.
+#if defined(__SANITIZE_ADDRESS__)
+#define TOVU_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TOVU_ASAN 1
+#endif
+#endif
+
+#ifdef TOVU_ASAN
+#include <sanitizer/asan_interface.h>
+#define TOVU_POISON(p, n) ASAN_POISON_MEMORY_REGION((p), (n))
+#define TOVU_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION((p), (n))
+#else
+#define TOVU_POISON(p, n) ((void)(p), (void)(n))
+#define TOVU_UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
+
 namespace tovu {
 
 class TransientArena {
@@ -34,7 +53,7 @@ public:
             next_ += size;
             room_ -= size;
             used_ += size;
-            unpoison(block, n);
+            TOVU_UNPOISON(block, n);
             return block;
         }
         return allocate_slow(n);
@@ -66,7 +85,6 @@ private:
     };
 
     static Chunk new_chunk(size_t size);
-    static void unpoison(void *p, size_t n);
     void *allocate_slow(uint32_t n);
     void free_chunk(const Chunk &c);
     void *allocate_large(size_t size, size_t requested);
