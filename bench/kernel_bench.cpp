@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "kernel.h"
 #include "tovu/layout.h"
 #include "tovu/testing.h"
 #include "tovu/zem.h"
@@ -140,7 +139,7 @@ Result run(const std::string &dir, const std::string &stop) {
         std::fprintf(stderr, "benchmark run failed with status %d\n", st);
         std::exit(1);
     }
-    return {tovu::K().stats.activations, g_allocations.load() - before, secs};
+    return {tovu::testing::run_stats().activations, g_allocations.load() - before, secs};
 }
 
 }  // namespace

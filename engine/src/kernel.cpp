@@ -201,6 +201,11 @@ const std::vector<std::string> &calls() { return g_calls; }
 
 void reset() { reset_kernel(); }
 
+RunStats run_stats() {
+    const Stats &s = K().stats;
+    return RunStats{s.deltas, s.activations, s.events, s.transactions};
+}
+
 void load_packages(const std::string &didat_dir, const std::vector<void (*)()> &inits) {
     reset_kernel();
     std::string opt = "--didat-dir=" + didat_dir;

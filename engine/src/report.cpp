@@ -89,6 +89,12 @@ void zem_report(const char *message, uint32_t length, int32_t severity) {
     }
 }
 
+[[noreturn]] __attribute__((noinline, cold)) void index_out_of_range(int32_t left, int32_t right, int32_t dir,
+                                                                     int32_t index) {
+    fail_check("index " + std::to_string(index) + " is outside the range " + std::to_string(left) +
+               (dir > 0 ? " to " : " downto ") + std::to_string(right));
+}
+
 void zem_set_current_line(int32_t line, const char *path) {
     Kernel &k = K();
     k.current_line = line;
@@ -96,10 +102,8 @@ void zem_set_current_line(int32_t line, const char *path) {
 }
 
 void zem_vhdl_check_range_of_index(int32_t left, int32_t right, int32_t dir, int32_t index) {
-    bool ok = dir > 0 ? (index >= left && index <= right) : (index <= left && index >= right);
-    if (__builtin_expect(ok, 1)) return;
-    fail_check("index " + std::to_string(index) + " is outside the range " + std::to_string(left) +
-               (dir > 0 ? " to " : " downto ") + std::to_string(right));
+    if (dir > 0 ? (index >= left && index <= right) : (index <= left && index >= right)) return;
+    index_out_of_range(left, right, dir, index);
 }
 
 void zem_vhdl_check_range_of_slice(int32_t left, int32_t right, int32_t dir, int32_t slice_left, int32_t slice_right,

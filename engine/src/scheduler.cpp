@@ -232,7 +232,10 @@ void cycle() {
         if (lo >= hi) continue;
         d->pending_lo = d->pending_hi = 0;
         const size_t es = d->esize;
-        copy_bytes(d->driving + lo * es, d->pending + lo * es, (hi - lo) * es);
+        if (lo == 0 && d->bytes <= 8)
+            std::memcpy(d->driving, d->pending, 8);  // both buffers hold at least eight bytes
+        else
+            copy_bytes(d->driving + lo * es, d->pending + lo * es, (hi - lo) * es);
         Net *n = d->net;
         if (d->exclusive && !n->has_force) {
             // the only source of these elements: their new values are known now

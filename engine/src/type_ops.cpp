@@ -34,6 +34,18 @@ void not_a_descriptor(const char *operation) {
 
 namespace {
 
+// n bytes of v (none for n <= 0); short runs without a library call.
+inline void fill_bytes(uint8_t *dst, uint8_t v, int32_t n) {
+    if (n <= 0) return;
+    if (n >= 8 && n <= 16) {
+        const uint64_t word = v * uint64_t{0x0101010101010101};
+        memcpy(dst, &word, 8);
+        memcpy(dst + n - 8, &word, 8);
+        return;
+    }
+    memset(dst, v, static_cast<size_t>(n));
+}
+
 // Bounds an array value of this descriptor has when none are passed.
 const array_bounds *descriptor_bounds(const TypeDescriptor *d) {
     if (d->kind == static_cast<uint32_t>(TypeKind::Array)) return d->bounds;
@@ -54,7 +66,7 @@ void zem_type_set_default_value(void *type_descriptor, void *storage, const arra
     auto *dst = static_cast<uint8_t *>(storage);
     if (bounds && t->kind == TypeKind::Array && t->elem->kind == TypeKind::Enum) {
         // a local vector of one-byte elements: the most common request
-        if (bounds->length > 0) memset(dst, static_cast<uint8_t>(t->elem->lo), static_cast<size_t>(bounds->length));
+        fill_bytes(dst, static_cast<uint8_t>(t->elem->lo), bounds->length);
         return;
     }
     if (t->kind != TypeKind::Array) {

@@ -15,6 +15,9 @@
 
 #include "tovu/zem.h"
 
+// The kernel library exports exactly what its public headers declare.
+#pragma GCC visibility push(default)
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -80,5 +83,7 @@ uint8_t ieee_std_logic_unsigned_equal_stdv_stdv(char *block, const uint8_t *l, c
 #ifdef __cplusplus
 }
 #endif
+
+#pragma GCC visibility pop
 
 #endif

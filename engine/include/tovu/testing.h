@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace tovu {
 
 // Thrown by a failing index, slice or length check (and by a FAILURE that
@@ -37,6 +39,12 @@ const std::vector<Report> &reports();
 void record_calls(bool on);
 const std::vector<std::string> &calls();
 
+// The counts of the last (or current) run, as --stats prints them.
+struct RunStats {
+    uint64_t deltas, activations, events, transactions;
+};
+RunStats run_stats();
+
 // Shorthand for tests of package code: zem_init_design with
 // --didat-dir=DIR, the given registration functions, and zem_register_tops
 // with an empty top name (package blocks only, no instance tree).
@@ -44,5 +52,7 @@ void load_packages(const std::string &didat_dir, const std::vector<void (*)()> &
 
 }  // namespace testing
 }  // namespace tovu
+
+#pragma GCC visibility pop
 
 #endif

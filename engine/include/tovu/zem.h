@@ -5,6 +5,9 @@
 
 #include <stdint.h>
 
+// The kernel library exports exactly what its public headers declare.
+#pragma GCC visibility push(default)
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -134,5 +137,7 @@ void std_textio_read12(char *textio, void *context, void *line, double *target);
 #ifdef __cplusplus
 }
 #endif
+
+#pragma GCC visibility pop
 
 #endif
