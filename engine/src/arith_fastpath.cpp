@@ -341,14 +341,8 @@ enum class Fill { Zero, Sign };
 // `out`: a metavalue anywhere gives the warning and m 'X'; a null operand
 // reads as 0; otherwise the binary value cut to its m low-order elements or
 // extended with '0' or the sign.
-void resize_binary(const char *texts, const uint8_t *in, size_t n, uint8_t *out, size_t m, Fill fill,
-                   const ReportText &warning) {
-    if (n > 0 && strictly_binary(in, n)) {  // the binary value is the operand itself
-        const size_t copied = std::min(n, m);
-        if (m > copied) std::memset(out, fill == Fill::Sign ? in[0] : k0, m - copied);
-        if (copied) std::memcpy(out + (m - copied), in + (n - copied), copied);
-        return;
-    }
+__attribute__((noinline)) void resize_metavalues(const char *texts, const uint8_t *in, size_t n, uint8_t *out,
+                                               size_t m, Fill fill, const ReportText &warning) {
     bool meta = false;
     for (size_t i = 0; i < n; ++i) meta |= kPos.meta[in[i]];
     if (meta) {
@@ -365,6 +359,16 @@ void resize_binary(const char *texts, const uint8_t *in, size_t n, uint8_t *out,
     const uint8_t *src = in + (n - copied);
     uint8_t *dst = out + (m - copied);
     for (size_t k = 0; k < copied; ++k) dst[k] = kPos.binary[src[k]];
+}
+inline void resize_binary(const char *texts, const uint8_t *in, size_t n, uint8_t *out, size_t m, Fill fill,
+                          const ReportText &warning) {
+    if (n > 0 && strictly_binary(in, n)) {  // the binary value is the operand itself
+        const size_t copied = std::min(n, m);
+        if (m > copied) std::memset(out, fill == Fill::Sign ? in[0] : k0, m - copied);
+        if (copied) std::memcpy(out + (m - copied), in + (n - copied), copied);
+        return;
+    }
+    resize_metavalues(texts, in, n, out, m, fill, warning);
 }
 Bits resize_binary(const char *texts, const Bits &arg, int32_t size, Fill fill, const ReportText &warning) {
     Bits r(count_of(size));
@@ -405,7 +409,7 @@ Bits unsigned_zeroext(const char *texts, const Bits &arg, int32_t size) {
 
 // CONV_INTEGER(UNSIGNED): wraps modulo 2**32 beyond 31 elements (after the
 // FAILURE report); a metavalue gives two warnings and 0.
-int32_t integer_of_unsigned(const char *texts, const uint8_t *in, size_t n) {
+__attribute__((noinline)) int32_t integer_of_unsigned(const char *texts, const uint8_t *in, size_t n) {
     if (n > 31) report(texts, kConvIntegerUnsignedTooLong);
     // Read in words from the left; only the low 32 bits of the last one count.
     uint64_t word = 0;
@@ -426,7 +430,7 @@ int32_t integer_of_unsigned(const char *texts, const uint8_t *in, size_t n) {
 
 // CONV_INTEGER(SIGNED): two's complement; a metavalue in the sign element
 // alone gives the scalar MAKE_BINARY warning and the other elements' value.
-int32_t integer_of_signed(const char *texts, const uint8_t *in, size_t n) {
+__attribute__((noinline)) int32_t integer_of_signed(const char *texts, const uint8_t *in, size_t n) {
     if (n > 32) report(texts, kConvIntegerSignedTooLong);
     if (n == 0) return 0;
     uint32_t result = 0;

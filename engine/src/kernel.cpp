@@ -26,7 +26,14 @@ void setup_trace();
 void trace_close();
 void setup_stimulus();
 
-Kernel *g_kernel = new Kernel();
+alignas(Kernel) unsigned char g_kernel_storage[sizeof(Kernel)];
+
+namespace {
+// The kernel of the process, constructed before main.
+struct KernelInstance {
+    KernelInstance() { new (g_kernel_storage) Kernel(); }
+} g_kernel_instance;
+}  // namespace
 
 namespace {
 
@@ -130,11 +137,11 @@ void print_stats(double seconds) {
 }  // namespace
 
 void reset_kernel() {
-    g_kernel->vcd.close();
-    delete g_kernel;
+    K().vcd.close();
+    K().~Kernel();
     hot_release();
     release_coroutines();
-    g_kernel = new Kernel();
+    new (g_kernel_storage) Kernel();
     clear_captured_reports();
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -149,9 +150,10 @@ struct Kernel {
     WorkList<Net *> traced_dirty;
 };
 
-// The one kernel of the process; never null.
-extern Kernel *g_kernel;
-inline Kernel &K() { return *g_kernel; }
+// The one kernel of the process, in static storage, so that the cycle
+// reaches its fields directly.
+extern unsigned char g_kernel_storage[];
+inline Kernel &K() { return *std::launder(reinterpret_cast<Kernel *>(g_kernel_storage)); }
 void reset_kernel();
 
 // Copies a value of n bytes; the usual element sizes take no library call.
