@@ -263,31 +263,43 @@ bool strictly_binary(const uint8_t *in, size_t n) {
     return bad == 0;
 }
 
-// The n elements from `in` as the bits of an integer, leftmost most
-// significant; false when an element is not '0', '1', 'L' or 'H'. n <= 64.
-__attribute__((always_inline)) inline bool read_word(const uint8_t *in, size_t n, uint64_t &value) {
+// The n elements from `in` as the bits of an integer when every one is
+// exactly '0' or '1' (the usual case); false otherwise. n <= 64.
+__attribute__((always_inline)) inline bool read_strict(const uint8_t *in, size_t n, uint64_t &value) {
     uint64_t v = 0;
-    uint8_t bad = 0;
     size_t i = 0;
     for (; i + 8 <= n; i += 8) {
         const uint64_t x = load8(in + i);
-        if (strict8(x)) {
-            v = (v << 8) | gather8(x);
-            continue;
-        }
-        for (size_t k = i; k < i + 8; ++k) {
-            const uint8_t b = kPos.bit[in[k]];
-            bad |= b;
-            v = (v << 1) | (b & 1);
-        }
+        if (!strict8(x)) return false;
+        v = (v << 8) | gather8(x);
     }
     for (; i < n; ++i) {
+        const unsigned bit = static_cast<unsigned>(in[i]) - k0;
+        if (bit > 1) return false;
+        v = (v << 1) | bit;
+    }
+    value = v;
+    return true;
+}
+
+// The same with 'L' and 'H' read as '0' and '1'; false when an element is a
+// metavalue.
+__attribute__((noinline)) bool read_weak(const uint8_t *in, size_t n, uint64_t &value) {
+    uint64_t v = 0;
+    uint8_t bad = 0;
+    for (size_t i = 0; i < n; ++i) {
         const uint8_t b = kPos.bit[in[i]];
         bad |= b;
         v = (v << 1) | (b & 1);
     }
     value = v;
     return (bad & kNoBit) == 0;
+}
+
+// The n elements from `in` as the bits of an integer, leftmost most
+// significant; false when an element is not '0', '1', 'L' or 'H'. n <= 64.
+__attribute__((always_inline)) inline bool read_word(const uint8_t *in, size_t n, uint64_t &value) {
+    return read_strict(in, n, value) || read_weak(in, n, value);
 }
 
 // The eight elements '0' / '1' of each byte value, most significant first.
