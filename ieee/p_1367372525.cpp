@@ -392,7 +392,7 @@ uint8_t mux_value(char *block, const uint8_t *data, uint32_t n, const uint8_t *s
     auto *ldat = static_cast<uint8_t *>(zem_get_transient_memory(msb));
     std::memset(ldat, X, msb);
     const uint32_t kept = n < msb ? n : msb;
-    std::memcpy(ldat + (msb - kept), data + (n - kept), kept);
+    if (kept > 0) std::memcpy(ldat + (msb - kept), data + (n - kept), kept);
     return inter_mux_value(block, ldat, msb, select, s);
 }
 
@@ -840,7 +840,7 @@ Sched sched_mux(char *block, const uint8_t *data, uint32_t n, const uint8_t *sb,
     auto *ldat = static_cast<uint8_t *>(zem_get_transient_memory(msb * static_cast<uint32_t>(kSchedSize)));
     const uint32_t kept = n < msb ? n : msb;
     for (uint32_t k = 0; k < msb - kept; ++k) std::memcpy(sched_at(ldat, k), constant(block, kConstDefSchedAnd), kSchedSize);
-    std::memcpy(sched_at(ldat, msb - kept), sched_at(data, n - kept), kept * kSchedSize);
+    if (kept > 0) std::memcpy(sched_at(ldat, msb - kept), sched_at(data, n - kept), kept * kSchedSize);
     return sched_inter_mux(ldat, msb, sb, si, s);
 }
 
@@ -2238,7 +2238,7 @@ uint8_t *truth_table(char *block, const SymbolTable &t, const uint8_t *data_in, 
 // ResultAlias := all 'X', then the last min(OutSize, ResLeng) outputs copied
 // to its right end.
 void right_aligned(uint8_t *result, uint32_t res_len, const uint8_t *outputs, uint32_t out_size) {
-    std::memset(result, X, res_len);
+    if (res_len > 0) std::memset(result, X, res_len);
     const uint32_t n = out_size < res_len ? out_size : res_len;
     if (n > 0) std::memcpy(result + (res_len - n), outputs + (out_size - n), n);
 }
@@ -2333,7 +2333,8 @@ extern "C" void ieee_p_1367372525_sub_2718111499_4070434989(char *block, void *,
         truth_error(block, kErrTabResLrg);
     // The table's outputs from Result's left end; elements beyond them 'X'.
     uint8_t *staged = all_x(res_len);
-    std::memcpy(staged, tmp, res_len < act_len ? res_len : act_len);
+    const uint32_t kept = res_len < act_len ? res_len : act_len;
+    if (kept > 0) std::memcpy(staged, tmp, kept);
     drive_bytes(result_drv, result_pos, staged, res_len, 0);
 }
 
@@ -2365,12 +2366,12 @@ extern "C" void ieee_p_1367372525_sub_1289605765_4070434989(char *block, void *,
     if (prev_len < input_size) {
         const array_bounds ib = literal_bounds(21);
         error_from(block, kLitStateTable, 15, kErrVctLng, block + kLitPrevDataInfo, &ib);
-        std::memset(result, X, res_len);
+        if (res_len > 0) std::memset(result, X, res_len);
         zem_variable_act(result);
         return;
     }
     if (!state_widths_ok(block, out_size, res_len)) {
-        std::memset(result, X, res_len);
+        if (res_len > 0) std::memset(result, X, res_len);
         zem_variable_act(result);
         return;
     }
