@@ -614,6 +614,37 @@ TEST_F(VitalPrimitivesBench, BufferAndInverterDelaysByTheInputsEdge) {
                                          {35 * ns, "q2", "X"}, {45 * ns, "q2", "0"}}));
 }
 
+TEST_F(VitalPrimitivesBench, ADelayOfTimeHighNeverMaturesAndOverflowsNothing) {
+    // A buffer that never rises (tr01 = TIME'HIGH) and falls after 1 ns:
+    // the rise at 10 ns is scheduled for the end of time, the fall at 20 ns
+    // preempts it; the output stays '0'.
+    const int64_t tpd[2] = {kTimeHigh, 1 * ns};
+    uint8_t glitch_copy[24] = {};
+    g_dut[0] = [&](char *b) {
+        const Out q = out(b, kQ, kDriveQ);
+        const In a = in(b, kA);
+        ieee_p_1367372525_sub_1956994121_4070434989(P(), proc(b, kDut0), q.rec, q.pos, q.off, q.drv, a.rec, a.pos,
+                                                    a.off, tpd, kDefaultMap);
+    };
+    // Beside it, GetSchedDelay of a schedule that says "never" at 30 ns.
+    g_caller = [&](char *b) {
+        if (zem_get_sim_current_time() != 30 * ns) return;
+        const S never{kTimeHigh, kTimeHigh, kTimeHigh, kTimeHigh, kTimeHigh};
+        int64_t d, g;
+        ieee_p_1367372525_sub_2543757985_4070434989(P(), proc(b, kCaller), &d, &g, L1, L1,
+                                                    reinterpret_cast<const uint8_t *>(&never));
+        std::memcpy(glitch_copy, &d, 8);
+        std::memcpy(glitch_copy + 8, &g, 8);
+    };
+    ASSERT_EQ(simulate({}, {{10, "a", "'1'"}, {20, "a", "'0'"}, {30, "a", "'1'"}}, 50), 0);
+    EXPECT_EQ(changes_of("q"), (Changes{{1 * ns, "q", "0"}}));
+    int64_t d, g;
+    std::memcpy(&d, glitch_copy, 8);
+    std::memcpy(&g, glitch_copy + 8, 8);
+    EXPECT_EQ(d, kTimeHigh - 30 * ns);
+    EXPECT_EQ(g, kTimeHigh - 30 * ns);
+}
+
 TEST_F(VitalPrimitivesBench, IdentDelaysByThePreviousAndNewValue) {
     const int64_t tpd[6] = {1 * ns, 2 * ns, 3 * ns, 4 * ns, 5 * ns, 6 * ns};  // 01 10 0z z1 1z z0
     g_dut[0] = [&](char *b) {
