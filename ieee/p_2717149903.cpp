@@ -4,9 +4,9 @@
 #include "ieee/p_2717149903.h"
 
 #include <cstring>
-#include <limits>
 
 #include "ieee/p_2592010699.h"
+#include "ieee/vital_support.h"
 #include "main/globals.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
@@ -15,17 +15,8 @@ using namespace vital_timing;
 
 namespace {
 
-constexpr int64_t kTimeHigh = std::numeric_limits<int64_t>::max();
-constexpr int64_t kTimeLow = std::numeric_limits<int64_t>::min();
-constexpr int64_t kNs = 1000;
-constexpr size_t kStringType = 0x3e8;  // STRING type descriptor in the STD_STANDARD block
-constexpr size_t kLineType = 0xcd0;    // LINE type descriptor in the STD_TEXTIO block
-constexpr size_t kSlvType = 0xfb8;     // std_logic_vector type descriptor in the std_logic_1164 block
-constexpr int32_t kRight = 0, kNoField = 0;
+using namespace vital;
 
-// std_ulogic positions.
-enum : uint8_t { U = 0, X = 1, L0 = 2, L1 = 3, Z = 4, W = 5, WL = 6, WH = 7, DC = 8 };
-enum : uint8_t { kFalse = 0, kTrue = 1 };
 // VitalGlitchKindType
 enum : uint8_t { kOnEvent = 0, kOnDetect = 1, kInertial = 2, kTransport = 3 };
 // CheckType
@@ -36,93 +27,6 @@ enum : uint8_t { kNone = 0, kS1r, kS1f, kS2r, kS2f };
 constexpr uint8_t kEdgeP = 2, kEdgeN = 3, kEdgePl = 6, kEdgeNl = 7;
 constexpr uint8_t kErrNegDel = 3;
 
-// ---- small accessors -------------------------------------------------------
-
-int64_t get_time(const void *p, size_t off = 0) {
-    int64_t v;
-    std::memcpy(&v, static_cast<const char *>(p) + off, sizeof v);
-    return v;
-}
-void set_time(void *p, size_t off, int64_t v) { std::memcpy(static_cast<char *>(p) + off, &v, sizeof v); }
-template <typename T>
-T *get_ptr(const void *p, size_t off) {
-    T *v;
-    std::memcpy(&v, static_cast<const char *>(p) + off, sizeof v);
-    return v;
-}
-
-// Time sums and differences that saturate at TIME'HIGH / TIME'LEFT instead
-// of overflowing (an operand may be TIME'HIGH: "never", "no event yet").
-int64_t sat_add(int64_t a, int64_t b) {
-    int64_t r;
-    if (__builtin_add_overflow(a, b, &r)) return b > 0 ? kTimeHigh : kTimeLow;
-    return r;
-}
-int64_t sat_sub(int64_t a, int64_t b) {
-    int64_t r;
-    if (__builtin_sub_overflow(a, b, &r)) return b < 0 ? kTimeHigh : kTimeLow;
-    return r;
-}
-
-int64_t now() { return zem_get_sim_current_time(); }
-
-// The value of the constant whose object descriptor is at `off`.
-uint8_t *constant(char *block, size_t off) { return tovu::layout::object_value<uint8_t>(block, off); }
-
-uint8_t signal_byte(void *sig, uint32_t off) {
-    uint8_t *value = get_ptr<uint8_t>(sig, tovu::layout::kSignalValuePtr);
-    return value[off];
-}
-// 'LAST_VALUE of the element at the byte offset (the kernel's last value is
-// the whole signal's value before its last event).
-uint8_t signal_last_byte(void *sig, uint32_t off) { return zem_signal_last_value(sig)[off]; }
-
-// Stages one value on the driver and schedules it as a transport transaction;
-// an inertial one adds the reject call with the delay as limit.
-void drive_transport(void *drv, uint32_t pos, uint8_t value, int64_t delay) {
-    char *obj = get_ptr<char>(drv, tovu::layout::kDriverObjectPtr);
-    get_ptr<uint8_t>(obj, tovu::layout::kDriverStagingPtr)[0] = value;
-    zem_driver_first_trans_delta(drv, pos, 1, delay);
-}
-void drive_inertial(void *drv, uint32_t pos, uint8_t value, int64_t delay) {
-    drive_transport(drv, pos, value, delay);
-    zem_driver_intertial_reject(drv, delay, delay);
-}
-
-uint8_t to_x01(uint8_t v) { return ieee_p_2592010699_sub_1388759734_503743352(IEEE_P_2592010699, v); }
-uint8_t to_x01z(uint8_t v) { return ieee_p_2592010699_sub_3990364458_503743352(IEEE_P_2592010699, v); }
-uint8_t ulogic_not(uint8_t v) { return ieee_p_2592010699_sub_1690584930_503743352(IEEE_P_2592010699, v); }
-
-array_bounds literal_bounds(uint32_t n) { return array_bounds{1, static_cast<int32_t>(n), 1, static_cast<int32_t>(n)}; }
-uint32_t length_of(const array_bounds *b) { return b->length > 0 ? static_cast<uint32_t>(b->length) : 0; }
-
-// ---- LINE locals and built messages ----------------------------------------
-
-struct Line {
-    alignas(8) uint8_t object[72];
-    void *ptr() { return object; }
-};
-
-void access_slot_init(void *slot, void *type) {
-    char *p = static_cast<char *>(slot);
-    std::memset(p, 0, 72);
-    const int32_t one = 1;
-    std::memcpy(p + 56, &type, sizeof type);
-    std::memcpy(p + 64, &one, sizeof one);
-}
-void line_init(Line &l) { access_slot_init(l.object, STD_TEXTIO + kLineType); }
-
-const char *line_text(Line &l) { return get_ptr<const char>(zem_access_variable_all(l.ptr()), 56); }
-const array_bounds *line_bounds(Line &l) { return get_ptr<const array_bounds>(zem_access_variable_all(l.ptr()), 64); }
-
-void write_string(void *ctx, Line &l, const char *data, const array_bounds *b) {
-    std_textio_write7(STD_TEXTIO, ctx, l.ptr(), data, b, kRight, kNoField);
-}
-void write_literal(char *block, void *ctx, Line &l, size_t off, uint32_t n) {
-    const array_bounds b = literal_bounds(n);
-    write_string(ctx, l, block + off, &b);
-}
-void write_time_ns(void *ctx, Line &l, int64_t t) { std_textio_write8(STD_TEXTIO, ctx, l.ptr(), t, kRight, kNoField, kNs); }
 void write_semicolon_lf(void *ctx, Line &l) {
     array_bounds b;
     const char *s = static_cast<const char *>(zem_base_array_concat(nullptr, &b, STD_STANDARD + kStringType,
@@ -135,23 +39,9 @@ void report_line(Line &l, int32_t severity) {
     zem_access_variable_deallocate(l.ptr());
 }
 
-// Joins a piece onto a STRING built so far.
-const char *concat(const char *left, array_bounds *b, const char *piece, const array_bounds *pb) {
-    const array_bounds lb = *b;
-    return static_cast<const char *>(zem_base_array_concat(nullptr, b, STD_STANDARD + kStringType, CONCAT_ARRAY, left,
-                                                           &lb, CONCAT_ARRAY, piece, pb, CONCAT_END));
-}
-const char *concat_literal(char *block, const char *left, array_bounds *b, size_t off, uint32_t n) {
-    const array_bounds pb = literal_bounds(n);
-    return concat(left, b, block + off, &pb);
-}
-
 // ---- delay selection --------------------------------------------------------
 
 enum Tr { kTr01 = 0, kTr10, kTr0z, kTrz1, kTr1z, kTrz0 };
-
-int64_t minimum(int64_t a, int64_t b) { return b <= a ? b : a; }
-int64_t maximum(int64_t a, int64_t b) { return b >= a ? b : a; }
 
 bool is0(uint8_t v) { return v == L0 || v == WL; }
 bool is1(uint8_t v) { return v == L1 || v == WH; }
@@ -387,11 +277,9 @@ namespace {
 // Routine, separator and message joined; the caller may add Info.
 const char *error_text(char *block, const char *routine, const array_bounds *routine_b, uint8_t error_id,
                        size_t separator, array_bounds *b) {
-    *b = *routine_b;
-    const char *text = concat_literal(block, routine, b, separator, 2);
     array_bounds mb;
     const char *message = ieee_p_2717149903_sub_2224505450_2101202839(block, &mb, error_id);
-    return concat(text, b, message, &mb);
+    return vital::error_text(block, routine, routine_b, separator, message, &mb, b);
 }
 
 int32_t error_severity(char *block, uint8_t error_id) {
@@ -425,10 +313,7 @@ extern "C" void ieee_p_2717149903_sub_707547060_2101202839(char *block, void *, 
                                                            uint8_t info) {
     array_bounds b;
     const char *text = error_text(block, routine, routine_b, error_id, kLitSep3, &b);
-    const array_bounds lb = b;
-    text = static_cast<const char *>(zem_base_array_concat(nullptr, &b, STD_STANDARD + kStringType, CONCAT_ARRAY,
-                                                           text, &lb, CONCAT_ELEMENT, static_cast<int32_t>(info),
-                                                           CONCAT_END));
+    text = concat_character(text, &b, info);
     zem_report(text, message_length(error_id) + 2 + length_of(routine_b) + 1, error_severity(block, error_id));
 }
 
@@ -498,51 +383,14 @@ extern "C" void ieee_p_2717149903_sub_2507489675_2101202839(char *block, void *c
                                                             uint8_t preempted_value, int64_t new_time,
                                                             uint8_t new_value, int32_t index, uint8_t is_array,
                                                             uint8_t severity) {
-    Line lines[5];
-    for (Line &l : lines) line_init(l);
-    Line &pre_time = lines[0], &new_t = lines[1], &pre_value = lines[2], &new_v = lines[3], &index_l = lines[4];
-    const uint8_t *cvt = constant(block, kConstLogicCvtTable);
-    write_time_ns(context, pre_time, preempted_time);
-    write_time_ns(context, new_t, new_time);
-    zem_vhdl_check_range_of_index(0, 8, 1, preempted_value);
-    std_textio_write4(STD_TEXTIO, context, pre_value.ptr(), static_cast<int8_t>(cvt[preempted_value]), kRight, kNoField);
-    zem_vhdl_check_range_of_index(0, 8, 1, new_value);
-    std_textio_write4(STD_TEXTIO, context, new_v.ptr(), static_cast<int8_t>(cvt[new_value]), kRight, kNoField);
-    if (is_array) {
-        write_literal(block, context, index_l, kLitIdxOpen, 1);
-        std_textio_write5(STD_TEXTIO, context, index_l.ptr(), index, kRight, kNoField);
-        write_literal(block, context, index_l, kLitIdxClose, 1);
-    } else {
-        write_literal(block, context, index_l, kLitIdxNone, 1);
-    }
-
+    // The second form, for a preempted value scheduled after the new one.
     const bool negative = preempted_time > new_time;
-    const size_t detected = negative ? kLitG2Detected : kLitG1Detected;
-    const size_t preempt = negative ? kLitG2Preempt : kLitG1Preempt;
-    const uint32_t preempt_len = negative ? 30 : 28;
-    const size_t at1 = negative ? kLitG2At1 : kLitG1At1, newp = negative ? kLitG2New : kLitG1New;
-    const size_t at2 = negative ? kLitG2At2 : kLitG1At2, end = negative ? kLitG2End : kLitG1End;
-
-    auto line_piece = [](const char *text, array_bounds *b, Line &l) { return concat(text, b, line_text(l), line_bounds(l)); };
-    array_bounds b = *routine_b;
-    const char *text = concat_literal(block, routine, &b, detected, 26);
-    text = concat(text, &b, name, name_b);
-    text = line_piece(text, &b, index_l);
-    text = concat_literal(block, text, &b, preempt, preempt_len);
-    text = line_piece(text, &b, pre_value);
-    text = concat_literal(block, text, &b, at1, 3);
-    text = line_piece(text, &b, pre_time);
-    text = concat_literal(block, text, &b, newp, 27);
-    text = line_piece(text, &b, new_v);
-    text = concat_literal(block, text, &b, at2, 3);
-    text = line_piece(text, &b, new_t);
-    text = concat_literal(block, text, &b, end, 1);
-
-    uint32_t length = length_of(routine_b) + length_of(name_b) + (negative ? 90 : 88);
-    for (Line &l : lines) length += length_of(line_bounds(l));
-    zem_report(text, length, severity);
-    for (Line &l : lines) zem_access_variable_deallocate(l.ptr());
-    for (Line &l : lines) zem_access_variable_delete(l.ptr());
+    const GlitchReportPieces first{kLitG1Detected, kLitG1Preempt, 28, kLitG1At1, kLitG1New, kLitG1At2, kLitG1End,
+                                   kLitIdxOpen, kLitIdxClose, kLitIdxNone, kConstLogicCvtTable};
+    const GlitchReportPieces second{kLitG2Detected, kLitG2Preempt, 30, kLitG2At1, kLitG2New, kLitG2At2, kLitG2End,
+                                    kLitIdxOpen, kLitIdxClose, kLitIdxNone, kConstLogicCvtTable};
+    glitch_report(block, context, negative ? second : first, routine, routine_b, name, name_b, preempted_time,
+                  preempted_value, new_time, new_value, index, is_array, severity, true);
 }
 
 extern "C" void ieee_p_2717149903_sub_861658406_2101202839(char *block, void *context, void *, uint32_t out_pos,
