@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cstring>
 
+#include "elaborate.h"
 #include "kernel.h"
 #include "sim_fixture.h"
 
@@ -177,6 +178,42 @@ TEST_F(KernelTypes, TransientMemoryOutlivesTheCallAndIsReclaimed) {
     auto *big = static_cast<uint8_t *>(zem_get_transient_memory(1 << 20));
     big[(1 << 20) - 1] = 1;  // writable to its end
     EXPECT_THROW(zem_get_transient_memory(0xffffffffu), tovu::CheckFailure);
+}
+
+}  // namespace
+
+namespace {
+
+// Time values in design data are read exactly: TIME'HIGH written in ps is
+// not rounded through a floating type, and fs must give whole ps.
+TEST_F(KernelTypes, TimeValuesAreReadExactly) {
+    const tovu::Type *time = tovu::descriptor_of(std_td(0x230), "test")->type;
+    struct Case {
+        const char *text;
+        int64_t ps;  // expected value, or -1 for an error
+    } cases[] = {
+        {"9223372036854775807 ps", INT64_MAX},
+        {"-9223372036854775807 ps", -INT64_MAX},
+        {"9223372036854775 ns", 9223372036854775000},
+        {"9223372036854776 ns", -1},
+        {"2000 fs", 2},
+        {"2500 fs", -1},
+        {"1.5 ns", 1500},
+        {"9.3e18 ps", -1},
+    };
+    for (const Case &c : cases) {
+        std::string err;
+        const std::vector<uint8_t> v = tovu::parse_value_text(c.text, time, err);
+        if (c.ps == -1) {
+            EXPECT_FALSE(err.empty()) << c.text;
+            continue;
+        }
+        ASSERT_TRUE(err.empty()) << c.text << ": " << err;
+        int64_t got;
+        ASSERT_EQ(v.size(), sizeof got);
+        std::memcpy(&got, v.data(), sizeof got);
+        EXPECT_EQ(got, c.ps) << c.text;
+    }
 }
 
 }  // namespace

@@ -75,15 +75,24 @@ public:
                 bool fs;
                 int64_t mult = u.kind == Tok::Ident ? time_unit_ps(u.text, fs) : 0;
                 if (mult == 0) throw ValueError("expected a time unit after " + k.text);
-                long double v =
-                    k.kind == Tok::Real ? static_cast<long double>(k.real) : static_cast<long double>(k.num);
-                v *= mult;
-                if (fs) v /= 1000;
-                if (v != std::floor(v))
-                    throw ValueError("time " + k.text + " " + u.text + " is not a whole number of ps");
-                if (v > static_cast<long double>(INT64_MAX) || v < static_cast<long double>(INT64_MIN))
-                    throw ValueError("time out of range");
-                int64_t ps = static_cast<int64_t>(v);
+                int64_t ps;
+                if (k.kind == Tok::Number) {
+                    // exactly, in integers: TIME'HIGH written in ps must not be rounded
+                    int64_t units;
+                    if (__builtin_mul_overflow(k.num, mult, &units)) throw ValueError("time out of range");
+                    if (fs && units % 1000 != 0)
+                        throw ValueError("time " + k.text + " " + u.text + " is not a whole number of ps");
+                    ps = fs ? units / 1000 : units;
+                } else {
+                    long double v = static_cast<long double>(k.real) * mult;
+                    if (fs) v /= 1000;
+                    if (v != std::floor(v))
+                        throw ValueError("time " + k.text + " " + u.text + " is not a whole number of ps");
+                    // 2**63 is exact in any floating type: below it the value fits
+                    if (!(v < 9223372036854775808.0L && v >= -9223372036854775808.0L))
+                        throw ValueError("time out of range");
+                    ps = static_cast<int64_t>(v);
+                }
                 if (ps < ty->lo || ps > ty->hi) throw ValueError("time outside the range of " + ty->name);
                 append(out, &ps, 8);
                 return;
