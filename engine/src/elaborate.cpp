@@ -109,11 +109,17 @@ public:
                                 std::to_string(net.resolution) + ", which no unit registered");
             if (net.resolution >= 0) net.resolver = &K().resolutions.at(net.resolution);
             if (sole && first && first->count == net.count) net.sole = first;
-            for (uint32_t e = 0; e < net.count; ++e)
-                if (net.sources[e].size() == 1) net.sources[e][0].driver->exclusive = true;
-            for (uint32_t e = 0; e < net.count; ++e)
-                if (net.sources[e].size() > 1)
-                    for (const Source &src : net.sources[e]) src.driver->exclusive = false;
+            bool single = net.count > 0 && !net.sole;
+            for (uint32_t e = 0; e < net.count && single; ++e) single = net.sources[e].size() == 1;
+            if (single) {
+                // each element has one driver of its own: its value is where that driver keeps it
+                auto *src = static_cast<const uint8_t **>(hot_alloc(sizeof(uint8_t *) * net.count, 8));
+                for (uint32_t e = 0; e < net.count; ++e) {
+                    const Source &s = net.sources[e][0];
+                    src[e] = s.driver->driving + static_cast<size_t>(s.offset) * net.esize;
+                }
+                net.elem_source = src;
+            }
             if (!net.sens_list.empty()) {
                 auto *arr = static_cast<Sensitivity *>(hot_alloc(sizeof(Sensitivity) * net.sens_list.size(), 8));
                 std::copy(net.sens_list.begin(), net.sens_list.end(), arr);

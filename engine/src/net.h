@@ -37,7 +37,6 @@ struct Driver : HotObject {
     uint32_t esize = 1;
     uint32_t pending_lo = 0, pending_hi = 0;  // elements with a zero-delay write (empty when lo >= hi)
     bool in_active = false;
-    bool exclusive = false;   // the only source of every element it drives
     bool has_wave = false;    // !wave.empty()
     bool last_valid = false;  // last_time/first/count describe the latest transaction
     uint32_t bytes = 0;          // count * esize
@@ -88,7 +87,7 @@ struct Net : HotObject {
     uint8_t *value = nullptr;       // effective values (stable for the whole run)
     uint8_t *last_value = nullptr;  // each element's value before its last event
     uint64_t event_cycle = 0;       // last cycle with an event on any element
-    int64_t last_event = INT64_MIN;  // the event time of a one-element net (elem_last_event points here)
+    Driver *sole = nullptr;         // set when one driver covers every element alone
     const Sensitivity *sens = nullptr;  // processes sensitive to elements of this net
     uint32_t sens_count = 0;
     uint32_t count = 0;
@@ -102,7 +101,8 @@ struct Net : HotObject {
     alignas(8) uint8_t small_value[8] = {};  // the values of a net of up to eight bytes
     uint8_t small_last[8] = {};
     uint32_t dirty_lo = 0, dirty_hi = 0;
-    Driver *sole = nullptr;  // set when one driver covers every element alone
+    int64_t last_event = INT64_MIN;  // the event time of a one-element net (elem_last_event points here)
+    const uint8_t **elem_source = nullptr;  // when every element has one driver (not `sole`): its value
     uint64_t *elem_event_cycle = nullptr;  // per element: last cycle with an event
     int64_t *elem_last_event = nullptr;    // per element: time of the last event
     // cold

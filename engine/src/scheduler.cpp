@@ -181,6 +181,26 @@ __attribute__((noinline)) void update_resolved(Kernel &k, Net *n, uint32_t lo, u
     if (evhi) net_events(k, n, evlo, evhi);
 }
 
+// Elements [lo, hi) of a net whose every element has one driver of its own.
+__attribute__((noinline)) void update_from_sources(Kernel &k, Net *n, uint32_t lo, uint32_t hi) {
+    const uint32_t es = n->esize;
+    const uint64_t cyc = k.cycle;
+    const int64_t now = k.now;
+    uint32_t evlo = UINT32_MAX, evhi = 0;
+    for (uint32_t e = lo; e < hi; ++e) {
+        const uint8_t *nv = n->elem_source[e];
+        uint8_t *cv = n->value + static_cast<size_t>(e) * es;
+        if (es == 1 ? *cv == *nv : std::memcmp(cv, nv, es) == 0) continue;
+        copy_bytes(n->last_value + static_cast<size_t>(e) * es, cv, es);
+        copy_bytes(cv, nv, es);
+        n->elem_event_cycle[e] = cyc;
+        n->elem_last_event[e] = now;
+        if (e < evlo) evlo = e;
+        evhi = e + 1;
+    }
+    if (evhi) net_events(k, n, evlo, evhi);
+}
+
 // Takes the new effective values of a dirty net; records events and wakes
 // the processes sensitive to the changed elements.
 void update_net(Kernel &k, Net *n) {
@@ -197,6 +217,8 @@ void update_net(Kernel &k, Net *n) {
     }
     if (n->sole && !n->has_force)
         update_from(k, n, n->sole->driving + static_cast<size_t>(n->dirty_lo) * n->esize, n->dirty_lo, n->dirty_hi);
+    else if (n->elem_source && !n->has_force)
+        update_from_sources(k, n, n->dirty_lo, n->dirty_hi);
     else
         update_resolved(k, n, n->dirty_lo, n->dirty_hi);
 }
@@ -237,8 +259,8 @@ void cycle() {
         else
             copy_bytes(d->driving + lo * es, d->pending + lo * es, (hi - lo) * es);
         Net *n = d->net;
-        if (d->exclusive && !n->has_force) {
-            // the only source of these elements: their new values are known now
+        if (n->sole == d && !n->dirty && !n->has_force) {
+            // the net's only source: its new value is known now
             update_from(k, n, d->driving + lo * es, d->net_first + lo, d->net_first + hi);
         } else {
             mark_dirty(n, d->net_first + lo, d->net_first + hi);

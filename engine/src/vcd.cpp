@@ -1,5 +1,6 @@
 #include "vcd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -28,13 +29,58 @@ std::string identifier_code(int n) {
     return code;
 }
 
-// std_ulogic position 'U','X','0','1','Z','W','L','H','-' -> VCD value.
-char logic_char(uint8_t position) {
-    static constexpr char kTable[9] = {'x', 'x', '0', '1', 'z', 'x', '0', '1', 'x'};
-    return position < 9 ? kTable[position] : 'x';
+// The VCD character of each element byte: std_ulogic positions 'U', 'X',
+// '0', '1', 'Z', 'W', 'L', 'H', '-' (anything else 'x'), and BIT 0 / 1.
+struct CharTable {
+    char logic[256];
+    char bit[256];
+};
+constexpr CharTable make_char_table() {
+    CharTable t{};
+    constexpr char kLogic[9] = {'x', 'x', '0', '1', 'z', 'x', '0', '1', 'x'};
+    for (int v = 0; v < 256; ++v) {
+        t.logic[v] = v < 9 ? kLogic[v] : 'x';
+        t.bit[v] = v ? '1' : '0';
+    }
+    return t;
+}
+constexpr CharTable kChars = make_char_table();
+
+// The eight binary digits of each byte value, most significant first.
+struct DigitTable {
+    char digits[256][8];
+};
+constexpr DigitTable make_digit_table() {
+    DigitTable t{};
+    for (int v = 0; v < 256; ++v)
+        for (int k = 0; k < 8; ++k) t.digits[v][k] = ((v >> (7 - k)) & 1) ? '1' : '0';
+    return t;
+}
+constexpr DigitTable kDigits = make_digit_table();
+
+// Writes 'b' and the `bytes` * 8 binary digits of v, most significant first.
+char *put_binary(char *p, uint64_t v, int bytes) {
+    *p++ = 'b';
+    for (int k = bytes - 1; k >= 0; --k) {
+        std::memcpy(p, kDigits.digits[(v >> (8 * k)) & 0xff], 8);
+        p += 8;
+    }
+    return p;
 }
 
-char bit_char(uint8_t b) { return b ? '1' : '0'; }
+// Writes the decimal digits of t (as std::to_string does).
+char *put_decimal(char *p, int64_t t) {
+    uint64_t u = t < 0 ? 0 - static_cast<uint64_t>(t) : static_cast<uint64_t>(t);
+    if (t < 0) *p++ = '-';
+    char digits[20];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    while (n > 0) *p++ = digits[--n];
+    return p;
+}
 
 const char *var_type(VcdKind kind) {
     switch (kind) {
@@ -58,11 +104,6 @@ uint32_t declared_width(VcdKind kind, uint32_t width) {
         case VcdKind::Time: return 64;
     }
     return width;
-}
-
-void append_binary(std::string &out, uint64_t bits, int count) {
-    out += 'b';
-    for (int i = count - 1; i >= 0; --i) out += ((bits >> i) & 1) ? '1' : '0';
 }
 
 std::vector<std::string> split_path(const std::string &path) {
@@ -187,9 +228,12 @@ void VcdWriter::time(int64_t t) {
     if (time_written_ && t == last_time_) return;
     time_written_ = true;
     last_time_ = t;
-    buffer_ += '#';
-    buffer_ += std::to_string(t);
-    buffer_ += '\n';
+    char record[24];
+    char *p = record;
+    *p++ = '#';
+    p = put_decimal(p, t);
+    *p++ = '\n';
+    buffer_.append(record, static_cast<size_t>(p - record));
     maybe_flush();
 }
 
@@ -197,48 +241,61 @@ void VcdWriter::value(int var, const uint8_t *data) {
     if (!is_open() || var < 0 || var >= static_cast<int>(vars_.size()) || data == nullptr) return;
     end_definitions();
     const Var &v = vars_[var];
+    // One record: the value, the identifier code and a newline, formatted
+    // in place; only a very wide vector takes the general way.
+    const size_t longest = std::max<size_t>(v.width, 66) + v.id.size() + 3;
+    char record[512];
+    if (longest > sizeof record) {
+        std::string wide = "b";
+        const char *table = v.kind == VcdKind::Logic ? kChars.logic : kChars.bit;
+        for (uint32_t i = 0; i < v.width; ++i) wide += table[data[i]];
+        buffer_ += wide + ' ' + v.id + '\n';
+        maybe_flush();
+        return;
+    }
+    char *p = record;
     switch (v.kind) {
         case VcdKind::Logic:
         case VcdKind::Bit: {
-            char (*convert)(uint8_t) = v.kind == VcdKind::Logic ? logic_char : bit_char;
+            const char *table = v.kind == VcdKind::Logic ? kChars.logic : kChars.bit;
             if (v.width == 1) {
-                buffer_ += convert(data[0]);
+                *p++ = table[data[0]];
             } else {
-                buffer_ += 'b';
-                for (uint32_t i = 0; i < v.width; ++i) buffer_ += convert(data[i]);
-                buffer_ += ' ';
+                *p++ = 'b';
+                for (uint32_t i = 0; i < v.width; ++i) *p++ = table[data[i]];
+                *p++ = ' ';
             }
             break;
         }
         case VcdKind::Enum:
-            append_binary(buffer_, data[0], 32);
-            buffer_ += ' ';
+            p = put_binary(p, data[0], 4);
+            *p++ = ' ';
             break;
         case VcdKind::Integer: {
             int32_t x;
             std::memcpy(&x, data, sizeof x);
-            append_binary(buffer_, static_cast<uint32_t>(x), 32);
-            buffer_ += ' ';
+            p = put_binary(p, static_cast<uint32_t>(x), 4);
+            *p++ = ' ';
             break;
         }
         case VcdKind::Time: {
             int64_t x;
             std::memcpy(&x, data, sizeof x);
-            append_binary(buffer_, static_cast<uint64_t>(x), 64);
-            buffer_ += ' ';
+            p = put_binary(p, static_cast<uint64_t>(x), 8);
+            *p++ = ' ';
             break;
         }
         case VcdKind::Real: {
             double x;
             std::memcpy(&x, data, sizeof x);
-            char text[40];
-            std::snprintf(text, sizeof text, "r%.17g ", x);
-            buffer_ += text;
+            p += std::snprintf(p, 40, "r%.17g ", x);
             break;
         }
     }
-    buffer_ += v.id;
-    buffer_ += '\n';
+    std::memcpy(p, v.id.data(), v.id.size());
+    p += v.id.size();
+    *p++ = '\n';
+    buffer_.append(record, static_cast<size_t>(p - record));
     maybe_flush();
 }
 
