@@ -241,14 +241,68 @@ TEST_F(KernelStimulus, WaveformFileHoldsTheChanges) {
     EXPECT_EQ(read("out.vcd2"), text);
 }
 
-TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
+TEST_F(KernelStimulus, ClockPeriodsAreKeptExact) {
+    // The clock starts low; an odd period gives the low phase the extra
+    // picosecond, so rising edges come at (P+1)/2 + k*P.
+    for (int64_t period : {2, 3, 7, 5209}) {
+        SCOPED_TRACE(period);
+        tovu::testing::reset();
+        g_log.clear();
+        const int64_t stop = 4 * period;
+        ASSERT_EQ(
+            go({"--stop-time=" + std::to_string(stop) + "ps", "--clock=bench/clk=" + std::to_string(period) + "ps"}),
+            0);
+        std::vector<std::string> want;
+        for (int64_t t = (period + 1) / 2; t <= stop; t += period) want.push_back("rise@" + std::to_string(t));
+        EXPECT_EQ(g_log, want);
+    }
+}
+
+TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
+    write("stim.txt", "10 ps bench/bus \"1010\"\n20 ps bench/bus \"0101\"\n");
+    write("clocked.txt", "# data\n10 ps bench/data '1'\nclock bench/data 10 ps\n");
+    const std::string stim = "--stimulus=" + dir_ + "/stim.txt";
     struct Case {
         std::vector<std::string> opts;
-        const char *message;
+        std::string message;
+    } cases[] = {
+        {{"--clock=bench/clk=20ps", "--clock=bench/clk=30ps"},
+         "error: --clock=bench/clk: bench/clk is already driven by --clock=bench/clk"},
+        {{"--force=bench/data=1", "--clock=bench/data=10ps"},
+         "error: --clock=bench/data: bench/data is already driven by --force=bench/data"},
+        {{"--force=bench/n=1", "--force=bench/n=2"},
+         "error: --force=bench/n: bench/n is already driven by --force=bench/n"},
+        {{"--force=bench/bus=\"0000\"", stim},
+         "error: " + dir_ + "/stim.txt:1: bench/bus is already driven by --force=bench/bus"},
+        {{stim, stim}, "error: " + dir_ + "/stim.txt:1: bench/bus is already driven by " + dir_ + "/stim.txt:1"},
+        {{"--stimulus=" + dir_ + "/clocked.txt"},
+         "error: " + dir_ + "/clocked.txt:2: bench/data is already driven by " + dir_ + "/clocked.txt:3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message);
+        tovu::testing::reset();
+        capture_stderr();
+        int st = go(c.opts);
+        std::string err = captured_stderr();
+        EXPECT_EQ(st, 2);
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    }
+    // Many changes of one signal from one file are one drive.
+    tovu::testing::reset();
+    EXPECT_EQ(go({"--stop-time=40ps", stim, "--clock=bench/clk=20ps", "--force=bench/data=1"}), 0);
+}
+
+TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
+    write("clock.txt", "\nclock bench/bus 10 ps\n");
+    struct Case {
+        std::vector<std::string> opts;
+        std::string message;
     } cases[] = {
         {{"--force=bench/nothing=1"}, "no signal named 'bench/nothing'"},
         {{"--force=bench/data=5"}, "bad value '5'"},
+        {{"--force=bench/data=\x1b[2J"}, "bad value '\\x1B[2J'"},
         {{"--clock=bench/bus=10ps"}, "is not a one-bit signal"},
+        {{"--stimulus=" + dir_ + "/clock.txt"}, "clock.txt:2: bench/bus is not a one-bit signal"},
         {{"--stop-time=10 parsecs"}, "--stop-time"},
         {{"--frobnicate"}, "--frobnicate"},
     };

@@ -309,7 +309,7 @@ int run_cycles() {
                         c->level_high = !c->level_high;
                         uint8_t v = c->level_high ? c->high : c->low;
                         apply_force(c->view, &v);
-                        if (t <= INT64_MAX - c->half) queue_push(t + c->half, EntryKind::Clock, c);
+                        if (t <= INT64_MAX - c->phase()) queue_push(t + c->phase(), EntryKind::Clock, c);
                         break;
                     }
                 }
