@@ -1,6 +1,7 @@
 // Runs as a user sees them: reports and checks that end the run, the delta
-// limit, stimulus from the command line and files, waveforms, computed
-// initial values, bad options.
+// limit, stimulus from the command line and files, waveforms and their write
+// errors, interruption by a signal, computed initial values, bad options.
+#include <csignal>
 #include <cstring>
 
 #include "kernel.h"
@@ -26,6 +27,8 @@ const char *kSource = "t/checks.vhd";
 
 int g_mode = 0;
 bool g_after = false;
+int g_raise_signal = 0;  // raised by the stimulus test process at g_raise_at
+int64_t g_raise_at = 0;
 void check_p0(char *b) {
     if (state(b, 0) == 0) {
         zem_process_wait(process_record(b, prec(0)), 10);
@@ -167,6 +170,7 @@ driver 0x1a00 p0 a
 void stim_p0(char *b) {  // counts rising edges of clk, logs data changes
     void *clk = signal_record(b, sig(0));
     if (zem_signal_has_event(clk) && *signal_value(b, sig(0)) == 3) g_log.push_back("rise@" + std::to_string(now()));
+    if (g_raise_signal && now() == g_raise_at) std::raise(g_raise_signal);
     if (zem_signal_has_event(signal_record(b, sig(1))))
         g_log.push_back("data=" + std::to_string(*signal_value(b, sig(1))) + "@" + std::to_string(now()));
     wait_flag(b, flag(0)) = 1;
@@ -178,6 +182,7 @@ protected:
     void SetUp() override {
         SimFixture::SetUp();
         g_log.clear();
+        g_raise_signal = 0;
         write("kest/t/logic.didat", R"(didat 1
 unit t_logic package
 block 0x400
@@ -239,6 +244,68 @@ TEST_F(KernelStimulus, WaveformFileHoldsTheChanges) {
     tovu::testing::reset();
     go({"--stop-time=40ps", "--clock=bench/clk=20ps", "--vcd=" + vcd + "2"});
     EXPECT_EQ(read("out.vcd2"), text);
+}
+
+TEST_F(KernelStimulus, AWaveformFileThatCannotBeWrittenIsReportedOnceAndFailsTheRun) {
+    struct Case {
+        const char *stop;  // short: the text fails when the file is closed; long: during the run
+        bool ends_early;
+    } cases[] = {{"--stop-time=40ps", false}, {"--stop-time=1sec", true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.stop);
+        tovu::testing::reset();
+        capture_stderr();
+        int st = go({c.stop, "--clock=bench/clk=2ps", "--vcd=/dev/full"});
+        std::string err = captured_stderr();
+        EXPECT_EQ(st, 1);
+        const std::string message = "error: cannot write waveform file /dev/full: No space left on device\n";
+        EXPECT_EQ(err, message);
+        if (c.ends_early) {
+            EXPECT_LT(now(), 1'000'000'000'000);
+            EXPECT_EQ(tovu::K().stop_reason, "the waveform file could not be written");
+        }
+    }
+}
+
+TEST_F(KernelStimulus, ASignalEndsTheRunAtTheEndOfItsTimeStepWithAWholeWaveform) {
+    // The test process raises the signal during the time step at 30 ps.
+    struct Case {
+        int signo;
+        int status;
+        const char *reason;
+    } cases[] = {{SIGINT, 130, "interrupted by SIGINT"}, {SIGTERM, 143, "interrupted by SIGTERM"}};
+    // A test run in the background may have inherited SIGINT ignored.
+    struct sigaction old_int {};
+    sigaction(SIGINT, nullptr, &old_int);
+    std::signal(SIGINT, SIG_DFL);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.reason);
+        tovu::testing::reset();
+        g_log.clear();
+        g_raise_signal = c.signo;
+        g_raise_at = 30;
+        const std::string vcd = dir_ + "/int.vcd";
+        EXPECT_EQ(go({"--stop-time=1sec", "--clock=bench/clk=20ps", "--vcd=" + vcd}), c.status);
+        EXPECT_EQ(now(), 30);
+        EXPECT_EQ(tovu::K().stop_reason, c.reason);
+        EXPECT_EQ(g_log, (std::vector<std::string>{"rise@10", "rise@30"}));
+        // the waveform holds every change up to 30 ps, written out in full
+        const std::string text = read("int.vcd");
+        EXPECT_NE(text.find("$enddefinitions $end"), std::string::npos) << text;
+        ASSERT_GE(text.size(), 8u);
+        EXPECT_EQ(text.substr(text.size() - 8), "\n#30\n1!\n") << text;
+        // the handler is gone: the process's own disposition is back
+        struct sigaction now_action {};
+        sigaction(c.signo, nullptr, &now_action);
+        EXPECT_EQ(now_action.sa_handler, SIG_DFL);
+    }
+    // A signal the process ignores stays ignored.
+    tovu::testing::reset();
+    g_raise_signal = SIGINT;
+    std::signal(SIGINT, SIG_IGN);
+    EXPECT_EQ(go({"--stop-time=60ps", "--clock=bench/clk=20ps"}), 0);
+    sigaction(SIGINT, &old_int, nullptr);
+    EXPECT_EQ(now(), 60);
 }
 
 TEST_F(KernelStimulus, ClockPeriodsAreKeptExact) {

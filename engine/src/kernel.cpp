@@ -14,6 +14,7 @@
 #include "file_text.h"
 #include "hot_arena.h"
 #include "message_text.h"
+#include "run_control.h"
 #include "scheduler.h"
 #include "suspend.h"
 #include "sim_time.h"
@@ -352,6 +353,8 @@ int zem_run_simulation(int argc, char **argv) {
         std::fprintf(stderr, "error: no top unit was named\n");
         return 2;
     }
+    // From here SIGINT and SIGTERM end the run at the end of a time step.
+    InterruptionHandlers interruptions;
     auto t0 = std::chrono::steady_clock::now();
     try {
         setup_stimulus();
@@ -366,6 +369,12 @@ int zem_run_simulation(int argc, char **argv) {
     // A FAILURE while the initial values were computed ends the run before time 0.
     int status = k.stop_requested ? 1 : run_cycles();
     trace_close();
+    if (!k.vcd.ok()) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "error: %s\n", k.vcd.write_error().c_str());
+        if (status == 0) status = 1;
+    }
+    if (k.interrupt_signal) status = 128 + k.interrupt_signal;
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fflush(stdout);
     if (!k.opts.quiet)

@@ -143,6 +143,7 @@ struct Kernel {
     bool stop_requested = false;
     int worst_severity = -1;
     bool failed = false;  // a check or FAILURE ended the run
+    int interrupt_signal = 0;  // the signal that ended the run early, or 0
     std::string stop_reason;
 
     // reports

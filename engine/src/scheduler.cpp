@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "check.h"
+#include "run_control.h"
 #include "suspend.h"
 #include "sim_time.h"
 #include "tovu/layout.h"
@@ -272,7 +273,7 @@ int run_cycles() {
                 if (k.stop_requested) break;
             }
             trace_cycle_end();
-            if (k.stop_requested) break;
+            if (k.stop_requested || end_of_time_step()) break;
             // Advance time.
             if (k.queue.empty()) {
                 k.stop_reason = "no more events";
