@@ -177,6 +177,11 @@ void stim_p0(char *b) {  // counts rising edges of clk, logs data changes
 }
 void *stim_pe[] = {(void *)stim_p0};
 
+struct UsageCase {
+    std::vector<std::string> opts;
+    std::string message;
+};
+
 class KernelStimulus : public SimFixture {
 protected:
     void SetUp() override {
@@ -207,6 +212,17 @@ process 0 record=0x1000 flag=0x1800 sens=clk,data
             zem_register_didat("t_stim", "kest/t/stim.didat");
             zem_register_executes(stim_pe);
         });
+    }
+
+    // The options end the program before the run with status 2 and the message.
+    void expect_usage_error(const UsageCase &c) {
+        SCOPED_TRACE(c.message);
+        tovu::testing::reset();
+        capture_stderr();
+        int st = go(c.opts);
+        std::string err = captured_stderr();
+        EXPECT_EQ(st, 2);
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
     }
 };
 
@@ -329,10 +345,7 @@ TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
     write("stim.txt", "10 ps bench/bus \"1010\"\n20 ps bench/bus \"0101\"\n");
     write("clocked.txt", "# data\n10 ps bench/data '1'\nclock bench/data 10 ps\n");
     const std::string stim = "--stimulus=" + dir_ + "/stim.txt";
-    struct Case {
-        std::vector<std::string> opts;
-        std::string message;
-    } cases[] = {
+    const UsageCase cases[] = {
         {{"--clock=bench/clk=20ps", "--clock=bench/clk=30ps"},
          "error: --clock=bench/clk: bench/clk is already driven by --clock=bench/clk"},
         {{"--force=bench/data=1", "--clock=bench/data=10ps"},
@@ -345,15 +358,7 @@ TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
         {{"--stimulus=" + dir_ + "/clocked.txt"},
          "error: " + dir_ + "/clocked.txt:2: bench/data is already driven by " + dir_ + "/clocked.txt:3"},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.message);
-        tovu::testing::reset();
-        capture_stderr();
-        int st = go(c.opts);
-        std::string err = captured_stderr();
-        EXPECT_EQ(st, 2);
-        EXPECT_NE(err.find(c.message), std::string::npos) << err;
-    }
+    for (const UsageCase &c : cases) expect_usage_error(c);
     // Many changes of one signal from one file are one drive.
     tovu::testing::reset();
     EXPECT_EQ(go({"--stop-time=40ps", stim, "--clock=bench/clk=20ps", "--force=bench/data=1"}), 0);
@@ -361,10 +366,7 @@ TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
 
 TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
     write("clock.txt", "\nclock bench/bus 10 ps\n");
-    struct Case {
-        std::vector<std::string> opts;
-        std::string message;
-    } cases[] = {
+    const UsageCase cases[] = {
         {{"--force=bench/nothing=1"}, "no signal named 'bench/nothing'"},
         {{"--force=bench/data=5"}, "bad value '5'"},
         {{"--force=bench/data=\x1b[2J"}, "bad value '\\x1B[2J'"},
@@ -373,15 +375,7 @@ TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
         {{"--stop-time=10 parsecs"}, "--stop-time"},
         {{"--frobnicate"}, "--frobnicate"},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.message);
-        tovu::testing::reset();
-        capture_stderr();
-        int st = go(c.opts);
-        std::string err = captured_stderr();
-        EXPECT_EQ(st, 2);
-        EXPECT_NE(err.find(c.message), std::string::npos) << err;
-    }
+    for (const UsageCase &c : cases) expect_usage_error(c);
 }
 
 // ---- computed initial values ----------------------------------------------------
