@@ -205,6 +205,9 @@ std::string design_text() {
     }
     process(kEdges, "osc");
     driver(kEdgeDrv, kEdges, "edge_count");
+#ifndef TOVU_DIDAT_WITHOUT_END  // for a comparison with a kernel that predates the closing statement
+    s += "end\n";
+#endif
     return s;
 }
 

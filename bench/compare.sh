@@ -39,10 +39,13 @@ if [ ! -d "$base" ]; then
 fi
 base=$(cd "$base" && pwd)
 
-# The clock-manager-like load, linked against each build's kernel.
+# The clock-manager-like load, linked against each build's kernel (a kernel
+# whose design-data files have no closing 'end' statement gets none).
 for side in base new; do
   dir=${!side}
-  g++ -std=c++20 -O2 -DTOVU_SOURCE_DIR="\"$src\"" -I"$src/engine/include" \
+  extra=()
+  [ "$(tail -n 1 "$dir/bin/kest/precompiled.exe.sim/std/standard.didat")" = end ] || extra=(-DTOVU_DIDAT_WITHOUT_END)
+  g++ -std=c++20 -O2 -DTOVU_SOURCE_DIR="\"$src\"" "${extra[@]}" -I"$src/engine/include" \
     "$src/bench/clock_manager_load.cpp" -L"$dir/lib" -ltovuengine -Wl,-rpath,"$dir/lib" \
     -o "$work/clock_load_$side"
 done

@@ -115,7 +115,7 @@ std::string design_text() {
                  std::to_string(counter_sig(c) + st + 1) + "\n";
         }
     }
-    return s;
+    return s + "end\n";
 }
 
 struct Result {

@@ -45,10 +45,28 @@ protected:
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     }
 
-    // Writes a design-data file under the test directory.
+    // Writes a file under the test directory. A design-data file (.didat)
+    // gets the closing "end" statement every design-data file ends with,
+    // unless its text already ends with it.
     void write(const std::string &rel, const std::string &text) {
+        const bool didat = rel.size() > 6 && rel.compare(rel.size() - 6, 6, ".didat") == 0;
+        if (!didat || ends_with_end(text)) return write_exact(rel, text);
+        write_exact(rel, text + (text.empty() || text.back() == '\n' ? "end\n" : "\nend\n"));
+    }
+
+    // Writes a file under the test directory exactly as given.
+    void write_exact(const std::string &rel, const std::string &text) {
         fs::create_directories(fs::path(dir_ + "/" + rel).parent_path());
-        std::ofstream(dir_ + "/" + rel) << text;
+        std::ofstream(dir_ + "/" + rel, std::ios::binary) << text;
+    }
+
+    // Whether the last line that is not blank is "end".
+    static bool ends_with_end(const std::string &text) {
+        const size_t last = text.find_last_not_of(" \t\r\n");
+        if (last == std::string::npos) return false;
+        const size_t start = text.find_last_of('\n', last);
+        const size_t from = start == std::string::npos ? 0 : start + 1;
+        return text.compare(from, last + 1 - from, "end") == 0;
     }
 
     // zem_init_design with --didat-dir and the extra options, the given

@@ -122,7 +122,7 @@ TEST_F(Bram, InitialContentOfTheDesignGeometryIsTheRowNumberModulo256) {
 TEST_F(Bram, SmallerGeometriesFillOnlyTheirRowsAndLeftmostElements) {
     // Row i < 2**AW holds the DW low bits of (i * 2**(DW+1) / 2**(AW-1)) mod
     // 2**AW from its left end; the rest of the memory stays 'U'.
-    const std::pair<int, int> geometries[] = {{9, 4}, {10, 1}, {1, 1}, {3, 8}, {10, 5}};
+    const std::pair<int, int> geometries[] = {{9, 4}, {10, 1}, {1, 1}, {3, 8}, {10, 5}, {10, 0}};
     for (auto [aw, dw] : geometries) {
         SCOPED_TRACE("AW=" + std::to_string(aw) + " DW=" + std::to_string(dw));
         tovu::testing::reset();
@@ -141,8 +141,8 @@ TEST_F(Bram, SmallerGeometriesFillOnlyTheirRowsAndLeftmostElements) {
 
 TEST_F(Bram, GenericsOutsideTheGeometryFailTheRunAndWriteNothing) {
     // AW = 0 would divide by 2**-1; AW > 10 or DW > 8 would write past the
-    // memory's rows.
-    const std::pair<int, int> geometries[] = {{0, 8}, {11, 8}, {10, 9}, {10, 0}, {-3, 8}};
+    // memory's rows; a negative DW has no vector.
+    const std::pair<int, int> geometries[] = {{0, 8}, {11, 8}, {10, 9}, {10, -1}, {-3, 8}};
     for (auto [aw, dw] : geometries) {
         SCOPED_TRACE("AW=" + std::to_string(aw) + " DW=" + std::to_string(dw));
         tovu::testing::reset();
@@ -152,7 +152,7 @@ TEST_F(Bram, GenericsOutsideTheGeometryFailTheRunAndWriteNothing) {
         ASSERT_FALSE(tovu::testing::reports().empty());
         EXPECT_EQ(tovu::testing::reports()[0].severity, 3);
         EXPECT_EQ(tovu::testing::reports()[0].message,
-                  "frame memory: the address width AW must be 1 to 10 and the data width DW 1 to 8");
+                  "frame memory: the address width AW must be 1 to 10 and the data width DW 0 to 8");
         EXPECT_EQ(tovu::K().now, 0);
         for (int i = 0; i < 1024; ++i) ASSERT_EQ(row(i), "UUUUUUUU") << "row " << i;
     }

@@ -1,5 +1,10 @@
-// Every design-data error names the file, the line and the cause, and stops
-// the program before the run with status 2.
+// Every design-data error names the file, the line and the cause on one line,
+// and stops the program before the run with status 2: statements and values
+// that cannot be read, numbers outside their field, truncated files, files
+// that are folders or never end, and counts larger than a unit's tables.
+#include <algorithm>
+
+#include "lexer.h"
 #include "sim_fixture.h"
 
 using tovu_test::SimFixture;
@@ -10,24 +15,55 @@ void noop(char *) {}
 void *noop_pe[] = {(void *)noop, (void *)noop};
 void *noop_se[] = {(void *)noop};
 
-class DidatErrors : public SimFixture {};
-
 struct Case {
-    const char *text;  // the unit's file
+    std::string text;  // the unit's file: '@' stands for a header with two processes, '%' for one without
     int line;
-    const char *cause;
+    std::string cause;
+};
+
+class DidatErrors : public SimFixture {
+protected:
+    // Runs unit t_bad from `text` exactly as given and checks the one-line
+    // error "FILE:LINE: error: ...CAUSE..." and the status.
+    void expect_error(const std::string &text, int line, const std::string &cause) {
+        tovu::testing::reset();
+        write_exact("kest/t/bad.didat", text);
+        expect_error_of_written_file(line, cause);
+    }
+
+    void expect_error_of_written_file(int line, const std::string &cause) {
+        capture_stderr();
+        int st = run("t_bad", {}, [] {
+            zem_register_didat("t_bad", "kest/t/bad.didat");
+            zem_register_executes(noop_pe);
+            zem_register_subprogram_executes(noop_se);
+        });
+        std::string err = captured_stderr();
+        EXPECT_EQ(st, 2);
+        std::string where = dir_ + "/kest/t/bad.didat:" + (line ? std::to_string(line) + ":" : "") + " error: ";
+        EXPECT_EQ(err.find(where), 0u) << err;
+        EXPECT_NE(err.find(cause), std::string::npos) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_EQ(err.find("sto"), std::string::npos) << err;  // no library exception text (stoul, stoi)
+    }
+
+    // The header shorthands, and the closing "end".
+    static std::string unit_file(const std::string &text) {
+        static const std::string head = "didat 1\nunit t_bad arch\nblock 0x2000\ncounts pe=2 se=1\n";  // lines 1-4
+        static const std::string head0 = "didat 1\nunit t_bad arch\nblock 0x2000\ncounts pe=0 se=1\n";
+        if (text[0] == '@') return head + text.substr(1) + "end\n";
+        if (text[0] == '%') return head0 + text.substr(1) + "end\n";
+        return text + "end\n";
+    }
 };
 
 TEST_F(DidatErrors, EachErrorNamesFileLineAndCause) {
-    const std::string head = "didat 1\nunit t_bad arch\nblock 0x2000\ncounts pe=2 se=1\n";  // lines 1-4
-    const std::string head0 = "didat 1\nunit t_bad arch\nblock 0x2000\ncounts pe=0 se=1\n";
-    // '@' stands for a header with two processes, '%' for one without
     const Case cases[] = {
         {"didat 2\n", 1, "unsupported design-data version"},
         {"unit t_bad arch\n", 1, "the first statement must be 'didat 1'"},
         {"didat 1\nblock 10\n", 2, "'block' before the 'unit' statement"},
-        {"didat 1\nunit t_bad arch\n", 2, "no 'block' statement"},
-        {"didat 1\nunit t_other arch\nblock 10\n", 1, "describes unit 't_other'"},
+        {"didat 1\nunit t_bad arch\n", 3, "no 'block' statement"},
+        {"didat 1\nunit t_other arch\nblock 10\n", 2, "describes unit 't_other'"},
         {"@frobnicate 1\n", 5, "unknown statement 'frobnicate'"},
         {"@text 0x100 len=4 \"abc\"\n", 5, "text is 3 bytes long, len= says 4"},
         {"@bnd 0x100 7 0 -1 9\n", 5, "does not match the range"},
@@ -48,30 +84,111 @@ TEST_F(DidatErrors, EachErrorNamesFileLineAndCause) {
          8, "index 4 is outside v's range 3 downto 0"},
         {"@process 0 record=0x1000 sens=x\nprocess 1 record=0x1100\n", 5, "unknown signal 'x'"},
         {"@type t = record\n", 5, "a record needs fields"},
-        {"@type a = b\ntype b = a\nsignal 0 s sig a\n", 5, "defined in terms of itself"},
+        {"@type a = b\ntype b = a\nsignal 0 s sig a\n", 6, "defined in terms of itself"},
         {"%type frac = real 0.0 to 1.0\nconst 0x100 c frac := 1.5\n", 6, "1.5 is outside the range of frac"},
         {"%inst u t_nothing\n", 5, "unknown unit 't_nothing'"},
         {"@const 0x100 c integer := call se[3](x, y)\n", 5, "a computed constant needs a constrained array type"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
-        tovu::testing::reset();
-        std::string text = c.text;
-        if (text[0] == '@') text = head + text.substr(1);
-        if (text[0] == '%') text = head0 + text.substr(1);
-        write("kest/t/bad.didat", text);
-        capture_stderr();
-        int st = run("t_bad", {}, [] {
-            zem_register_didat("t_bad", "kest/t/bad.didat");
-            zem_register_executes(noop_pe);
-            zem_register_subprogram_executes(noop_se);
-        });
-        std::string err = captured_stderr();
-        EXPECT_EQ(st, 2);
-        std::string where = dir_ + "/kest/t/bad.didat:" + std::to_string(c.line) + ": error: ";
-        EXPECT_NE(err.find(where), std::string::npos) << err;
-        EXPECT_NE(err.find(c.cause), std::string::npos) << err;
+        expect_error(unit_file(c.text), c.line, c.cause);
     }
+}
+
+TEST_F(DidatErrors, NumbersOutsideTheirFieldNameTheValueAndTheRange) {
+    const std::string drivers = "@process 0 record=0x1000\nprocess 1 record=0x1100\nsignal 0 a sig bit\n";  // to line 7
+    const Case cases[] = {
+        // sizes and counts (a block size used to keep its low 32 bits)
+        {"didat 1\nunit t_bad arch\nblock -1\n", 3, "block size -1 is outside 0 to 0x4000000"},
+        {"didat 1\nunit t_bad arch\nblock 0x100001000\n", 3, "block size 0x100001000 is outside 0 to 0x4000000"},
+        {"didat 1\nunit t_bad arch\nblock 99999999999999999999\n", 3,
+         "number 99999999999999999999 does not fit in 64 bits"},
+        {"didat 1\nunit t_bad arch\nblock 0x2000\ncounts pe=4294967298\n", 4,
+         "pe count 4294967298 is outside 0 to 100000"},
+        // signal and process numbers (taken modulo 2**32 before)
+        {"@signal 4294967296 a sig bit\n", 5, "signal number 4294967296 is outside 0 to 100000"},
+        {"@process 4294967296 record=0x1000\n", 5, "process number 4294967296 is outside 0 to 100000"},
+        {drivers + "driver 0x1a00 p4294967296 a\n", 8, "process number 4294967296 is outside 0 to 100000"},
+        {drivers + "driver 0x1a00 p99999999999999999999999 a\n", 8,
+         "process number 99999999999999999999999 is outside 0 to 100000"},
+        {"@const 0x100 c bit_vector(0 to 3) := call se[4294967296](x, y)\n", 5,
+         "se index 4294967296 is outside 0 to 0"},
+        // offsets
+        {"@text 0x100000100 len=1 \"a\"\n", 5, "offset 0x100000100 is outside 0 to 0x4000000"},
+        {"@base 0x100\ntext +0x7fffffffffffffff len=1 \"a\"\n", 6,
+         "'+' offset 0x7fffffffffffffff is outside 0 to 0x4000000"},
+        // alignment of the records the kernel and the compiled code fill in
+        {"@typedesc 0x1004 bit_vector(0 to 3)\n", 5, "type descriptor offset 0x1004 is not a multiple of 8"},
+        {"@process 0 record=0x1004\n", 5, "process record offset 0x1004 is not a multiple of 8"},
+        {"@process 0 record=0x1000 flag=0x1802\n", 5, "flag offset 0x1802 is not a multiple of 4"},
+        {drivers + "driver 0x1a04 p0 a\n", 8, "driver record offset 0x1a04 is not a multiple of 8"},
+        {"@const 0x104 c integer := 1\n", 5, "constant descriptor offset 0x104 is not a multiple of 8"},
+        {"@generic 0x10c g integer := 1\n", 5, "generic descriptor offset 0x10c is not a multiple of 8"},
+        {"@bnd 0x102 7 0 -1 8\n", 5, "bounds offset 0x102 is not a multiple of 4"},
+        {"@sigbase 0x3e4\n", 5, "signal record offset 0x3e4 is not a multiple of 8"},
+        // 32-bit bounds and numbers
+        {"@bnd 0x100 4294967296 0 -1 8\n", 5, "bound 4294967296 is outside -2147483648 to 2147483647"},
+        {"@bnd 0x100 - -9223372036854775808 0 -1 1\n", 5, "bound does not fit in 64 bits"},
+        {"@signal 0 v sig bit_vector(4294967296 downto 0)\n", 5,
+         "left bound 4294967296 is outside -2147483648 to 2147483647"},
+        {"@type t = array (0 to 4294967296) of bit\n", 5,
+         "right bound 4294967296 is outside -2147483648 to 2147483647"},
+        {"@type n = integer range 0 to 4294967296\n", 5, "high bound 4294967296 is outside -2147483648 to 2147483647"},
+        {"@type n = natural range -1 to 5\n", 5, "low bound -1 is outside 0 to 2147483647"},
+        {"@type r = bit resolved 4294967298\n", 5, "resolution number 4294967298 is outside 0 to 2147483647"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        expect_error(unit_file(c.text), c.line, c.cause);
+    }
+}
+
+TEST_F(DidatErrors, ATruncatedFileIsAnError) {
+    // Each file stops where a copy could have been cut: after a whole
+    // statement (the closing "end" is missing), or after a continuation mark.
+    const std::string start = "didat 1\nunit t_bad arch\nblock 0x2000\nsignal 0 a sig bit";  // to line 4
+    const Case cases[] = {
+        {start + "\n", 4, "the file ends without its closing 'end' statement"},
+        {start, 4, "the file ends without its closing 'end' statement"},
+        {start + "\n# a comment\n\n", 6, "the file ends without its closing 'end' statement"},
+        {start + " \\", 4, "the statement ends in '\\' but no line follows"},
+        {start + "\nend\nsignal 1 b sig bit\nend\n", 6, "'signal' after the closing 'end' statement"},
+        {"", 1, "empty file"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        expect_error(c.text, c.line, c.cause);
+    }
+}
+
+TEST_F(DidatErrors, MessagesEscapeBytesCutLongValuesAndNameFolders) {
+    const Case cases[] = {
+        {"@text 0x100 len=1 \"a\" \x01\n", 5, "unexpected character '\\x01'"},
+        {"@text 0x100 len=1 \"a\" \"\x1b[2J\xff\"\n", 5, "unexpected '\\x1B[2J\\xFF' at end of statement"},
+        {"@text 0x100 len=1 \"a\" \"" + std::string(5000, 'v') + "\"\n", 5,
+         "unexpected '" + std::string(64, 'v') + "...' at end of statement"},
+        {"@lit 0x100 integer " + std::string(tovu::kMaxStatementLength, '1') + "\n", 5,
+         "statement longer than 1048576 bytes"},
+        {"@lit 0x100 integer \\\n" + std::string(tovu::kMaxStatementLength / 2, '1') + " \\\n" +
+             std::string(tovu::kMaxStatementLength / 2, '1') + "\n",
+         5, "statement longer than 1048576 bytes"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 80));
+        expect_error(unit_file(c.text), c.line, c.cause);
+    }
+
+    // a folder in place of the file
+    tovu::testing::reset();
+    tovu_test::fs::remove(dir_ + "/kest/t/bad.didat");
+    tovu_test::fs::create_directories(dir_ + "/kest/t/bad.didat");
+    expect_error_of_written_file(0, "cannot read the design data of unit t_bad: is a folder, not a file");
+    tovu_test::fs::remove(dir_ + "/kest/t/bad.didat");
+
+    // a file that never ends
+    tovu::testing::reset();
+    tovu_test::fs::create_symlink("/dev/zero", dir_ + "/kest/t/bad.didat");
+    expect_error_of_written_file(0, "cannot read the design data of unit t_bad: is larger than 16777216 bytes");
 }
 
 TEST_F(DidatErrors, MissingFileAndDesignLevelErrors) {
@@ -79,10 +196,11 @@ TEST_F(DidatErrors, MissingFileAndDesignLevelErrors) {
     int st = run("t_none", {}, [] { zem_register_didat("t_none", "kest/t/none.didat"); });
     std::string err = captured_stderr();
     EXPECT_EQ(st, 2);
-    EXPECT_NE(err.find("kest/t/none.didat: error: cannot read the design data of unit t_none"), std::string::npos)
+    EXPECT_NE(err.find("kest/t/none.didat: error: cannot read the design data of unit t_none: cannot open: No such"),
+              std::string::npos)
         << err;
 
-    // two drivers on an unresolved signal
+    // two drivers on an unresolved signal: blamed on the second driver
     tovu::testing::reset();
     write("kest/t/two.didat",
           "didat 1\nunit t_two arch\nblock 0x2000\ncounts pe=2\nsignal 0 a sig bit\n"
@@ -94,23 +212,68 @@ TEST_F(DidatErrors, MissingFileAndDesignLevelErrors) {
     });
     err = captured_stderr();
     EXPECT_EQ(st, 2);
-    EXPECT_NE(err.find("signal t_two/a has 2 drivers on element 0 but its type is not resolved"), std::string::npos)
+    EXPECT_NE(err.find("two.didat:9: error: signal t_two/a has 2 drivers on element 0 but its type is not resolved"),
+              std::string::npos)
         << err;
 
-    // a port whose actual has another length
-    tovu::testing::reset();
-    write("kest/t/leaf.didat", "didat 1\nunit t_leaf arch\nblock 0x2000\nsignal 0 i in bit_vector(3 downto 0)\n");
-    write("kest/t/top.didat",
-          "didat 1\nunit t_top arch\nblock 0x2000\nsignal 0 s sig bit_vector(1 downto 0)\ninst l t_leaf port i=>s\n");
-    capture_stderr();
-    st = run("t_top", {}, [] {
-        zem_register_didat("t_leaf", "kest/t/leaf.didat");
-        zem_register_didat("t_top", "kest/t/top.didat");
-    });
-    err = captured_stderr();
-    EXPECT_EQ(st, 2);
-    EXPECT_NE(err.find("leaf.didat:4: error: port i of t_top/l has 4 elements, its actual has 2"), std::string::npos)
-        << err;
+    // Faults of a port association are blamed on the instance statement of
+    // the parent's file, not on the child unit read next.
+    write("kest/t/leaf.didat",
+          "didat 1\nunit t_leaf arch\nblock 0x2000\nsignal 0 i in bit_vector(3 downto 0)\nsignal 1 o out bit\n");
+    const Case ports[] = {
+        {"inst l t_leaf port i=>s\n", 5, "top.didat:5: error: port i of t_top/l has 4 elements, its actual has 2"},
+        {"inst l t_leaf port o=>'1'\n", 5, "top.didat:5: error: port o of t_top/l is not an input"},
+    };
+    for (const Case &c : ports) {
+        SCOPED_TRACE(c.text);
+        tovu::testing::reset();
+        write("kest/t/top.didat",
+              "didat 1\nunit t_top arch\nblock 0x2000\nsignal 0 s sig bit_vector(1 downto 0)\n" + c.text);
+        capture_stderr();
+        st = run("t_top", {}, [] {
+            zem_register_didat("t_leaf", "kest/t/leaf.didat");
+            zem_register_didat("t_top", "kest/t/top.didat");
+        });
+        err = captured_stderr();
+        EXPECT_EQ(st, 2);
+        EXPECT_NE(err.find(c.cause), std::string::npos) << err;
+    }
+}
+
+// Process and subprogram tables as the units lay them out: the table, then
+// other data of the unit.
+struct {
+    void *pe[1];
+    const char *path;
+} g_short_pe = {{reinterpret_cast<void *>(&noop)}, "t/short.vhd"};
+struct {
+    void *se[2];
+    const char *path;
+} g_short_se = {{reinterpret_cast<void *>(&noop), nullptr}, "t/short.vhd"};
+
+TEST_F(DidatErrors, CountsBeyondTheUnitsTablesAreRefused) {
+    const Case cases[] = {
+        {"counts pe=2\nprocess 0 record=0x1000\nprocess 1 record=0x1100\n", 4,
+         "counts pe=2, but entry 1 of the unit's process table is not a function: the table has fewer entries"},
+        {"counts pe=1 se=3\nprocess 0 record=0x1000\n", 4,
+         "counts se=3, but entry 2 of the unit's subprogram table is not a function: the table has fewer entries"},
+        {"counts pe=1 se=2\nprocess 0 record=0x1000\nconst 0x100 c bit_vector(0 to 3) := call se[1](x, y)\n", 6,
+         "entry 1 of the subprogram table is empty"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        tovu::testing::reset();
+        write("kest/t/short.didat", "didat 1\nunit t_short arch\nblock 0x2000\n" + c.text);
+        capture_stderr();
+        int st = run("t_short", {}, [] {
+            zem_register_didat("t_short", "kest/t/short.didat");
+            zem_register_executes(g_short_pe.pe);
+            zem_register_subprogram_executes(g_short_se.se);
+        });
+        std::string err = captured_stderr();
+        EXPECT_EQ(st, 2);
+        EXPECT_NE(err.find("short.didat:" + std::to_string(c.line) + ": error: " + c.cause), std::string::npos) << err;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Runs as a user sees them: reports and checks that end the run, the delta
-// limit, stimulus from the command line and files, waveforms, computed
-// initial values, bad options.
+// limit, stimulus from the command line and files, waveforms and their write
+// errors, interruption by a signal, computed initial values, bad options.
+#include <csignal>
 #include <cstring>
 
 #include "kernel.h"
@@ -26,6 +27,8 @@ const char *kSource = "t/checks.vhd";
 
 int g_mode = 0;
 bool g_after = false;
+int g_raise_signal = 0;  // raised by the stimulus test process at g_raise_at
+int64_t g_raise_at = 0;
 void check_p0(char *b) {
     if (state(b, 0) == 0) {
         zem_process_wait(process_record(b, prec(0)), 10);
@@ -167,17 +170,24 @@ driver 0x1a00 p0 a
 void stim_p0(char *b) {  // counts rising edges of clk, logs data changes
     void *clk = signal_record(b, sig(0));
     if (zem_signal_has_event(clk) && *signal_value(b, sig(0)) == 3) g_log.push_back("rise@" + std::to_string(now()));
+    if (g_raise_signal && now() == g_raise_at) std::raise(g_raise_signal);
     if (zem_signal_has_event(signal_record(b, sig(1))))
         g_log.push_back("data=" + std::to_string(*signal_value(b, sig(1))) + "@" + std::to_string(now()));
     wait_flag(b, flag(0)) = 1;
 }
 void *stim_pe[] = {(void *)stim_p0};
 
+struct UsageCase {
+    std::vector<std::string> opts;
+    std::string message;
+};
+
 class KernelStimulus : public SimFixture {
 protected:
     void SetUp() override {
         SimFixture::SetUp();
         g_log.clear();
+        g_raise_signal = 0;
         write("kest/t/logic.didat", R"(didat 1
 unit t_logic package
 block 0x400
@@ -202,6 +212,17 @@ process 0 record=0x1000 flag=0x1800 sens=clk,data
             zem_register_didat("t_stim", "kest/t/stim.didat");
             zem_register_executes(stim_pe);
         });
+    }
+
+    // The options end the program before the run with status 2 and the message.
+    void expect_usage_error(const UsageCase &c) {
+        SCOPED_TRACE(c.message);
+        tovu::testing::reset();
+        capture_stderr();
+        int st = go(c.opts);
+        std::string err = captured_stderr();
+        EXPECT_EQ(st, 2);
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
     }
 };
 
@@ -241,26 +262,120 @@ TEST_F(KernelStimulus, WaveformFileHoldsTheChanges) {
     EXPECT_EQ(read("out.vcd2"), text);
 }
 
-TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
+TEST_F(KernelStimulus, AWaveformFileThatCannotBeWrittenIsReportedOnceAndFailsTheRun) {
     struct Case {
-        std::vector<std::string> opts;
-        const char *message;
-    } cases[] = {
+        const char *stop;  // short: the text fails when the file is closed; long: during the run
+        bool ends_early;
+    } cases[] = {{"--stop-time=40ps", false}, {"--stop-time=1sec", true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.stop);
+        tovu::testing::reset();
+        capture_stderr();
+        int st = go({c.stop, "--clock=bench/clk=2ps", "--vcd=/dev/full"});
+        std::string err = captured_stderr();
+        EXPECT_EQ(st, 1);
+        const std::string message = "error: cannot write waveform file /dev/full: No space left on device\n";
+        EXPECT_EQ(err, message);
+        if (c.ends_early) {
+            EXPECT_LT(now(), 1'000'000'000'000);
+            EXPECT_EQ(tovu::K().stop_reason, "the waveform file could not be written");
+        }
+    }
+}
+
+TEST_F(KernelStimulus, ASignalEndsTheRunAtTheEndOfItsTimeStepWithAWholeWaveform) {
+    // The test process raises the signal during the time step at 30 ps.
+    struct Case {
+        int signo;
+        int status;
+        const char *reason;
+    } cases[] = {{SIGINT, 130, "interrupted by SIGINT"}, {SIGTERM, 143, "interrupted by SIGTERM"}};
+    // A test run in the background may have inherited SIGINT ignored.
+    struct sigaction old_int {};
+    sigaction(SIGINT, nullptr, &old_int);
+    std::signal(SIGINT, SIG_DFL);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.reason);
+        tovu::testing::reset();
+        g_log.clear();
+        g_raise_signal = c.signo;
+        g_raise_at = 30;
+        const std::string vcd = dir_ + "/int.vcd";
+        EXPECT_EQ(go({"--stop-time=1sec", "--clock=bench/clk=20ps", "--vcd=" + vcd}), c.status);
+        EXPECT_EQ(now(), 30);
+        EXPECT_EQ(tovu::K().stop_reason, c.reason);
+        EXPECT_EQ(g_log, (std::vector<std::string>{"rise@10", "rise@30"}));
+        // the waveform holds every change up to 30 ps, written out in full
+        const std::string text = read("int.vcd");
+        EXPECT_NE(text.find("$enddefinitions $end"), std::string::npos) << text;
+        ASSERT_GE(text.size(), 8u);
+        EXPECT_EQ(text.substr(text.size() - 8), "\n#30\n1!\n") << text;
+        // the handler is gone: the process's own disposition is back
+        struct sigaction now_action {};
+        sigaction(c.signo, nullptr, &now_action);
+        EXPECT_EQ(now_action.sa_handler, SIG_DFL);
+    }
+    // A signal the process ignores stays ignored.
+    tovu::testing::reset();
+    g_raise_signal = SIGINT;
+    std::signal(SIGINT, SIG_IGN);
+    EXPECT_EQ(go({"--stop-time=60ps", "--clock=bench/clk=20ps"}), 0);
+    sigaction(SIGINT, &old_int, nullptr);
+    EXPECT_EQ(now(), 60);
+}
+
+TEST_F(KernelStimulus, ClockPeriodsAreKeptExact) {
+    // The clock starts low; an odd period gives the low phase the extra
+    // picosecond, so rising edges come at (P+1)/2 + k*P.
+    for (int64_t period : {2, 3, 7, 5209}) {
+        SCOPED_TRACE(period);
+        tovu::testing::reset();
+        g_log.clear();
+        const int64_t stop = 4 * period;
+        ASSERT_EQ(
+            go({"--stop-time=" + std::to_string(stop) + "ps", "--clock=bench/clk=" + std::to_string(period) + "ps"}),
+            0);
+        std::vector<std::string> want;
+        for (int64_t t = (period + 1) / 2; t <= stop; t += period) want.push_back("rise@" + std::to_string(t));
+        EXPECT_EQ(g_log, want);
+    }
+}
+
+TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
+    write("stim.txt", "10 ps bench/bus \"1010\"\n20 ps bench/bus \"0101\"\n");
+    write("clocked.txt", "# data\n10 ps bench/data '1'\nclock bench/data 10 ps\n");
+    const std::string stim = "--stimulus=" + dir_ + "/stim.txt";
+    const UsageCase cases[] = {
+        {{"--clock=bench/clk=20ps", "--clock=bench/clk=30ps"},
+         "error: --clock=bench/clk: bench/clk is already driven by --clock=bench/clk"},
+        {{"--force=bench/data=1", "--clock=bench/data=10ps"},
+         "error: --clock=bench/data: bench/data is already driven by --force=bench/data"},
+        {{"--force=bench/n=1", "--force=bench/n=2"},
+         "error: --force=bench/n: bench/n is already driven by --force=bench/n"},
+        {{"--force=bench/bus=\"0000\"", stim},
+         "error: " + dir_ + "/stim.txt:1: bench/bus is already driven by --force=bench/bus"},
+        {{stim, stim}, "error: " + dir_ + "/stim.txt:1: bench/bus is already driven by " + dir_ + "/stim.txt:1"},
+        {{"--stimulus=" + dir_ + "/clocked.txt"},
+         "error: " + dir_ + "/clocked.txt:2: bench/data is already driven by " + dir_ + "/clocked.txt:3"},
+    };
+    for (const UsageCase &c : cases) expect_usage_error(c);
+    // Many changes of one signal from one file are one drive.
+    tovu::testing::reset();
+    EXPECT_EQ(go({"--stop-time=40ps", stim, "--clock=bench/clk=20ps", "--force=bench/data=1"}), 0);
+}
+
+TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
+    write("clock.txt", "\nclock bench/bus 10 ps\n");
+    const UsageCase cases[] = {
         {{"--force=bench/nothing=1"}, "no signal named 'bench/nothing'"},
         {{"--force=bench/data=5"}, "bad value '5'"},
+        {{"--force=bench/data=\x1b[2J"}, "bad value '\\x1B[2J'"},
         {{"--clock=bench/bus=10ps"}, "is not a one-bit signal"},
+        {{"--stimulus=" + dir_ + "/clock.txt"}, "clock.txt:2: bench/bus is not a one-bit signal"},
         {{"--stop-time=10 parsecs"}, "--stop-time"},
         {{"--frobnicate"}, "--frobnicate"},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.message);
-        tovu::testing::reset();
-        capture_stderr();
-        int st = go(c.opts);
-        std::string err = captured_stderr();
-        EXPECT_EQ(st, 2);
-        EXPECT_NE(err.find(c.message), std::string::npos) << err;
-    }
+    for (const UsageCase &c : cases) expect_usage_error(c);
 }
 
 // ---- computed initial values ----------------------------------------------------

@@ -88,7 +88,7 @@ TEST(Options, StopTimeZeroIsAllowedAndTheLastValueWins) {
 TEST(Options, EveryBadArgumentGivesAOneLineErrorNamingIt) {
     struct Bad {
         std::vector<std::string> args;
-        const char *expected;  // must appear in the error
+        std::string expected;  // must appear in the error
     };
     const Bad cases[] = {
         {{"--bogus"}, "unknown option '--bogus'"},
@@ -102,8 +102,13 @@ TEST(Options, EveryBadArgumentGivesAOneLineErrorNamingIt) {
         {{"--stop-time=ten ns"}, "--stop-time: bad time"},
         {{"--stop-time=-1 ns"}, "--stop-time: negative stop time"},
         {{"--stop-time=1.5 fs"}, "--stop-time: bad time '1.5 fs': not a whole number"},
-        {{"--clock=fpga_tb/clk=0 ns"}, "--clock: period of 'fpga_tb/clk' must be positive"},
-        {{"--clock=fpga_tb/clk=-10 ns"}, "--clock: period of 'fpga_tb/clk' must be positive"},
+        {{"--clock=fpga_tb/clk=0 ns"}, "--clock: period of 'fpga_tb/clk' must be at least 2 ps"},
+        {{"--clock=fpga_tb/clk=-10 ns"}, "--clock: period of 'fpga_tb/clk' must be at least 2 ps"},
+        {{"--clock=fpga_tb/clk=1 ps"}, "--clock: period of 'fpga_tb/clk' must be at least 2 ps"},
+        // bytes that are not printable are escaped, long values cut
+        {{"--force=a\nb"}, "--force: expected PATH=VALUE, got 'a\\x0Ab'"},
+        {{"--stop-time=1\x1b[2J ns"}, "bad time '1\\x1B[2J ns'"},
+        {{"--stop-time=" + std::string(5000, '7') + "x"}, "bad time '" + std::string(64, '7') + "...'"},
         {{"--clock=fpga_tb/clk=10"}, "--clock: bad time '10'"},
         {{"--clock=fpga_tb/clk"}, "--clock: expected PATH=PERIOD"},
         {{"--clock==10 ns"}, "--clock: empty signal path"},
@@ -131,6 +136,7 @@ TEST(Options, EveryBadArgumentGivesAOneLineErrorNamingIt) {
         EXPECT_FALSE(parse(c.args, o, error)) << c.args[0];
         EXPECT_NE(error.find(c.expected), std::string::npos) << c.args[0] << " gave: " << error;
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+        EXPECT_LT(error.size(), 200u) << error;
     }
 }
 

@@ -34,6 +34,8 @@ TEST(Stimulus, ReadsChangesClocksCommentsAndBothTimeForms) {
     EXPECT_EQ(f.clocks[0].period_ps, 31250);
     EXPECT_EQ(f.clocks[1].path, "fpga_top/clk_in");
     EXPECT_EQ(f.clocks[1].period_ps, 10000);
+    EXPECT_EQ(f.clocks[0].line, 3);
+    EXPECT_EQ(f.clocks[1].line, 4);
 
     struct Expected {
         int64_t time;
@@ -63,8 +65,8 @@ TEST(Stimulus, ReadsChangesClocksCommentsAndBothTimeForms) {
 
 TEST(Stimulus, ErrorsNameFileLineAndCauseAndLeaveTheResultUntouched) {
     struct Bad {
-        const char *text;
-        const char *expected;
+        std::string text;
+        std::string expected;
     };
     const Bad cases[] = {
         {"10 ns a '0'\n# ok\n5 ns a '1'\n", "s.stim:3: time 5 ns is earlier than the previous change at 10 ns"},
@@ -79,17 +81,29 @@ TEST(Stimulus, ErrorsNameFileLineAndCauseAndLeaveTheResultUntouched) {
         {"-5 ns a '1'\n", "s.stim:1: negative time -5 ns"},
         {"1.5 fs a '1'\n", "s.stim:1: bad time '1.5 fs': not a whole number"},
         {"ten ns a '1'\n", "s.stim:1: bad time 'ten'"},
-        {"clock a 0 ns\n", "s.stim:1: clock period of a must be positive"},
+        {"clock a 0 ns\n", "s.stim:1: clock period of a must be at least 2 ps"},
+        {"clock a 1 ps\n", "s.stim:1: clock period of a must be at least 2 ps"},
+        // bytes that are not printable are escaped, long values cut
+        {"10 ns a '0' \x01\x7f\n", "s.stim:1: unexpected '\\x01\\x7F' after the value"},
+        {"# a\n10 ns a '0' x\xff\n", "s.stim:2: unexpected 'x\\xFF' after the value"},
         {"clock a\n", "s.stim:1: expected 'clock PATH PERIOD'"},
         {"clock a 10\n", "s.stim:1: clock period: bad time '10': missing unit"},
         {"clock a 10 ns extra\n", "s.stim:1: clock period: bad time"},
     };
-    for (const Bad &c : cases) {
+    const std::string long_word(100000, 'w');
+    const Bad more[] = {
+        {"10 ns " + long_word + "\n", "s.stim:1: missing value for " + std::string(64, 'w') + "..."},
+        {"\n\n" + std::string(tovu::kMaxStimulusLineLength + 1, ' ') + "\n", "s.stim:3: line longer than"},
+    };
+    std::vector<Bad> all(std::begin(cases), std::end(cases));
+    all.insert(all.end(), std::begin(more), std::end(more));
+    for (const Bad &c : all) {
         tovu::StimulusFile f;
         f.changes.push_back({1, "kept", "'1'", 1});
         std::string error;
-        EXPECT_FALSE(tovu::parse_stimulus_text(c.text, "s.stim", f, error)) << c.text;
-        EXPECT_NE(error.find(c.expected), std::string::npos) << c.text << " gave: " << error;
+        EXPECT_FALSE(tovu::parse_stimulus_text(c.text, "s.stim", f, error)) << c.text.substr(0, 80);
+        EXPECT_NE(error.find(c.expected), std::string::npos) << c.text.substr(0, 80) << " gave: " << error;
+        EXPECT_LT(error.size(), 200u);
         ASSERT_EQ(f.changes.size(), 1u);
         EXPECT_EQ(f.changes[0].path, "kept");
     }
@@ -113,7 +127,7 @@ TEST(Stimulus, ReadsAFileAndReportsOneThatCannotBeRead) {
     EXPECT_FALSE(tovu::parse_stimulus(name, f, error));
     EXPECT_EQ(error.rfind(name + ": cannot open", 0), 0u) << error;
     EXPECT_FALSE(tovu::parse_stimulus(::testing::TempDir(), f, error));
-    EXPECT_NE(error.find("is a directory"), std::string::npos) << error;
+    EXPECT_NE(error.find("is a folder, not a file"), std::string::npos) << error;
 }
 
 }  // namespace

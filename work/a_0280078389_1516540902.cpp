@@ -34,7 +34,7 @@ constexpr size_t kAddrBounds = 0x15b8;  // {7, 0, -1, 8}
 // Report text of the table function for generics it cannot build a table
 // from.
 constexpr size_t kParameterText = 0x15c8;
-constexpr uint32_t kParameterTextLength = 78;
+constexpr uint32_t kParameterTextLength = 82;
 
 // Geometry of the table type: rows 255 downto 0 of 8 elements (7 downto 0).
 constexpr int32_t kTopRow = 255;
@@ -57,11 +57,11 @@ int32_t real_to_integer(double r) {
     return static_cast<int32_t>(shifted);
 }
 
-// The table function's parameters: 1 <= W <= 8 (the table holds 256 rows of
-// 8 elements) and a positive, finite exponent (otherwise x ** G leaves 0..1
-// and the entries would wrap around silently).
+// The table function's parameters: 0 <= W <= 8 (the table holds 256 rows of
+// 8 elements) and a finite exponent of at least 0.0 (a negative one takes
+// x ** G beyond 0..1 and the entries would wrap around silently).
 bool parameters_valid(int32_t width, double gamma) {
-    return width >= 1 && width <= kMaxWidth && gamma > 0.0 && std::isfinite(gamma);
+    return width >= 0 && width <= kMaxWidth && gamma >= 0.0 && std::isfinite(gamma);
 }
 
 double power(double x, double y) { return ieee_p_3972351953_sub_2618671228_2984157535(IEEE_P_3972351953, x, y); }
@@ -88,10 +88,12 @@ void work_a_0280078389_1516540902_p_0(char *b) {
 
 // The gamma curve for width W and exponent G. Entry i (0 <= i <= M, M =
 // 2**W - 1) is round((i / M) ** G * M), written as W elements at the left of
-// row i; every other element stays 'U'. The rounded value is kept within
-// 0..M, which changes nothing for a valid G. Parameters outside the table's
-// geometry, or an exponent that is not positive and finite, are reported as
-// a FAILURE (which ends the run) and the table is left at 'U'.
+// row i; every other element stays 'U' (all of them for W = 0). With G = 0.0
+// math_real's "**" reports an error for entry 0 and gives 0.0; every other
+// entry is M. The rounded value is kept within 0..M, which changes nothing
+// for a valid G. Parameters outside the table's geometry, or an exponent that
+// is negative or not finite, are reported as a FAILURE (which ends the run)
+// and the table is left at 'U'.
 uint8_t *work_a_0280078389_1516540902_sub_2634708603_2134189630(char *b, int32_t width, double gamma) {
     uint8_t table[kTableBytes];
     zem_type_set_default_value(type_descriptor(b, kTableType), table, nullptr);

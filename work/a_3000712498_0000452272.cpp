@@ -90,14 +90,14 @@ void work_a_3000712498_0000452272_p_1(char *b) {
 
 // Initial content: row i (0 <= i < 2**AW) holds the DW low bits of
 // (i * 2**(DW+1) / 2**(AW-1)) mod 2**AW in its leftmost DW elements; every
-// other element is 'U'. For AW = 10 and DW = 8 row i holds i mod 256.
-// Generics outside 1 <= AW <= 10, 1 <= DW <= 8 would divide by zero or write
-// past the memory's rows: they are reported as a FAILURE (which ends the run)
-// and the memory is left at 'U'.
+// other element is 'U' (all of them for DW = 0). For AW = 10 and DW = 8 row i
+// holds i mod 256. Generics outside 1 <= AW <= 10, 0 <= DW <= 8 would divide
+// by zero or write past the memory's rows: they are reported as a FAILURE
+// (which ends the run) and the memory is left at 'U'.
 uint8_t *work_a_3000712498_0000452272_sub_3649022489_4251431050(char *b, int32_t aw, int32_t dw) {
     uint8_t memory[kMemoryBytes];
     zem_type_set_default_value(type_descriptor(b, kMemoryType), memory, nullptr);
-    if (aw < 1 || aw > kMaxAddressWidth || dw < 1 || dw > kMaxDataWidth) {
+    if (aw < 1 || aw > kMaxAddressWidth || dw < 0 || dw > kMaxDataWidth) {
         zem_report(reinterpret_cast<const char *>(b + kGeometryText), kGeometryTextLength, SEV_FAILURE);
     } else {
         const int32_t last_row = zem_vhdl_pow(2, aw) - 1;

@@ -103,6 +103,7 @@ struct UnitDesc {
     bool is_package = false;
     std::string entity;
     std::string source;
+    int unit_line = 1;  // line of the 'unit' statement
     uint32_t block_size = 0;
     uint32_t pe_count = 0, se_count = 0;
     int counts_line = 1;
@@ -116,7 +117,11 @@ struct UnitDesc {
     std::vector<InstanceDecl> instances;
 };
 
-// Parses a design-data file. On error returns false with "FILE:LINE: error: cause".
+// Largest design-data file, in bytes.
+constexpr size_t kMaxDesignDataSize = size_t{1} << 24;
+
+// Parses a design-data file: "didat 1" first, "end" last. On error returns
+// false with "FILE:LINE: error: cause".
 bool parse_didat(const std::string &file_name, const std::string &text, UnitDesc &out, std::string &error);
 
 }  // namespace tovu

@@ -1,8 +1,10 @@
 // Parser of the design-data text format (see docs/design-data.md).
+#include <cstdio>
 #include <set>
 #include <stdexcept>
 
 #include "design.h"
+#include "message_text.h"
 
 namespace tovu {
 
@@ -11,6 +13,37 @@ namespace {
 struct ParseError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// Limits of the numbers of a design-data file.
+constexpr int64_t kMaxBlockSize = int64_t{1} << 26;  // bytes of a unit's block (64 MiB)
+constexpr int64_t kMaxNumber = 100000;               // process and signal numbers, counts
+
+std::string number_text(int64_t v, bool hex) {
+    if (!hex || v <= 0) return std::to_string(v);
+    char b[24];
+    std::snprintf(b, sizeof b, "0x%llx", static_cast<unsigned long long>(v));
+    return b;
+}
+
+// v, when it lies in lo..hi; otherwise an error that names the value and the
+// range.
+int64_t check_range(const std::string &what, int64_t v, int64_t lo, int64_t hi, bool hex = false) {
+    if (v < lo || v > hi)
+        throw ParseError(what + " " + number_text(v, hex) + " is outside " + number_text(lo, hex) + " to " +
+                         number_text(hi, hex));
+    return v;
+}
+
+// Offsets of records that hold pointers or 32-bit fields must keep the
+// alignment the compiled code and the kernel access them with.
+constexpr int64_t kPointerAlignment = 8;
+constexpr int64_t kInt32Alignment = 4;
+
+void check_alignment(const std::string &what, int64_t offset, int64_t alignment) {
+    if (offset % alignment != 0)
+        throw ParseError(what + " offset " + number_text(offset, true) + " is not a multiple of " +
+                         std::to_string(alignment));
+}
 
 // Walks the tokens of one statement.
 class Cursor {
@@ -51,13 +84,14 @@ public:
         bool neg = accept("-");
         if (done() || peek().kind != Tok::Number) throw ParseError(std::string("expected ") + what + near());
         int64_t v = next().num;
+        if (neg && v == INT64_MIN) throw ParseError(std::string(what) + " does not fit in 64 bits");
         return neg ? -v : v;
     }
-    int32_t int32(const char *what) {
-        int64_t v = number(what);
-        if (v < INT32_MIN || v > INT32_MAX) throw ParseError(std::string(what) + " out of range");
-        return static_cast<int32_t>(v);
+    // A number that must lie in lo..hi.
+    int64_t ranged(const char *what, int64_t lo, int64_t hi, bool hex = false) {
+        return check_range(what, number(what), lo, hi, hex);
     }
+    int32_t int32(const char *what) { return static_cast<int32_t>(ranged(what, INT32_MIN, INT32_MAX)); }
     // KEY=NUMBER
     int64_t keyed_number(const char *key) {
         std::string k = ident(key);
@@ -71,9 +105,9 @@ public:
         return r;
     }
     void end() {
-        if (!done()) throw ParseError("unexpected '" + peek().text + "' at end of statement");
+        if (!done()) throw ParseError("unexpected '" + printable(peek().text) + "' at end of statement");
     }
-    std::string near() const { return done() ? " at end of statement" : " near '" + peek().text + "'"; }
+    std::string near() const { return done() ? " at end of statement" : " near '" + printable(peek().text) + "'"; }
 
 private:
     const Statement &st_;
@@ -133,16 +167,17 @@ SignalRef parse_signal_ref(Cursor &c) {
     return r;
 }
 
-// Offset: NUMBER, or +NUMBER relative to the last 'base'.
+// Offset: NUMBER, or +NUMBER relative to the last 'base'; within the largest
+// block.
 uint32_t parse_offset(Cursor &c, int64_t base) {
     int64_t v;
     if (c.accept("+")) {
         if (base < 0) throw ParseError("'+' offset without a 'base' statement");
-        v = base + c.number("offset");
+        const int64_t n = c.ranged("'+' offset", 0, kMaxBlockSize, true);
+        v = check_range("offset", base + n, 0, kMaxBlockSize, true);
     } else {
-        v = c.number("offset");
+        v = c.ranged("offset", 0, kMaxBlockSize, true);
     }
-    if (v < 0 || v > 0x7fffffff) throw ParseError("offset out of range");
     return static_cast<uint32_t>(v);
 }
 
@@ -180,6 +215,13 @@ PortMode parse_mode(const std::string &m) {
     throw ParseError("expected in, out, inout or sig, found '" + m + "'");
 }
 
+// Number of lines of a text (a last line without its newline counts).
+int line_count(const std::string &text) {
+    int n = 0;
+    for (char c : text) n += c == '\n';
+    return n + (!text.empty() && text.back() != '\n');
+}
+
 class Parser {
 public:
     Parser(UnitDesc &u) : u_(u) {}
@@ -194,12 +236,18 @@ public:
             c.end();
             return;
         }
+        if (ended_) throw ParseError("'" + kw + "' after the closing 'end' statement");
+        if (kw == "end") {
+            c.end();
+            ended_ = true;
+            return;
+        }
         if (kw == "didat") throw ParseError("repeated 'didat' statement");
         if (kw != "unit" && !have_unit_) throw ParseError("'" + kw + "' before the 'unit' statement");
         if (kw == "unit")
             unit(c);
         else if (kw == "block") {
-            u_.block_size = static_cast<uint32_t>(c.number("block size"));
+            u_.block_size = static_cast<uint32_t>(c.ranged("block size", 0, kMaxBlockSize, true));
             c.end();
             have_block_ = true;
         } else if (kw == "counts")
@@ -208,6 +256,7 @@ public:
             while (!c.done()) u_.uses.push_back(c.ident("unit name"));
         } else if (kw == "sigbase") {
             u_.sigbase = parse_offset(c, base_);
+            check_alignment("signal record", u_.sigbase, kPointerAlignment);
             c.end();
         } else if (kw == "base") {
             base_ = parse_offset(c, base_);
@@ -216,6 +265,7 @@ public:
             type(c);
         else if (kw == "typedesc") {
             ObjectDecl o = obj(ObjKind::TypeDesc, c);
+            check_alignment("type descriptor", o.offset, kPointerAlignment);
             o.type = parse_type_ref(c);
             c.end();
             push(o);
@@ -246,10 +296,18 @@ public:
             throw ParseError("unknown statement '" + kw + "'");
     }
 
-    void finish() {
+    // Checks made once the whole file has been read; `last_line` is the
+    // file's last line. Errors name the line of 'end', or the last line when
+    // 'end' is missing.
+    void finish(int last_line) {
+        if (!ended_) {
+            line_ = last_line;
+            throw ParseError("the file ends without its closing 'end' statement (is it cut short?)");
+        }
         if (!have_unit_) throw ParseError("no 'unit' statement");
         if (!have_block_) throw ParseError("no 'block' statement");
     }
+    int line() const { return line_; }
 
 private:
     ObjectDecl obj(ObjKind k, Cursor &c) {
@@ -264,6 +322,7 @@ private:
     void unit(Cursor &c) {
         if (have_unit_) throw ParseError("repeated 'unit' statement");
         have_unit_ = true;
+        u_.unit_line = line_;
         u_.name = c.ident("unit name");
         std::string kind = c.ident("package or arch");
         if (kind == "package")
@@ -290,14 +349,12 @@ private:
         while (!c.done()) {
             std::string key = c.ident("pe= or se=");
             c.expect("=");
-            int64_t v = c.number("count");
-            if (v < 0 || v > 100000) throw ParseError("count out of range");
+            if (key != "pe" && key != "se") throw ParseError("unknown count '" + key + "'");
+            const int64_t v = c.ranged((key + " count").c_str(), 0, kMaxNumber);
             if (key == "pe")
                 u_.pe_count = static_cast<uint32_t>(v);
-            else if (key == "se")
-                u_.se_count = static_cast<uint32_t>(v);
             else
-                throw ParseError("unknown count '" + key + "'");
+                u_.se_count = static_cast<uint32_t>(v);
         }
     }
 
@@ -314,9 +371,7 @@ private:
     void signal(Cursor &c) {
         SignalDecl s;
         s.line = line_;
-        int64_t n = c.number("signal number");
-        if (n < 0 || n > 100000) throw ParseError("signal number out of range");
-        s.num = static_cast<uint32_t>(n);
+        s.num = static_cast<uint32_t>(c.ranged("signal number", 0, kMaxNumber));
         s.name = c.ident("signal name");
         s.mode = parse_mode(c.ident("mode"));
         s.type = parse_type_ref(c);
@@ -328,9 +383,7 @@ private:
     void process(Cursor &c) {
         ProcessDecl p;
         p.line = line_;
-        int64_t n = c.number("process number");
-        if (n < 0 || n > 100000) throw ParseError("process number out of range");
-        p.num = static_cast<uint32_t>(n);
+        p.num = static_cast<uint32_t>(c.ranged("process number", 0, kMaxNumber));
         while (!c.done()) {
             if (c.accept_word("stack")) {
                 p.own_stack = true;
@@ -338,11 +391,14 @@ private:
             }
             std::string key = c.ident("record=, flag=, sens=, name= or stack");
             c.expect("=");
-            if (key == "record")
-                p.record = parse_offset(c, base_), have_record_ = true;
-            else if (key == "flag")
+            if (key == "record") {
+                p.record = parse_offset(c, base_);
+                check_alignment("process record", p.record, kPointerAlignment);
+                have_record_ = true;
+            } else if (key == "flag") {
                 p.flag = parse_offset(c, base_);
-            else if (key == "name")
+                check_alignment("flag", p.flag, kInt32Alignment);
+            } else if (key == "name")
                 p.name = c.ident("process name");
             else if (key == "sens") {
                 do p.sens.push_back(parse_signal_ref(c));
@@ -359,18 +415,29 @@ private:
         DriverDecl d;
         d.line = line_;
         d.offset = parse_offset(c, base_);
-        std::string p = c.ident("process (pN)");
-        if (p.size() < 2 || p[0] != 'p' || p.find_first_not_of("0123456789", 1) != std::string::npos)
-            throw ParseError("expected a process as pN, found '" + p + "'");
-        d.process = static_cast<uint32_t>(std::stoul(p.substr(1)));
+        check_alignment("driver record", d.offset, kPointerAlignment);
+        d.process = process_name(c.ident("process (pN)"));
         d.target = parse_signal_ref(c);
         if (!d.target.unit.empty()) throw ParseError("a driver must name a signal of its own unit");
         c.end();
         u_.drivers.push_back(std::move(d));
     }
 
+    // pN: the process of number N.
+    static uint32_t process_name(const std::string &p) {
+        if (p.size() < 2 || p[0] != 'p' || p.find_first_not_of("0123456789", 1) != std::string::npos)
+            throw ParseError("expected a process as pN, found '" + printable(p) + "'");
+        const size_t digits = p.find_first_not_of('0', 1);
+        if (digits != std::string::npos && p.size() - digits > 6)
+            throw ParseError("process number " + printable(p.substr(1)) + " is outside 0 to " +
+                             std::to_string(kMaxNumber));
+        const int64_t n = digits == std::string::npos ? 0 : std::strtoll(p.c_str() + digits, nullptr, 10);
+        return static_cast<uint32_t>(check_range("process number", n, 0, kMaxNumber));
+    }
+
     void named_value(ObjKind k, Cursor &c) {
         ObjectDecl o = obj(k, c);
+        if (k == ObjKind::Const) check_alignment("constant descriptor", o.offset, kPointerAlignment);
         o.name = c.ident("name");
         o.type = parse_type_ref(c);
         c.expect(":=");
@@ -382,7 +449,10 @@ private:
         ObjectDecl o;
         o.line = line_;
         o.kind = ObjKind::Generic;
-        if (!c.accept("-")) o.offset = parse_offset(c, base_);
+        if (!c.accept("-")) {
+            o.offset = parse_offset(c, base_);
+            check_alignment("generic descriptor", o.offset, kPointerAlignment);
+        }
         o.name = c.ident("generic name");
         o.type = parse_type_ref(c);
         if (c.accept(":=")) o.value = value_until_end(c);
@@ -409,10 +479,9 @@ private:
         if (t.kind != Tok::HexString || t.text.size() % 2 != 0)
             throw ParseError("bytes takes x\"HH...\" with two digits per byte");
         for (size_t i = 0; i < t.text.size(); i += 2) {
-            std::string h = t.text.substr(i, 2);
-            if (h.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-                throw ParseError("bad hexadecimal digit in bytes");
-            o.bytes.push_back(static_cast<uint8_t>(std::stoi(h, nullptr, 16)));
+            const int high = hex_value(t.text[i]), low = hex_value(t.text[i + 1]);
+            if (high < 0 || low < 0) throw ParseError("bad hexadecimal digit in bytes");
+            o.bytes.push_back(static_cast<uint8_t>(high * 16 + low));
         }
         c.end();
         push(o);
@@ -420,6 +489,7 @@ private:
 
     void bounds(Cursor &c) {
         ObjectDecl o = obj(ObjKind::Bounds, c);
+        check_alignment("bounds", o.offset, kInt32Alignment);
         for (int i = 0; i < 4; ++i) o.bnd[i] = c.int32("bound");
         c.end();
         if (o.bnd[2] != 1 && o.bnd[2] != -1) throw ParseError("direction must be 1 or -1");
@@ -473,35 +543,36 @@ private:
     UnitDesc &u_;
     int line_ = 0;
     int64_t base_ = -1;
-    bool have_unit_ = false, have_block_ = false, have_record_ = false;
+    bool have_unit_ = false, have_block_ = false, have_record_ = false, ended_ = false;
 };
 
 }  // namespace
 
 bool parse_didat(const std::string &file_name, const std::string &text, UnitDesc &out, std::string &error) {
     out.file = file_name;
+    auto fail = [&](int line, const std::string &cause) {
+        error = file_name + ":" + std::to_string(line) + ": error: " + cause;
+        return false;
+    };
     std::vector<Statement> sts;
     std::string lex_error;
     int lex_line = 0;
-    if (!tokenize(text, sts, lex_error, lex_line)) {
-        error = file_name + ":" + std::to_string(lex_line) + ": error: " + lex_error;
-        return false;
-    }
+    if (!tokenize(text, sts, lex_error, lex_line)) return fail(lex_line, lex_error);
     Parser p(out);
-    int line = 1;
     try {
+        if (sts.empty()) throw ParseError("empty file (expected 'didat 1')");
         bool first = true;
         for (const Statement &st : sts) {
-            line = st.line;
             p.statement(st, first);
             first = false;
         }
-        if (first) throw ParseError("empty file (expected 'didat 1')");
-        line = sts.back().line;
-        p.finish();
-    } catch (const std::exception &e) {
-        error = file_name + ":" + std::to_string(line) + ": error: " + e.what();
-        return false;
+        p.finish(line_count(text));
+    } catch (const ParseError &e) {
+        return fail(p.line() ? p.line() : 1, e.what());
+    } catch (const std::bad_alloc &) {
+        return fail(p.line() ? p.line() : 1, "not enough memory to read the file");
+    } catch (const std::exception &) {
+        return fail(p.line() ? p.line() : 1, "statement cannot be read");
     }
     return true;
 }

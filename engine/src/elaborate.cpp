@@ -80,9 +80,9 @@ public:
         auto it = K().unit_by_name.find(name);
         if (it == K().unit_by_name.end()) throw ElabError("error: top unit '" + name + "' was not registered");
         Unit &u = *it->second;
-        if (u.desc->is_package) throw ElabError(u.desc->file + ": error: top unit '" + name + "' is a package");
+        if (u.desc->is_package) fail(u, u.desc->unit_line, "top unit '" + name + "' is a package");
         std::map<std::string, PortBinding> none;
-        instantiate(u, u.desc->entity, {}, none, 0);
+        instantiate(u, u.desc->entity, {}, none, Origin{&u, u.desc->unit_line}, 0);
     }
 
     void finish_nets() {
@@ -92,11 +92,6 @@ public:
             Driver *first = nullptr;
             for (uint32_t e = 0; e < net.count; ++e) {
                 auto &src = net.sources[e];
-                if (src.size() > 1 && net.resolution < 0)
-                    throw ElabError("error: signal " + net.name + " has " + std::to_string(src.size()) +
-                                    " drivers on element " + std::to_string(e) +
-                                    " but its type is not resolved (drivers: " + src[0].driver->owner->path + ", " +
-                                    src[1].driver->owner->path + ")");
                 if (src.size() != 1)
                     sole = false;
                 else if (!first)
@@ -104,9 +99,6 @@ public:
                 else if (src[0].driver != first)
                     sole = false;
             }
-            if (net.resolution >= 0 && !K().resolutions.count(net.resolution))
-                throw ElabError("error: signal " + net.name + " needs resolution function " +
-                                std::to_string(net.resolution) + ", which no unit registered");
             if (net.resolution >= 0) net.resolver = &K().resolutions.at(net.resolution);
             if (sole && first && first->count == net.count) net.sole = first;
             bool single = net.count > 0 && !net.sole;
@@ -130,6 +122,15 @@ public:
     }
 
 private:
+    // Where an instance is made: the parent's 'inst' statement (for the top
+    // instance, its own 'unit' statement). Faults of the instance's generic
+    // values and port associations are blamed there.
+    struct Origin {
+        const Unit *unit;
+        int line;
+    };
+    [[noreturn]] static void fail_at(const Origin &o, const std::string &msg) { fail(*o.unit, o.line, msg); }
+
     struct PortBinding {
         SignalView *actual = nullptr;  // element range of the parent's net
         uint32_t first = 0, count = 0;
@@ -210,11 +211,16 @@ private:
         if (tk.size() < 7 || tk[1].text != "se" || tk[2].text != "[" || tk[3].kind != Tok::Number ||
             tk[4].text != "]" || tk[5].text != "(")
             bad();
+        if (tk[3].num < 0 || tk[3].num >= u.desc->se_count)
+            fail(u, line,
+                 "se index " + std::to_string(tk[3].num) + " is outside 0 to " +
+                     std::to_string(static_cast<int64_t>(u.desc->se_count) - 1) +
+                     " (counts se=" + std::to_string(u.desc->se_count) + ")");
         DeferredCall c;
         c.unit = &u;
         c.inst = inst;
         c.slot = static_cast<uint32_t>(tk[3].num);
-        if (c.slot >= u.desc->se_count) fail(u, line, "se[" + std::to_string(c.slot) + "] is beyond the se count");
+        if (!u.se[c.slot]) fail(u, line, "entry " + std::to_string(c.slot) + " of the subprogram table is empty");
         size_t i = 6;
         while (i < tk.size() && tk[i].text != ")") {
             if (tk[i].kind != Tok::Ident) bad();
@@ -250,6 +256,10 @@ private:
         n->esize = t->scalar_size();
         n->elem_type = t->scalar_type();
         n->resolution = n->elem_type->resolution;
+        if (n->resolution >= 0 && !K().resolutions.count(n->resolution))
+            fail(u, line,
+                 "signal " + name + " needs resolution function " + std::to_string(n->resolution) +
+                     ", which no unit registered");
         size_t bytes = static_cast<size_t>(n->count) * n->esize;
         if (bytes <= sizeof n->small_value) {
             n->value = n->small_value;
@@ -343,8 +353,8 @@ private:
     }
 
     void instantiate(Unit &u, const std::string &path, const std::map<std::string, std::vector<uint8_t>> &generics,
-                     std::map<std::string, PortBinding> &ports, int depth) {
-        if (depth > 64) fail(u, 1, "instance tree deeper than 64 levels (recursive instantiation?)");
+                     std::map<std::string, PortBinding> &ports, const Origin &origin, int depth) {
+        if (depth > 64) fail_at(origin, "instance tree deeper than 64 levels (recursive instantiation?)");
         auto instp = std::make_unique<Instance>();
         Instance &inst = *instp;
         inst.path = path;
@@ -365,7 +375,7 @@ private:
             else if (!o.value.empty())
                 v = value(u, o.value, t, o.line);
             else
-                fail(u, o.line, "generic " + o.name + " of " + path + " has no value");
+                fail_at(depth ? origin : Origin{&u, o.line}, "generic " + o.name + " of " + path + " has no value");
             uint8_t *p = copy_value(v);
             inst.values[o.name] = p;
             if (o.offset >= 0) {
@@ -376,7 +386,7 @@ private:
         for (const auto &g : generics) {
             bool known = false;
             for (const ObjectDecl &o : u.desc->objects) known |= o.kind == ObjKind::Generic && o.name == g.first;
-            if (!known) throw ElabError(u.desc->file + ": error: " + path + ": unit has no generic '" + g.first + "'");
+            if (!known) fail_at(origin, path + ": unit has no generic '" + g.first + "'");
         }
         statics(u, block, ext, &inst);
 
@@ -401,13 +411,13 @@ private:
             if (s.mode != PortMode::Internal && pb != ports.end() && pb->second.actual) {
                 PortBinding &b = pb->second;
                 if (b.count != t->scalar_count() || b.actual->net->esize != t->scalar_size())
-                    fail(u, s.line,
-                         "port " + s.name + " of " + path + " has " + std::to_string(t->scalar_count()) +
-                             " elements, its actual has " + std::to_string(b.count));
+                    fail_at(origin, "port " + s.name + " of " + path + " has " + std::to_string(t->scalar_count()) +
+                                        " elements, its actual has " + std::to_string(b.count));
                 v = new_view(b.actual->net, b.actual->first + b.first, b.count, t, spath, init);
             } else {
                 if (s.mode != PortMode::Internal && pb != ports.end() && pb->second.has_value) {
-                    if (s.mode != PortMode::In) fail(u, s.line, "only an input port can take a value as actual");
+                    if (s.mode != PortMode::In)
+                        fail_at(origin, "port " + s.name + " of " + path + " is not an input: it cannot take a value");
                     init = pb->second.value;
                 }
                 Net *net = new_net(spath, t, init, u, s.line);
@@ -419,8 +429,7 @@ private:
             if (computed)
                 defer(u, &inst, s.init, t, v->net->value + static_cast<size_t>(v->first) * v->net->esize, s.line, v);
         }
-        if (!ports.empty())
-            throw ElabError(u.desc->file + ": error: " + path + ": unit has no port '" + ports.begin()->first + "'");
+        if (!ports.empty()) fail_at(origin, path + ": unit has no port '" + ports.begin()->first + "'");
 
         // processes
         if (u.desc->pe_count && !u.pe)
@@ -487,12 +496,18 @@ private:
             dr.pending = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
             dr.staging = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(whole, 16), 16));
             for (uint32_t i = 0; i < count; ++i) {
-                for (const Source &s : v->net->sources[dr.net_first + i])
+                auto &sources = v->net->sources[dr.net_first + i];
+                for (const Source &s : sources)
                     if (s.driver->owner == dr.owner)
                         fail(u, d.line,
                              "process p" + std::to_string(d.process) + " has two drivers on element " +
                                  std::to_string(first + i) + " of " + v->path);
-                v->net->sources[dr.net_first + i].push_back({&dr, i});
+                if (!sources.empty() && v->net->resolution < 0)
+                    fail(u, d.line,
+                         "signal " + v->net->name + " has 2 drivers on element " + std::to_string(dr.net_first + i) +
+                             " but its type is not resolved (drivers: " + sources[0].driver->owner->path + ", " +
+                             dr.owner->path + ")");
+                sources.push_back({&dr, i});
             }
             put_ptr(block + d.offset + kDriverObjectPtr, &dr);
             K().drivers.push_back(std::move(drv));
@@ -549,7 +564,7 @@ private:
                 }
                 binds[a.formal] = std::move(b);
             }
-            instantiate(child, path + "/" + id.label, gvals, binds, depth + 1);
+            instantiate(child, path + "/" + id.label, gvals, binds, Origin{&u, id.line}, depth + 1);
         }
     }
 };

@@ -8,16 +8,18 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "check.h"
 #include "elaborate.h"
+#include "file_text.h"
 #include "hot_arena.h"
+#include "message_text.h"
+#include "run_control.h"
 #include "scheduler.h"
 #include "suspend.h"
 #include "sim_time.h"
 #include "tovu/testing.h"
+#include "unit_tables.h"
 
 namespace tovu {
 
@@ -47,14 +49,8 @@ std::string executable_dir() {
     return slash == std::string::npos ? "." : s.substr(0, slash);
 }
 
-bool read_file(const std::string &path, std::string &out) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) return false;
-    std::ostringstream ss;
-    ss << f.rdbuf();
-    out = ss.str();
-    return true;
-}
+// Longest file path shown in a message.
+constexpr size_t kMaxPathInMessage = 4096;
 
 std::string didat_root() {
     Kernel &k = K();
@@ -63,24 +59,26 @@ std::string didat_root() {
 
 Unit *register_unit(const std::string &name, const std::string &path) {
     Kernel &k = K();
+    const std::string full = didat_root() + "/" + path;
+    const std::string shown = printable(full, kMaxPathInMessage);  // the file's name in messages
     if (k.unit_by_name.count(name)) {
-        setup_error("error: unit " + name + " is registered twice");
+        setup_error(shown + ": error: unit " + name + " is registered twice");
         return nullptr;
     }
-    std::string full = didat_root() + "/" + path;
-    std::string text;
-    if (!read_file(full, text)) {
-        setup_error(full + ": error: cannot read the design data of unit " + name);
+    std::string text, cause;
+    if (!read_text_file(full, kMaxDesignDataSize, text, cause)) {
+        setup_error(shown + ": error: cannot read the design data of unit " + name + ": " + cause);
         return nullptr;
     }
     auto desc = std::make_unique<UnitDesc>();
     std::string err;
-    if (!parse_didat(full, text, *desc, err)) {
+    if (!parse_didat(shown, text, *desc, err)) {
         setup_error(err);
         return nullptr;
     }
     if (desc->name != name) {
-        setup_error(full + ":1: error: the file describes unit '" + desc->name + "', not '" + name + "'");
+        setup_error(shown + ":" + std::to_string(desc->unit_line) + ": error: the file describes unit '" + desc->name +
+                    "', not '" + name + "'");
         return nullptr;
     }
     auto u = std::make_unique<Unit>();
@@ -239,7 +237,9 @@ void zem_init_design(int argc, char **argv) {
     k.exe_dir = executable_dir();
     std::string err;
     if (!parse_options(argc, argv, k.opts, err)) {
-        std::fprintf(stderr, "%s: %s\n%s", argc > 0 ? argv[0] : "tovu", err.c_str(), "Try --help for the options.\n");
+        // One line: the program, the option and the cause.
+        std::fprintf(stderr, "%s: %s\n", argc > 0 && argv[0] ? printable(argv[0], kMaxPathInMessage).c_str() : "tovu",
+                     err.c_str());
         k.setup_failed = true;
         return;
     }
@@ -321,20 +321,16 @@ void zem_register_tops(const char *top_unit_name) {
         if (k.units[i]->name == "std_standard" && i != 0)
             std::rotate(k.units.begin(), k.units.begin() + static_cast<long>(i),
                         k.units.begin() + static_cast<long>(i) + 1);
-    for (auto &u : k.units) {
-        if (u->desc->se_count && !u->se) {
-            setup_error(u->desc->file + ": error: counts se=" + std::to_string(u->desc->se_count) +
-                        " but the unit registered no subprogram table");
-            return;
-        }
-    }
     try {
+        check_unit_tables();
         elaborate(top_unit_name ? top_unit_name : "");
         k.elaborated = true;
     } catch (const ElabError &e) {
         setup_error(e.what());
     } catch (const CheckFailure &) {
         k.setup_failed = true;
+    } catch (const std::bad_alloc &) {
+        setup_error("error: not enough memory to build the design");
     }
 }
 
@@ -373,6 +369,8 @@ int zem_run_simulation(int argc, char **argv) {
         std::fprintf(stderr, "error: no top unit was named\n");
         return 2;
     }
+    // From here SIGINT and SIGTERM end the run at the end of a time step.
+    InterruptionHandlers interruptions;
     auto t0 = std::chrono::steady_clock::now();
     try {
         setup_stimulus();
@@ -387,6 +385,12 @@ int zem_run_simulation(int argc, char **argv) {
     // A FAILURE while the initial values were computed ends the run before time 0.
     int status = k.stop_requested ? 1 : run_cycles();
     trace_close();
+    if (!k.vcd.ok()) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "error: %s\n", k.vcd.write_error().c_str());
+        if (status == 0) status = 1;
+    }
+    if (k.interrupt_signal) status = 128 + k.interrupt_signal;
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fflush(stdout);
     if (!k.opts.quiet)

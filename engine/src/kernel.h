@@ -74,11 +74,16 @@ struct ForceChange {
     std::vector<uint8_t> value;
 };
 
+// A clock from the command line or a stimulus file: low from time 0, high
+// after low_phase, low again after high_phase, and so on. An odd period gives
+// the low phase the extra picosecond.
 struct ClockStim {
     SignalView *view;
-    int64_t half;
+    int64_t low_phase, high_phase;
     uint8_t low, high;
     bool level_high = false;
+    // Time from the change just made to the next one.
+    int64_t phase() const { return level_high ? high_phase : low_phase; }
 };
 
 struct Stats {
@@ -140,6 +145,7 @@ struct Kernel {
     bool stop_requested = false;
     int worst_severity = -1;
     bool failed = false;  // a check or FAILURE ended the run
+    int interrupt_signal = 0;  // the signal that ended the run early, or 0
     std::string stop_reason;
 
     // reports

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "message_text.h"
+
 namespace tovu {
 
 std::string to_lower(std::string s) {
@@ -11,17 +13,17 @@ std::string to_lower(std::string s) {
     return s;
 }
 
-namespace {
-
-bool is_ident_start(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool is_ident_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
-
 int hex_value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
+
+namespace {
+
+bool is_ident_start(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool is_ident_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
 
 // Reads a quoted string starting at s[i] == '"'; i ends after the closing quote.
 bool read_string(const std::string &s, size_t &i, std::string &out, std::string &error) {
@@ -52,7 +54,7 @@ bool read_string(const std::string &s, size_t &i, std::string &out, std::string 
                 i += 2;
                 break;
             }
-            default: error = std::string("unknown escape \\") + e + " in string"; return false;
+            default: error = "unknown escape " + printable(std::string("\\") + e) + " in string"; return false;
         }
     }
     if (i >= s.size()) {
@@ -77,7 +79,7 @@ bool read_number(const std::string &s, size_t &i, Token &t, std::string &error) 
         errno = 0;
         unsigned long long v = std::strtoull(s.substr(digits, i - digits).c_str(), nullptr, 16);
         if (errno == ERANGE || v > 0x7fffffffffffffffULL) {
-            error = "number out of range";
+            error = "number " + printable(s.substr(start, i - start)) + " does not fit in 64 bits";
             return false;
         }
         t.kind = Tok::Number;
@@ -115,7 +117,8 @@ bool read_number(const std::string &s, size_t &i, Token &t, std::string &error) 
         t.real = static_cast<double>(t.num);
     }
     if (errno == ERANGE) {
-        error = "number out of range: " + t.text;
+        error =
+            "number " + printable(t.text) + (is_real ? " is beyond the range of a real" : " does not fit in 64 bits");
         return false;
     }
     return true;
@@ -168,7 +171,7 @@ bool tokenize_line(const std::string &s, std::vector<Token> &toks, std::string &
             }
             if (!done) {
                 if (std::string("()[]{},=:+-").find(c) == std::string::npos) {
-                    error = std::string("unexpected character '") + c + "'";
+                    error = "unexpected character '" + printable(std::string(1, c)) + "'";
                     return false;
                 }
                 t.text = std::string(1, c);
@@ -190,9 +193,15 @@ bool tokenize(const std::string &text, std::vector<Statement> &out, std::string 
     while (pos <= text.size()) {
         size_t nl = text.find('\n', pos);
         if (nl == std::string::npos) nl = text.size();
+        ++line_no;
+        if (pending.empty()) pending_line = line_no;
+        if (nl - pos > kMaxStatementLength || pending.size() + (nl - pos) > kMaxStatementLength) {
+            error = "statement longer than " + std::to_string(kMaxStatementLength) + " bytes";
+            error_line = pending_line;
+            return false;
+        }
         std::string line = text.substr(pos, nl - pos);
         pos = nl + 1;
-        ++line_no;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         // A trailing backslash (outside a comment) continues the statement.
         size_t end = line.find_last_not_of(" \t");
@@ -201,10 +210,14 @@ bool tokenize(const std::string &text, std::vector<Statement> &out, std::string 
             size_t hash = line.find('#');
             if (hash != std::string::npos && hash < end) cont = false;
         }
-        if (pending.empty()) pending_line = line_no;
         if (cont) {
+            if (nl >= text.size()) {
+                // The statement was cut after its continuation mark.
+                error = "the statement ends in '\\' but no line follows";
+                error_line = line_no;
+                return false;
+            }
             pending += line.substr(0, end) + " ";
-            if (pos > text.size()) break;
             continue;
         }
         pending += line;

@@ -23,10 +23,19 @@ struct Statement {
     std::vector<Token> toks;
 };
 
-// Splits a file's text into statements. Returns false with "LINE: cause".
+// Longest statement (its lines joined), in bytes.
+constexpr size_t kMaxStatementLength = 1 << 20;
+
+// Splits a file's text into statements. Returns false with the cause in
+// `error` and its line in `error_line`: a statement longer than
+// kMaxStatementLength, a last line that ends in a continuation mark, or a
+// token that cannot be read.
 bool tokenize(const std::string &text, std::vector<Statement> &out, std::string &error, int &error_line);
 
 std::string to_lower(std::string s);
+
+// Value of a hexadecimal digit (either case), or -1.
+int hex_value(char c);
 
 }  // namespace tovu
 

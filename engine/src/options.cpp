@@ -3,6 +3,7 @@
 #include <cctype>
 #include <limits>
 
+#include "message_text.h"
 #include "sim_time.h"
 
 namespace tovu {
@@ -90,7 +91,7 @@ bool apply_option(const OptionInfo &opt, std::string_view value, Options &out, s
             int64_t t = 0;
             std::string cause;
             if (!parse_time(value, t, cause)) return fail(cause);
-            if (t < 0) return fail("negative stop time '" + std::string(value) + "'");
+            if (t < 0) return fail("negative stop time '" + printable(value) + "'");
             out.stop_time = t;
             return true;
         }
@@ -104,7 +105,7 @@ bool apply_option(const OptionInfo &opt, std::string_view value, Options &out, s
                 const size_t comma = value.find(',', start);
                 const std::string_view pattern =
                     value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-                if (pattern.empty()) return fail("empty signal pattern in '" + std::string(value) + "'");
+                if (pattern.empty()) return fail("empty signal pattern in '" + printable(value) + "'");
                 out.vcd_signals.emplace_back(pattern);
                 if (comma == std::string_view::npos) break;
                 start = comma + 1;
@@ -114,21 +115,22 @@ bool apply_option(const OptionInfo &opt, std::string_view value, Options &out, s
         case OptionId::Force: {
             std::string_view path, forced;
             if (!split_path_value(value, path, forced))
-                return fail("expected PATH=VALUE, got '" + std::string(value) + "'");
+                return fail("expected PATH=VALUE, got '" + printable(value) + "'");
             if (path.empty()) return fail("empty signal path");
-            if (forced.empty()) return fail("empty value for '" + std::string(path) + "'");
+            if (forced.empty()) return fail("empty value for '" + printable(path) + "'");
             out.forces.push_back({std::string(path), std::string(forced)});
             return true;
         }
         case OptionId::Clock: {
             std::string_view path, period_text;
             if (!split_path_value(value, path, period_text))
-                return fail("expected PATH=PERIOD, got '" + std::string(value) + "'");
+                return fail("expected PATH=PERIOD, got '" + printable(value) + "'");
             if (path.empty()) return fail("empty signal path");
             int64_t period = 0;
             std::string cause;
             if (!parse_time(period_text, period, cause)) return fail(cause);
-            if (period <= 0) return fail("period of '" + std::string(path) + "' must be positive");
+            if (period < kMinClockPeriod)
+                return fail("period of '" + printable(path) + "' must be at least " + format_time(kMinClockPeriod));
             out.clocks.push_back({std::string(path), period});
             return true;
         }
@@ -143,7 +145,7 @@ bool apply_option(const OptionInfo &opt, std::string_view value, Options &out, s
         case OptionId::MaxDeltas: {
             int64_t n = 0;
             if (!parse_positive_count(value, n))
-                return fail("expected a positive whole number, got '" + std::string(value) + "'");
+                return fail("expected a positive whole number, got '" + printable(value) + "'");
             out.max_deltas = n;
             return true;
         }
@@ -160,13 +162,13 @@ bool parse_options(int argc, char **argv, Options &out, std::string &error) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i] != nullptr ? std::string_view(argv[i]) : std::string_view();
         if (arg.empty() || arg[0] != '-') {
-            error = "unexpected argument '" + std::string(arg) + "' (options start with --)";
+            error = "unexpected argument '" + printable(arg) + "' (options start with --)";
             return false;
         }
         const Argument a = split_argument(arg);
         const OptionInfo *opt = find_option(a.name);
         if (opt == nullptr) {
-            error = "unknown option '" + std::string(a.name) + "' (see --help)";
+            error = "unknown option '" + printable(a.name) + "' (see --help)";
             return false;
         }
         if (opt->takes_value && !a.has_value) {
@@ -200,7 +202,8 @@ std::string usage_text(const std::string &program) {
            "                            default: every signal); may repeat\n"
            "  --force=PATH=VALUE        force signal PATH to VALUE for the whole run;\n"
            "                            may repeat\n"
-           "  --clock=PATH=PERIOD       drive signal PATH as a clock of PERIOD; may repeat\n"
+           "  --clock=PATH=PERIOD       drive signal PATH as a clock of PERIOD (at least\n"
+           "                            2 ps); may repeat\n"
            "  --stimulus=FILE           apply the timed changes of FILE; may repeat\n"
            "  --didat-dir=DIR           look for design data under DIR\n"
            "                            (default: next to the executable)\n"
@@ -210,8 +213,9 @@ std::string usage_text(const std::string &program) {
            "  --quiet                   print no summary line\n"
            "  -h, --help                print this help and exit\n"
            "\n"
-           "Exit status: 0 clean run, 1 a failure or an error report, 2 usage or\n"
-           "design-data error.\n";
+           "Exit status: 0 clean run, 1 a failure, an error report or a waveform file\n"
+           "that could not be written, 2 usage or design-data error, 128+N the run was\n"
+           "interrupted by signal N (130 for SIGINT, 143 for SIGTERM).\n";
 }
 
 bool glob_match(std::string_view pattern, std::string_view text) {

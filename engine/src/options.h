@@ -15,9 +15,13 @@ struct ForceSpec {
     std::string value;
 };
 
+// Shortest clock period, in ps: a high and a low phase of at least 1 ps each.
+constexpr int64_t kMinClockPeriod = 2;
+
 struct ClockSpec {
     std::string path;
-    int64_t period_ps;
+    int64_t period_ps;  // at least kMinClockPeriod; an odd period has a low phase 1 ps longer than its high one
+    int line = 0;       // line of a stimulus file's clock line (0: command line)
 };
 
 struct Options {

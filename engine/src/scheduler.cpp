@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "check.h"
+#include "run_control.h"
 #include "suspend.h"
 #include "sim_time.h"
 #include "tovu/layout.h"
@@ -380,7 +381,7 @@ int run_cycles() {
                 if (k.stop_requested) break;
             }
             trace_cycle_end();
-            if (k.stop_requested) break;
+            if (k.stop_requested || end_of_time_step()) break;
             // Advance time.
             if (k.queue.empty()) {
                 k.stop_reason = "no more events";
@@ -417,7 +418,7 @@ int run_cycles() {
                         c->level_high = !c->level_high;
                         uint8_t v = c->level_high ? c->high : c->low;
                         apply_force(c->view, &v);
-                        if (t <= INT64_MAX - c->half) queue_push(t + c->half, EntryKind::Clock, c);
+                        if (t <= INT64_MAX - c->phase()) queue_push(t + c->phase(), EntryKind::Clock, c);
                         break;
                     }
                 }

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <limits>
 
+#include "message_text.h"
+
 namespace tovu {
 
 namespace {
@@ -51,9 +53,7 @@ const TimeUnit *find_unit(std::string_view name) {
 }  // namespace
 
 bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
-    std::string quoted(1, '\'');
-    quoted.append(text);
-    quoted += '\'';
+    const std::string quoted = "'" + printable(text) + "'";
     size_t i = 0;
     const size_t n = text.size();
     while (i < n && is_blank(text[i])) ++i;

@@ -1,14 +1,10 @@
 #include "stimulus.h"
 
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <string_view>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "file_text.h"
+#include "message_text.h"
 #include "sim_time.h"
 
 namespace tovu {
@@ -73,8 +69,8 @@ bool tokenize(std::string_view line, std::vector<std::string> &tokens, std::stri
             }
         }
         if (i < line.size() && !is_blank(line[i]) && line[i] != '#') {
-            cause = "unexpected text '" + std::string(line.substr(i)) + "' after " +
-                    std::string(line.substr(start, i - start));
+            cause =
+                "unexpected text '" + printable(line.substr(i)) + "' after " + printable(line.substr(start, i - start));
             return false;
         }
         tokens.emplace_back(line.substr(start, i - start));
@@ -105,14 +101,16 @@ private:
 
     bool clock_line(const std::vector<std::string> &tokens, std::string &error) {
         if (tokens.size() < 3) return fail("expected 'clock PATH PERIOD'", error);
-        if (!looks_like_path(tokens[1])) return fail("expected a signal path, got " + tokens[1], error);
+        if (!looks_like_path(tokens[1])) return fail("expected a signal path, got " + printable(tokens[1]), error);
         std::string period_text = tokens[2];
         for (size_t k = 3; k < tokens.size(); ++k) period_text += " " + tokens[k];
         int64_t period = 0;
         std::string cause;
         if (!parse_time(period_text, period, cause)) return fail("clock period: " + cause, error);
-        if (period <= 0) return fail("clock period of " + tokens[1] + " must be positive", error);
-        out_.clocks.push_back({tokens[1], period});
+        if (period < kMinClockPeriod)
+            return fail("clock period of " + printable(tokens[1]) + " must be at least " + format_time(kMinClockPeriod),
+                        error);
+        out_.clocks.push_back({tokens[1], period, line_number_});
         return true;
     }
 
@@ -138,9 +136,10 @@ private:
         }
         if (next >= tokens.size()) return fail("missing signal path and value after the time", error);
         const std::string &path = tokens[next];
-        if (!looks_like_path(path)) return fail("expected a signal path, got " + path, error);
-        if (next + 1 >= tokens.size()) return fail("missing value for " + path, error);
-        if (next + 2 < tokens.size()) return fail("unexpected '" + tokens[next + 2] + "' after the value", error);
+        if (!looks_like_path(path)) return fail("expected a signal path, got " + printable(path), error);
+        if (next + 1 >= tokens.size()) return fail("missing value for " + printable(path), error);
+        if (next + 2 < tokens.size())
+            return fail("unexpected '" + printable(tokens[next + 2]) + "' after the value", error);
         out_.changes.push_back({time, path, tokens[next + 1], line_number_});
         have_previous_ = true;
         previous_time_ = time;
@@ -165,38 +164,24 @@ bool parse_stimulus_text(const std::string &text, const std::string &file_name, 
         const size_t nl = rest.find('\n');
         const std::string_view line = rest.substr(0, nl);
         rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
-        if (!parser.line(line, ++number, error)) return false;
+        ++number;
+        if (line.size() > kMaxStimulusLineLength) {
+            error = file_name + ":" + std::to_string(number) + ": line longer than " +
+                    std::to_string(kMaxStimulusLineLength) + " bytes";
+            return false;
+        }
+        if (!parser.line(line, number, error)) return false;
     }
     out = std::move(parsed);
     return true;
 }
 
 bool parse_stimulus(const std::string &file_name, StimulusFile &out, std::string &error) {
-    const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = file_name + ": cannot open: " + std::strerror(errno);
+    std::string text, cause;
+    if (!read_text_file(file_name, kMaxStimulusSize, text, cause)) {
+        error = file_name + ": " + cause;
         return false;
     }
-    std::string text;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        error = file_name + ": is a directory";
-        return false;
-    }
-    char chunk[65536];
-    while (true) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            error = file_name + ": read error: " + std::strerror(errno);
-            ::close(fd);
-            return false;
-        }
-        if (got == 0) break;
-        text.append(chunk, static_cast<size_t>(got));
-    }
-    ::close(fd);
     return parse_stimulus_text(text, file_name, out, error);
 }
 

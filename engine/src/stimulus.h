@@ -31,6 +31,10 @@ struct StimulusChange {
     int line;  // 1-based line in the file
 };
 
+// Largest stimulus file and longest line, in bytes.
+constexpr size_t kMaxStimulusSize = size_t{1} << 28;
+constexpr size_t kMaxStimulusLineLength = size_t{1} << 20;
+
 struct StimulusFile {
     std::vector<StimulusChange> changes;
     std::vector<ClockSpec> clocks;
@@ -38,7 +42,8 @@ struct StimulusFile {
 
 // Reads file_name into out (replacing what out held), changes in file order.
 // On the first error returns false with error "FILE:LINE: cause" ("FILE:
-// cause" when the file cannot be read) and leaves out unchanged.
+// cause" when the file cannot be read, is a folder or is larger than
+// kMaxStimulusSize) and leaves out unchanged.
 bool parse_stimulus(const std::string &file_name, StimulusFile &out, std::string &error);
 
 // Same, for text already in memory; file_name only names it in errors.

@@ -1,7 +1,9 @@
 // Waveform output and the kernel's own stimulus (forces, clocks, files).
 #include <cstring>
+#include <set>
 
 #include "elaborate.h"
+#include "message_text.h"
 #include "scheduler.h"
 #include "sim_time.h"
 
@@ -62,10 +64,10 @@ bool selected(const std::string &path, uint32_t count) {
     return false;
 }
 
-SignalView *find_view(const std::string &path, const char *what) {
+SignalView *find_view(const std::string &path, const std::string &what) {
     auto it = K().signal_by_path.find(path);
     if (it == K().signal_by_path.end()) {
-        setup_error("error: " + std::string(what) + ": no signal named '" + path + "'");
+        setup_error("error: " + what + ": no signal named '" + printable(path) + "'");
         return nullptr;
     }
     return it->second;
@@ -75,70 +77,110 @@ bool parse_for(SignalView *v, const std::string &text, std::vector<uint8_t> &out
     std::string err;
     out = parse_value_text(text, v->type, err);
     if (!err.empty() || out.size() != static_cast<size_t>(v->count) * v->net->esize) {
-        setup_error("error: " + what + ": bad value '" + text + "' for " + v->path + ": " +
+        setup_error("error: " + what + ": bad value '" + printable(text) + "' for " + v->path + ": " +
                     (err.empty() ? "wrong length" : err));
         return false;
     }
     return true;
 }
 
-void add_clock(const std::string &path, int64_t period, const std::string &what) {
-    SignalView *v = find_view(path, what.c_str());
+// The drives from outside the design: each --force, each --clock, each
+// stimulus file's changes and each of its clock lines is one source. Two
+// sources on one element would interleave or override each other, so the
+// second is refused.
+class ExternalDrives {
+public:
+    // Records that source `source` (described by `what`) drives view v;
+    // false, with the error reported, when another source drives one of its
+    // elements.
+    bool claim(SignalView *v, int source, const std::string &what) {
+        if (!claimed_.insert({source, v}).second) return true;
+        const uint32_t first = v->first, end = v->first + v->count;
+        for (const Drive &d : drives_) {
+            if (d.net == v->net && d.source != source && d.first < end && first < d.end) {
+                setup_error("error: " + what + ": " + v->path + " is already driven by " + d.what +
+                            "; drive a signal from one place only");
+                return false;
+            }
+        }
+        drives_.push_back({v->net, first, end, source, what});
+        return true;
+    }
+
+private:
+    struct Drive {
+        Net *net;
+        uint32_t first, end;
+        int source;
+        std::string what;
+    };
+    std::vector<Drive> drives_;
+    std::set<std::pair<int, SignalView *>> claimed_;
+};
+
+void add_clock(const ClockSpec &spec, int source, const std::string &what, ExternalDrives &drives) {
+    SignalView *v = find_view(spec.path, what);
     if (!v) return;
     const Type *t = v->type;
     int lo = t->kind == TypeKind::Enum ? t->literal_pos("'0'") : -1;
     int hi = t->kind == TypeKind::Enum ? t->literal_pos("'1'") : -1;
     if (t->kind == TypeKind::Enum && lo < 0 && t->root()->literals.size() == 2) lo = 0, hi = 1;
     if (lo < 0 || hi < 0) {
-        setup_error("error: " + what + ": " + path + " is not a one-bit signal");
+        setup_error("error: " + what + ": " + v->path + " is not a one-bit signal");
         return;
     }
-    if (period < 2) {
-        setup_error("error: " + what + ": the period of " + path + " must be at least 2 ps");
-        return;
-    }
+    if (!drives.claim(v, source, what)) return;
     auto c = std::make_unique<ClockStim>();
     c->view = v;
-    c->half = period / 2;
+    c->high_phase = spec.period_ps / 2;
+    c->low_phase = spec.period_ps - c->high_phase;
     c->low = static_cast<uint8_t>(lo);
     c->high = static_cast<uint8_t>(hi);
     apply_force(v, &c->low);
-    queue_push(c->half, EntryKind::Clock, c.get());
+    queue_push(c->low_phase, EntryKind::Clock, c.get());
     K().clocks.push_back(std::move(c));
+}
+
+// The changes and clock lines of one stimulus file.
+void add_stimulus_file(const std::string &file, int &source, ExternalDrives &drives) {
+    Kernel &k = K();
+    StimulusFile sf;
+    std::string err;
+    if (!parse_stimulus(file, sf, err)) {
+        setup_error(err);
+        return;
+    }
+    for (const ClockSpec &c : sf.clocks) add_clock(c, ++source, file + ":" + std::to_string(c.line), drives);
+    const int changes = ++source;
+    for (const StimulusChange &ch : sf.changes) {
+        const std::string where = file + ":" + std::to_string(ch.line);
+        SignalView *v = find_view(ch.path, where);
+        auto fc = std::make_unique<ForceChange>();
+        if (!v || !parse_for(v, ch.value, fc->value, where) || !drives.claim(v, changes, where)) continue;
+        fc->view = v;
+        if (ch.time == 0)
+            apply_force(v, fc->value.data());
+        else
+            queue_push(ch.time, EntryKind::Change, fc.get());
+        k.changes.push_back(std::move(fc));
+    }
 }
 
 }  // namespace
 
 void setup_stimulus() {
     Kernel &k = K();
+    ExternalDrives drives;
+    int source = 0;
     for (const ForceSpec &f : k.opts.forces) {
-        SignalView *v = find_view(f.path, "--force");
+        const std::string what = "--force=" + printable(f.path);
+        SignalView *v = find_view(f.path, what);
         std::vector<uint8_t> val;
-        if (!v || !parse_for(v, f.value, val, "--force")) continue;
+        if (!v || !parse_for(v, f.value, val, what) || !drives.claim(v, ++source, what)) continue;
         apply_force(v, val.data());
     }
-    for (const ClockSpec &c : k.opts.clocks) add_clock(c.path, c.period_ps, "--clock");
-    for (const std::string &file : k.opts.stimulus_files) {
-        StimulusFile sf;
-        std::string err;
-        if (!parse_stimulus(file, sf, err)) {
-            setup_error(err);
-            continue;
-        }
-        for (const ClockSpec &c : sf.clocks) add_clock(c.path, c.period_ps, file);
-        for (const StimulusChange &ch : sf.changes) {
-            std::string where = file + ":" + std::to_string(ch.line);
-            SignalView *v = find_view(ch.path, where.c_str());
-            auto fc = std::make_unique<ForceChange>();
-            if (!v || !parse_for(v, ch.value, fc->value, where)) continue;
-            fc->view = v;
-            if (ch.time == 0)
-                apply_force(v, fc->value.data());
-            else
-                queue_push(ch.time, EntryKind::Change, fc.get());
-            k.changes.push_back(std::move(fc));
-        }
-    }
+    for (const ClockSpec &c : k.opts.clocks) add_clock(c, ++source, "--clock=" + printable(c.path), drives);
+    for (const std::string &file : k.opts.stimulus_files) add_stimulus_file(file, source, drives);
 }
 
 void setup_trace() {

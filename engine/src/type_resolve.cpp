@@ -150,7 +150,7 @@ public:
         if (it != u_.types.end()) return it->second;
         for (const TypeDef &d : u_.desc->types) {
             if (d.name == name) {
-                if (depth_ > 64) fail(u_, line, "type " + name + " is defined in terms of itself");
+                if (depth_ > 64) fail(u_, d.line, "type " + name + " is defined in terms of itself");
                 struct Depth {
                     Depth() { ++depth_; }
                     ~Depth() { --depth_; }
@@ -199,6 +199,19 @@ private:
         ++t.i;
         return k->num;
     }
+    // An integer that must lie in lo..hi: a bound of an index range or a
+    // scalar range, a resolution number.
+    int64_t ranged_tok(Toks &t, int line, const char *what, int64_t lo, int64_t hi) {
+        const int64_t v = int_tok(t, line);
+        if (v < lo || v > hi)
+            fail(u_, line,
+                 std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) + " to " +
+                     std::to_string(hi));
+        return v;
+    }
+    int32_t int32_tok(Toks &t, int line, const char *what) {
+        return static_cast<int32_t>(ranged_tok(t, line, what, INT32_MIN, INT32_MAX));
+    }
     double real_tok(Toks &t, int line) {
         const Token *k = t.peek();
         if (!k || (k->kind != Tok::Number && k->kind != Tok::Real))
@@ -214,14 +227,14 @@ private:
         ++t.i;
         if (t.punct("(")) {
             r.constrained = true;
-            r.left = static_cast<int32_t>(int_tok(t, line));
+            r.left = int32_tok(t, line, "left bound");
             if (t.word("to"))
                 r.dir = 1;
             else if (t.word("downto"))
                 r.dir = -1;
             else
                 fail(u_, line, "expected 'to' or 'downto'");
-            r.right = static_cast<int32_t>(int_tok(t, line));
+            r.right = int32_tok(t, line, "right bound");
             if (!t.punct(")")) fail(u_, line, "expected ')'");
         }
         return r;
@@ -268,10 +281,9 @@ private:
         } else if (base_keyword(d, "integer") && t.word("integer")) {
             ty->kind = TypeKind::Integer;
             ty->size = ty->align = 4;
-            ty->lo = int_tok(t, d.line);
+            ty->lo = ranged_tok(t, d.line, "low bound", INT32_MIN, INT32_MAX);
             if (!t.word("to")) fail(u_, d.line, "expected 'to'");
-            ty->hi = int_tok(t, d.line);
-            if (ty->lo < INT32_MIN || ty->hi > INT32_MAX) fail(u_, d.line, "integer range outside 32 bits");
+            ty->hi = ranged_tok(t, d.line, "high bound", INT32_MIN, INT32_MAX);
         } else if (base_keyword(d, "real") && t.word("real")) {
             ty->kind = TypeKind::Real;
             ty->size = ty->align = 8;
@@ -304,14 +316,14 @@ private:
                 if (ty->index->kind != TypeKind::Integer) fail(u_, d.line, "index type must be an integer type");
                 ty->constrained = false;
             } else {
-                ty->left = static_cast<int32_t>(int_tok(t, d.line));
+                ty->left = int32_tok(t, d.line, "left bound");
                 if (t.word("to"))
                     ty->dir = 1;
                 else if (t.word("downto"))
                     ty->dir = -1;
                 else
                     fail(u_, d.line, "expected 'to' or 'downto'");
-                ty->right = static_cast<int32_t>(int_tok(t, d.line));
+                ty->right = int32_tok(t, d.line, "right bound");
                 if (!t.punct(")")) fail(u_, d.line, "expected ')'");
                 ty->constrained = true;
                 int64_t len = static_cast<int64_t>(ty->dir) * (static_cast<int64_t>(ty->right) - ty->left) + 1;
@@ -372,9 +384,11 @@ private:
                         if (bound == &ty->lo && !t.word("to")) fail(u_, d.line, "expected 'to'");
                     }
                 } else if (base->kind == TypeKind::Integer || base->kind == TypeKind::Time) {
-                    ty->lo = int_tok(t, d.line);
+                    // A subtype's range lies within its base type's, so that
+                    // every value fits the base type's storage.
+                    ty->lo = ranged_tok(t, d.line, "low bound", base->lo, base->hi);
                     if (!t.word("to")) fail(u_, d.line, "expected 'to'");
-                    ty->hi = int_tok(t, d.line);
+                    ty->hi = ranged_tok(t, d.line, "high bound", base->lo, base->hi);
                 } else if (base->kind == TypeKind::Real) {
                     ty->rlo = real_tok(t, d.line);
                     if (!t.word("to")) fail(u_, d.line, "expected 'to'");
@@ -384,7 +398,7 @@ private:
                 }
             }
             if (t.word("resolved")) {
-                ty->resolution = static_cast<int>(int_tok(t, d.line));
+                ty->resolution = static_cast<int>(ranged_tok(t, d.line, "resolution number", 0, INT32_MAX));
                 if (base->kind != TypeKind::Enum) fail(u_, d.line, "only enumeration subtypes can be resolved");
             }
         }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "elaborate.h"
+#include "message_text.h"
 
 namespace tovu {
 
@@ -43,17 +44,19 @@ public:
                 else if (k.kind == Tok::Ident)
                     lit = k.text;
                 else
-                    throw ValueError("expected a literal of " + ty->name + ", found '" + k.text + "'");
+                    throw ValueError("expected a literal of " + ty->name + ", found '" + printable(k.text) + "'");
                 int pos = ty->literal_pos(lit);
-                if (pos < 0) throw ValueError(lit + " is not a literal of " + ty->name);
-                if (pos < ty->lo || pos > ty->hi) throw ValueError(lit + " is outside the range of " + ty->name);
+                if (pos < 0) throw ValueError(printable(lit) + " is not a literal of " + ty->name);
+                if (pos < ty->lo || pos > ty->hi)
+                    throw ValueError(printable(lit) + " is outside the range of " + ty->name);
                 out.push_back(static_cast<uint8_t>(pos));
                 return;
             }
             case TypeKind::Integer: {
                 const Token &k = next();
-                if (k.kind != Tok::Number) throw ValueError("expected an integer, found '" + k.text + "'");
-                if (k.num < ty->lo || k.num > ty->hi) throw ValueError(k.text + " is outside the range of " + ty->name);
+                if (k.kind != Tok::Number) throw ValueError("expected an integer, found '" + printable(k.text) + "'");
+                if (k.num < ty->lo || k.num > ty->hi)
+                    throw ValueError(printable(k.text) + " is outside the range of " + ty->name);
                 int32_t v = static_cast<int32_t>(k.num);
                 append(out, &v, 4);
                 return;
@@ -61,33 +64,36 @@ public:
             case TypeKind::Real: {
                 const Token &k = next();
                 if (k.kind != Tok::Number && k.kind != Tok::Real)
-                    throw ValueError("expected a real, found '" + k.text + "'");
+                    throw ValueError("expected a real, found '" + printable(k.text) + "'");
                 double v = k.kind == Tok::Real ? k.real : static_cast<double>(k.num);
-                if (!(v >= ty->rlo && v <= ty->rhi)) throw ValueError(k.text + " is outside the range of " + ty->name);
+                if (!(v >= ty->rlo && v <= ty->rhi))
+                    throw ValueError(printable(k.text) + " is outside the range of " + ty->name);
                 append(out, &v, 8);
                 return;
             }
             case TypeKind::Time: {
                 const Token &k = next();
                 if (k.kind != Tok::Number && k.kind != Tok::Real)
-                    throw ValueError("expected a time, found '" + k.text + "'");
+                    throw ValueError("expected a time, found '" + printable(k.text) + "'");
                 const Token &u = next();
                 bool fs;
                 int64_t mult = u.kind == Tok::Ident ? time_unit_ps(u.text, fs) : 0;
-                if (mult == 0) throw ValueError("expected a time unit after " + k.text);
+                if (mult == 0) throw ValueError("expected a time unit after " + printable(k.text));
                 int64_t ps;
                 if (k.kind == Tok::Number) {
                     // exactly, in integers: TIME'HIGH written in ps must not be rounded
                     int64_t units;
                     if (__builtin_mul_overflow(k.num, mult, &units)) throw ValueError("time out of range");
                     if (fs && units % 1000 != 0)
-                        throw ValueError("time " + k.text + " " + u.text + " is not a whole number of ps");
+                        throw ValueError("time " + printable(k.text) + " " + printable(u.text) +
+                                             " is not a whole number of ps");
                     ps = fs ? units / 1000 : units;
                 } else {
                     long double v = static_cast<long double>(k.real) * mult;
                     if (fs) v /= 1000;
                     if (v != std::floor(v))
-                        throw ValueError("time " + k.text + " " + u.text + " is not a whole number of ps");
+                        throw ValueError("time " + printable(k.text) + " " + printable(u.text) +
+                                             " is not a whole number of ps");
                     // 2**63 is exact in any floating type: below it the value fits
                     if (!(v < 9223372036854775808.0L && v >= -9223372036854775808.0L))
                         throw ValueError("time out of range");
@@ -120,7 +126,7 @@ public:
     }
 
     void end() {
-        if (i_ < t_.size()) throw ValueError("unexpected '" + t_[i_].text + "' after the value");
+        if (i_ < t_.size()) throw ValueError("unexpected '" + printable(t_[i_].text) + "' after the value");
     }
 
 private:
@@ -133,7 +139,7 @@ private:
             if (el->kind != TypeKind::Enum) throw ValueError("a string needs an array of an enumeration type");
             for (char c : k.text) {
                 int pos = el->literal_pos(std::string("'") + c + "'");
-                if (pos < 0) throw ValueError(std::string("'") + c + "' is not a literal of " + el->name);
+                if (pos < 0) throw ValueError("'" + printable(std::string(1, c)) + "' is not a literal of " + el->name);
                 out.push_back(static_cast<uint8_t>(pos));
             }
         } else if (k.kind == Tok::HexString) {
@@ -142,7 +148,7 @@ private:
             int p0 = el->literal_pos("'0'"), p1 = el->literal_pos("'1'");
             if (p0 < 0 || p1 < 0) throw ValueError("x\"...\" needs an element type with '0' and '1'");
             for (char c : k.text) {
-                int v = std::isxdigit(static_cast<unsigned char>(c)) ? std::stoi(std::string(1, c), nullptr, 16) : -1;
+                int v = hex_value(c);
                 if (v < 0) throw ValueError("bad hexadecimal digit in x\"...\"");
                 for (int b = 3; b >= 0; --b) out.push_back(static_cast<uint8_t>((v >> b) & 1 ? p1 : p0));
             }
@@ -165,7 +171,7 @@ private:
             }
             punct("]");
         } else {
-            throw ValueError("expected an array value for " + ty->name + ", found '" + k.text + "'");
+            throw ValueError("expected an array value for " + ty->name + ", found '" + printable(k.text) + "'");
         }
         if (ty->constrained && out.size() - start != ty->size)
             throw ValueError("value has " + std::to_string((out.size() - start) / std::max<uint32_t>(el->size, 1)) +
@@ -196,7 +202,8 @@ private:
             ++i_;
             return;
         }
-        throw ValueError(std::string("expected '") + p + "'" + (i_ < t_.size() ? " near '" + t_[i_].text + "'" : ""));
+        throw ValueError(std::string("expected '") + p + "'" +
+                         (i_ < t_.size() ? " near '" + printable(t_[i_].text) + "'" : ""));
     }
 
     const std::vector<Token> &t_;

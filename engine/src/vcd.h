@@ -56,6 +56,10 @@ public:
     // Time: int64 (native byte order, any alignment).
     void value(int var, const uint8_t *data);
 
+    // Writes out the text waiting in the buffer (the writer also does so
+    // whenever a megabyte is waiting).
+    void flush();
+
     // Flushes and closes; safe to call twice.
     void close();
     bool is_open() const { return fd_ >= 0; }
@@ -84,7 +88,6 @@ private:
     void write_scope(int scope);
     void append(const std::string &text) { buffer_ += text; }
     void maybe_flush();
-    void flush();
 
     int fd_ = -1;
     std::string file_;

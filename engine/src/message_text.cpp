@@ -1,0 +1,25 @@
+#include "message_text.h"
+
+namespace tovu {
+
+std::string printable(std::string_view text, size_t limit) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const bool cut = text.size() > limit;
+    if (cut) text = text.substr(0, limit);
+    std::string out;
+    out.reserve(text.size() + 3);
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= ' ' && c <= '~') {
+            out += ch;
+        } else {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    if (cut) out += "...";
+    return out;
+}
+
+}  // namespace tovu

@@ -1,0 +1,52 @@
+// Between two time steps of a run: stopping when SIGINT or SIGTERM arrives,
+// flushing the waveform file every few seconds of wall time, and stopping
+// when the waveform file cannot be written.
+#ifndef TOVU_RUN_CONTROL_H
+#define TOVU_RUN_CONTROL_H
+
+#include <signal.h>
+
+#include <csignal>
+#include <cstdint>
+
+namespace tovu {
+
+// The signal that arrived during the run (0: none); set by the handler.
+extern volatile std::sig_atomic_t g_arrived_signal;
+// Time steps until the next look at the wall clock and the waveform file.
+extern uint32_t g_steps_to_housekeeping;
+
+// While an object of this class lives, SIGINT and SIGTERM ask the run to
+// stop at the end of its time step instead of ending the process (a second
+// one ends it at once). A signal the process ignores stays ignored. The
+// previous handlers come back when the object goes.
+class InterruptionHandlers {
+public:
+    InterruptionHandlers();
+    ~InterruptionHandlers();
+    InterruptionHandlers(const InterruptionHandlers &) = delete;
+    InterruptionHandlers &operator=(const InterruptionHandlers &) = delete;
+
+private:
+    struct sigaction old_int_, old_term_;
+    bool int_set_ = false, term_set_ = false;
+};
+
+// The slow part of end_of_time_step: records an arrived signal as the
+// reason the run stops, flushes the waveform file when it is due, and
+// reports whether the run must stop.
+bool time_step_housekeeping();
+
+// Called when a time step has ended and its changes have been traced;
+// returns true when the run must stop here.
+inline bool end_of_time_step() {
+    if (__builtin_expect(g_arrived_signal == 0 && --g_steps_to_housekeeping != 0, 1)) return false;
+    return time_step_housekeeping();
+}
+
+// "SIGINT", "SIGTERM", or "a signal".
+const char *signal_name(int signo);
+
+}  // namespace tovu
+
+#endif

@@ -1,0 +1,171 @@
+// The program interrupted from outside, as a user does with Ctrl-C or kill:
+// SIGINT and SIGTERM end the run at the end of a time step with a whole
+// waveform file, the summary line and the status 128 + the signal's number;
+// a run killed outright has its waveform text flushed every few seconds.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "sim_time.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+std::string read_file(const std::string &name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// benchsnap started in the background with its output in files of `dir`.
+class Program {
+public:
+    Program(const std::string &dir, const std::vector<std::string> &options) : dir_(dir) {
+        std::vector<std::string> args = {std::string(TOVU_BIN_DIR) + "/benchsnap"};
+        args.insert(args.end(), options.begin(), options.end());
+        pid_ = fork();
+        if (pid_ == 0) {
+            // A test run in the background may have inherited SIGINT ignored.
+            ::signal(SIGINT, SIG_DFL);
+            ::signal(SIGTERM, SIG_DFL);
+            std::freopen((dir + "/stdout.txt").c_str(), "w", stdout);
+            std::freopen((dir + "/stderr.txt").c_str(), "w", stderr);
+            std::vector<char *> argv;
+            for (auto &a : args) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+    }
+    ~Program() {
+        if (pid_ > 0 && !waited_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    // Waits until `file` exists and holds at least `bytes` bytes, at most
+    // `limit`; false when it does not.
+    static bool wait_for_file(const std::string &file, uintmax_t bytes, std::chrono::seconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end) {
+            std::error_code ec;
+            if (fs::exists(file, ec) && fs::file_size(file, ec) >= bytes && !ec) return true;
+            std::this_thread::sleep_for(20ms);
+        }
+        return false;
+    }
+
+    void signal(int signo) { kill(pid_, signo); }
+
+    // The exit status, or -1 when the program did not exit by itself within
+    // the limit (it is then killed).
+    int wait(std::chrono::seconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        int st = 0;
+        while (std::chrono::steady_clock::now() < end) {
+            if (waitpid(pid_, &st, WNOHANG) == pid_) {
+                waited_ = true;
+                return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        return -1;
+    }
+
+    std::string out() const { return read_file(dir_ + "/stdout.txt"); }
+    std::string err() const { return read_file(dir_ + "/stderr.txt"); }
+
+private:
+    std::string dir_;
+    pid_t pid_ = -1;
+    bool waited_ = false;
+};
+
+class RunInterruption : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/tovu_interrupt_XXXXXX";
+        dir_ = mkdtemp(tmpl);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string dir_;
+};
+
+// The time of the last "#t" line of a waveform text.
+int64_t last_time_stamp(const std::string &vcd) {
+    const size_t at = vcd.rfind("\n#");
+    if (at == std::string::npos) return -1;
+    return std::stoll(vcd.substr(at + 2, vcd.find('\n', at + 2) - at - 2));
+}
+
+TEST_F(RunInterruption, ASignalEndsTheRunWithAWholeWaveformTheSummaryAndItsStatus) {
+    struct Case {
+        int signo;
+        int status;
+        const char *name;
+    } cases[] = {{SIGINT, 130, "SIGINT"}, {SIGTERM, 143, "SIGTERM"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string vcd = dir_ + "/" + c.name + ".vcd";
+        Program p(dir_, {"--clock=fpga_tb/uut/clk_disp=5208ps", "--clock=fpga_tb/uut/clk_rx=67708ps",
+                         "--stop-time=1sec", "--vcd=" + vcd});
+        // The file exists once the handlers are in place; let the run go on a
+        // little before the signal.
+        ASSERT_TRUE(Program::wait_for_file(vcd, 0, 60s));
+        std::this_thread::sleep_for(300ms);
+        p.signal(c.signo);
+        ASSERT_EQ(p.wait(60s), c.status) << p.err();
+        const std::string out = p.out();
+        const std::string head = "simulation ended at ";
+        const std::string tail = ": interrupted by " + std::string(c.name) + "\n";
+        ASSERT_EQ(out.rfind(head, 0), 0u) << out;
+        ASSERT_GT(out.size(), tail.size());
+        ASSERT_EQ(out.substr(out.size() - tail.size()), tail) << out;
+        int64_t ended = -1;
+        std::string cause;
+        ASSERT_TRUE(tovu::parse_time(out.substr(head.size(), out.size() - head.size() - tail.size()), ended, cause))
+            << out;
+        EXPECT_GT(ended, 0);
+        // Everything simulated is in the file: the clocks change in every time
+        // step, so the last time stamp is the time the run ended at.
+        const std::string text = read_file(vcd);
+        EXPECT_EQ(text.rfind("$date", 0), 0u);
+        EXPECT_NE(text.find("$enddefinitions $end"), std::string::npos);
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(text.back(), '\n');
+        EXPECT_EQ(last_time_stamp(text), ended);
+    }
+}
+
+TEST_F(RunInterruption, AKilledRunHasItsWaveformFlushedWithinSeconds) {
+    // Only the reset is traced: it changes once, so the waveform text stays
+    // far below the writer's buffer size and reaches the file only through
+    // the flush every few seconds of wall time.
+    const std::string vcd = dir_ + "/killed.vcd";
+    Program p(dir_, {"--clock=fpga_tb/uut/clk_disp=5208ps", "--clock=fpga_tb/uut/clk_rx=67708ps", "--stop-time=1sec",
+                     "--vcd=" + vcd, "--vcd-signals=fpga_tb/tb_rst_n"});
+    ASSERT_TRUE(Program::wait_for_file(vcd, 0, 60s));
+    EXPECT_TRUE(Program::wait_for_file(vcd, 1, 10s));
+    p.signal(SIGKILL);
+    p.wait(10s);
+    const std::string text = read_file(vcd);
+    EXPECT_NE(text.find("$enddefinitions $end"), std::string::npos) << text;
+}
+
+}  // namespace
