@@ -32,6 +32,11 @@
 
 using namespace tovu::layout;
 
+// std.standard's design data, of the kernel the load is built against.
+#ifndef TOVU_STANDARD_DIDAT
+#define TOVU_STANDARD_DIDAT TOVU_SOURCE_DIR "/kest/precompiled.exe.sim/std/standard.didat"
+#endif
+
 namespace {
 
 constexpr int kTaps = 8;
@@ -215,7 +220,7 @@ std::string design_text() {
 
 int main(int argc, char **argv) {
     namespace fs = std::filesystem;
-    const fs::path standard = fs::path(TOVU_SOURCE_DIR) / "kest/precompiled.exe.sim/std/standard.didat";
+    const fs::path standard = TOVU_STANDARD_DIDAT;
     char tmpl[] = "/tmp/tovu_clock_load_XXXXXX";
     if (!mkdtemp(tmpl)) {
         std::perror("mkdtemp");

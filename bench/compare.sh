@@ -43,9 +43,10 @@ base=$(cd "$base" && pwd)
 # whose design-data files have no closing 'end' statement gets none).
 for side in base new; do
   dir=${!side}
+  standard="$dir/bin/kest/precompiled.exe.sim/std/standard.didat"
   extra=()
-  [ "$(tail -n 1 "$dir/bin/kest/precompiled.exe.sim/std/standard.didat")" = end ] || extra=(-DTOVU_DIDAT_WITHOUT_END)
-  g++ -std=c++20 -O2 -DTOVU_SOURCE_DIR="\"$src\"" "${extra[@]}" -I"$src/engine/include" \
+  [ "$(tail -n 1 "$standard")" = end ] || extra=(-DTOVU_DIDAT_WITHOUT_END)
+  g++ -std=c++20 -O2 -DTOVU_STANDARD_DIDAT="\"$standard\"" "${extra[@]}" -I"$src/engine/include" \
     "$src/bench/clock_manager_load.cpp" -L"$dir/lib" -ltovuengine -Wl,-rpath,"$dir/lib" \
     -o "$work/clock_load_$side"
 done

@@ -30,6 +30,7 @@ inline void wave_changed(Driver *d) { d->has_wave = !d->wave.empty(); }
 // after `from`.
 void delete_from(Driver *d, int64_t from, uint32_t lo, uint32_t hi) {
     auto &w = d->wave;
+    if (w.empty() || w.back().time < from) return;  // sorted by time: nothing at or after `from`
     for (size_t i = 0; i < w.size();) {
         Transaction &t = w[i];
         uint32_t tlo = t.first, thi = t.first + t.count;
@@ -86,6 +87,7 @@ void remove_element(Driver *d, size_t i, uint32_t e) {
 
 // Drops the pool bytes no transaction uses any more once they dominate.
 void compact_pool(Driver *d) {
+    if (d->pool.size() < 4096) return;
     size_t live = 0;
     for (const Transaction &t : d->wave) live += static_cast<size_t>(t.count) * d->esize;
     if (d->pool.size() < 4096 || d->pool.size() < 4 * live) return;
@@ -99,13 +101,18 @@ void compact_pool(Driver *d) {
     d->pool.swap(fresh);
 }
 
+// Reports a transaction on elements outside the driver's scope.
+[[noreturn]] __attribute__((noinline)) void outside_scope(Driver *d, uint32_t position, uint32_t count) {
+    fail_check("assignment to elements " + std::to_string(position) + " to " +
+               std::to_string(static_cast<int64_t>(position) + count - 1) + " of " + d->signal_path +
+               ", outside the elements the driver was declared for");
+}
+
 // Checks the element range of a transaction against the driver's scope and
 // returns the first scope element.
-uint32_t scope_index(Driver *d, uint32_t position, uint32_t count) {
+inline uint32_t scope_index(Driver *d, uint32_t position, uint32_t count) {
     if (position < d->sig_first || count > d->count || position - d->sig_first > d->count - count)
-        fail_check("assignment to elements " + std::to_string(position) + " to " +
-                   std::to_string(static_cast<int64_t>(position) + count - 1) + " of " + d->signal_path +
-                   ", outside the elements the driver was declared for");
+        outside_scope(d, position, count);
     return position - d->sig_first;
 }
 
@@ -138,10 +145,14 @@ inline void write_whole(Driver *d) {
     Kernel &k = K();
     ++k.stats.transactions;
     if (__builtin_expect(d->has_wave, 0)) return write_whole_over_wave(d);
-    copy_bytes(d->pending, d->staging, d->bytes);
-    d->pending_lo = 0;
-    d->pending_hi = d->count;
     d->last_valid = false;
+    if (!d->sole_source || d->pending_lo < d->pending_hi || !same_bytes(d->staging, d->driving, d->bytes)) {
+        copy_bytes(d->pending, d->staging, d->bytes);
+        d->pending_lo = 0;
+        d->pending_hi = d->count;
+    }
+    // else the driver already drives this value and nothing else is pending:
+    // no element can change, and the delta cycle finds nothing to apply.
     if (!d->in_active) {
         d->in_active = true;
         k.active.push_back(d);
@@ -162,9 +173,13 @@ void insert_future(Driver *d, int64_t t, uint32_t first, uint32_t count, const u
     tx.count = count;
     tx.data = static_cast<uint32_t>(d->pool.size());
     d->pool.insert(d->pool.end(), bytes, bytes + static_cast<size_t>(count) * d->esize);
-    auto pos =
-        std::upper_bound(d->wave.begin(), d->wave.end(), t, [](int64_t v, const Transaction &x) { return v < x.time; });
-    d->wave.insert(pos, tx);
+    if (d->wave.empty() || d->wave.back().time <= t) {
+        d->wave.push_back(tx);  // the latest transaction: the usual case
+    } else {
+        auto pos = std::upper_bound(d->wave.begin(), d->wave.end(), t,
+                                    [](int64_t v, const Transaction &x) { return v < x.time; });
+        d->wave.insert(pos, tx);
+    }
     d->has_wave = true;
     if (d->heap_time < 0 || t < d->heap_time) {
         d->heap_time = t;
@@ -209,8 +224,8 @@ void driver_apply_due(Driver *d, int64_t now) {
     while (n < w.size() && w[n].time <= now) {
         const Transaction &t = w[n];
         size_t off = static_cast<size_t>(t.first) * d->esize, len = static_cast<size_t>(t.count) * d->esize;
-        std::memcpy(d->driving + off, d->pool.data() + t.data, len);
-        std::memcpy(d->pending + off, d->pool.data() + t.data, len);
+        copy_bytes(d->driving + off, d->pool.data() + t.data, len);
+        copy_bytes(d->pending + off, d->pool.data() + t.data, len);
         mark_dirty(d->net, d->net_first + t.first, d->net_first + t.first + t.count);
         ++n;
     }

@@ -100,7 +100,10 @@ public:
                     sole = false;
             }
             if (net.resolution >= 0) net.resolver = &K().resolutions.at(net.resolution);
-            if (sole && first && first->count == net.count) net.sole = first;
+            if (sole && first && first->count == net.count) {
+                net.sole = first;
+                first->sole_source = true;
+            }
             bool single = net.count > 0 && !net.sole;
             for (uint32_t e = 0; e < net.count && single; ++e) single = net.sources[e].size() == 1;
             if (single) {

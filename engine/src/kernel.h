@@ -162,6 +162,16 @@ extern unsigned char g_kernel_storage[];
 inline Kernel &K() { return *std::launder(reinterpret_cast<Kernel *>(g_kernel_storage)); }
 void reset_kernel();
 
+// Compares two values of n bytes; the usual sizes take no library call.
+inline bool same_bytes(const void *a, const void *b, size_t n) {
+    switch (n) {
+        case 1: return *static_cast<const uint8_t *>(a) == *static_cast<const uint8_t *>(b);
+        case 4: return __builtin_memcmp(a, b, 4) == 0;
+        case 8: return __builtin_memcmp(a, b, 8) == 0;
+        default: return __builtin_memcmp(a, b, n) == 0;
+    }
+}
+
 // Copies a value of n bytes; the usual element sizes take no library call.
 inline void copy_bytes(void *dst, const void *src, size_t n) {
     switch (n) {

@@ -39,6 +39,8 @@ struct Driver : HotObject {
     bool in_active = false;
     bool has_wave = false;    // !wave.empty()
     bool last_valid = false;  // last_time/first/count describe the latest transaction
+    bool sole_source = false;  // the net's only source and the net is not forced: a write of the
+                               // value it already drives changes nothing and updates no net
     uint32_t bytes = 0;          // count * esize
     uint32_t unused = 0;
     uint8_t *staging = nullptr;  // +56

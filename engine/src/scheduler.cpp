@@ -311,6 +311,7 @@ void apply_force(SignalView *v, const uint8_t *value) {
         n->forced.assign(n->count, 0);
         n->force_value.assign(static_cast<size_t>(n->count) * n->esize, 0);
         n->has_force = true;
+        if (n->sole) n->sole->sole_source = false;  // its value is no longer the net's
     }
     std::memset(n->forced.data() + v->first, 1, v->count);
     std::memcpy(n->force_value.data() + static_cast<size_t>(v->first) * n->esize, value,
