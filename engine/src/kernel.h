@@ -130,7 +130,6 @@ struct Kernel {
     int64_t now = 0;
     uint64_t cycle = 1;
     WorkList<Driver *> active;
-    WorkList<Driver *> active_work;
     WorkList<Net *> dirty_nets;
     WorkList<Process *> run_list;
     WorkList<Process *> run_work;

@@ -247,8 +247,9 @@ void cycle() {
     Kernel &k = K();
     ++k.cycle;
     ++k.stats.deltas;
-    k.active_work.swap(k.active);
-    for (Driver *d : k.active_work) {
+    // No driver is written while the drivers are applied, so the list is
+    // walked in place.
+    for (Driver *d : k.active) {
         // this delta's zero-delay writes become the driving value
         d->in_active = false;
         const uint32_t lo = d->pending_lo, hi = d->pending_hi;
@@ -267,7 +268,7 @@ void cycle() {
             mark_dirty(n, d->net_first + lo, d->net_first + hi);
         }
     }
-    k.active_work.clear();
+    k.active.clear();
     for (size_t i = 0; i < k.dirty_nets.size(); ++i) update_net(k, k.dirty_nets[i]);
     k.dirty_nets.clear();
     k.run_work.swap(k.run_list);
