@@ -39,7 +39,7 @@ void delete_from(Driver *d, int64_t from, uint32_t lo, uint32_t hi) {
             continue;
         }
         if (lo <= tlo && thi <= hi) {
-            w.erase(w.begin() + static_cast<long>(i));
+            w.erase(i);
             continue;
         }
         // Partial overlap: keep the parts outside [lo, hi).
@@ -51,7 +51,7 @@ void delete_from(Driver *d, int64_t from, uint32_t lo, uint32_t hi) {
         keep_right.data = t.data + (hi - tlo) * d->esize;
         if (left && right) {
             w[i] = keep_left;
-            w.insert(w.begin() + static_cast<long>(i) + 1, keep_right);
+            w.insert(i + 1, keep_right);
             i += 2;
         } else {
             w[i] = left ? keep_left : keep_right;
@@ -74,13 +74,13 @@ void remove_element(Driver *d, size_t i, uint32_t e) {
     left.count = e - t.first;
     if (left.count && right.count) {
         w[i] = left;
-        w.insert(w.begin() + static_cast<long>(i) + 1, right);
+        w.insert(i + 1, right);
     } else if (left.count) {
         w[i] = left;
     } else if (right.count) {
         w[i] = right;
     } else {
-        w.erase(w.begin() + static_cast<long>(i));
+        w.erase(i);
     }
     wave_changed(d);
 }
@@ -136,18 +136,36 @@ inline void write_now(Driver *d, uint32_t first, uint32_t count) {
 }
 
 // A zero-delay assignment of the whole scope while future transactions are
-// pending: they are deleted first.
-__attribute__((noinline)) void write_whole_over_wave(Driver *d) { write_now(d, 0, d->count); }
+// pending (they are deleted first), or of a value wider than eight bytes.
+__attribute__((noinline)) void write_whole_general(Driver *d) {
+    if (d->has_wave) return write_now(d, 0, d->count);
+    d->last_valid = false;
+    if (!d->sole_source || d->pending_lo < d->pending_hi || !same_bytes(d->staging, d->driving, d->bytes)) {
+        copy_bytes(d->pending, d->staging, d->bytes);
+        d->pending_lo = 0;
+        d->pending_hi = d->count;
+    }
+    if (!d->in_active) {
+        d->in_active = true;
+        K().active.push_back(d);
+    }
+}
 
 // Zero-delay assignment of the driver's whole scope: the most common
 // assignment of all, so it takes the short way when nothing is pending.
 inline void write_whole(Driver *d) {
     Kernel &k = K();
     ++k.stats.transactions;
-    if (__builtin_expect(d->has_wave, 0)) return write_whole_over_wave(d);
+    if (__builtin_expect(d->has_wave || d->bytes > 8, 0)) return write_whole_general(d);
     d->last_valid = false;
-    if (!d->sole_source || d->pending_lo < d->pending_hi || !same_bytes(d->staging, d->driving, d->bytes)) {
-        copy_bytes(d->pending, d->staging, d->bytes);
+    // Values of up to eight bytes are compared and copied as one word: the
+    // staging, driving and pending buffers all hold at least eight bytes.
+    uint64_t staged, driving;
+    std::memcpy(&staged, d->staging, 8);
+    std::memcpy(&driving, d->driving, 8);
+    const uint64_t mask = d->bytes == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * d->bytes)) - 1;
+    if (!d->sole_source || d->pending_lo < d->pending_hi || ((staged ^ driving) & mask) != 0) {
+        std::memcpy(d->pending, &staged, 8);
         d->pending_lo = 0;
         d->pending_hi = d->count;
     }
@@ -176,9 +194,9 @@ void insert_future(Driver *d, int64_t t, uint32_t first, uint32_t count, const u
     if (d->wave.empty() || d->wave.back().time <= t) {
         d->wave.push_back(tx);  // the latest transaction: the usual case
     } else {
-        auto pos = std::upper_bound(d->wave.begin(), d->wave.end(), t,
-                                    [](int64_t v, const Transaction &x) { return v < x.time; });
-        d->wave.insert(pos, tx);
+        const Transaction *pos = std::upper_bound(d->wave.begin(), d->wave.end(), t,
+                                                  [](int64_t v, const Transaction &x) { return v < x.time; });
+        d->wave.insert(static_cast<size_t>(pos - d->wave.begin()), tx);
     }
     d->has_wave = true;
     if (d->heap_time < 0 || t < d->heap_time) {
@@ -229,7 +247,7 @@ void driver_apply_due(Driver *d, int64_t now) {
         mark_dirty(d->net, d->net_first + t.first, d->net_first + t.first + t.count);
         ++n;
     }
-    if (n) w.erase(w.begin(), w.begin() + static_cast<long>(n));
+    if (n) w.drop_front(n);
     if (w.empty()) d->pool.clear();
     wave_changed(d);
 }

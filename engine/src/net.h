@@ -10,20 +10,13 @@
 
 #include "hot_arena.h"
 #include "types.h"
+#include "waveform.h"
 
 namespace tovu {
 
 struct Net;
 struct Process;
 struct Driver;
-
-// One scheduled change of some elements of a driver.
-struct Transaction {
-    int64_t time;
-    uint32_t first;  // element within the driver's scope
-    uint32_t count;
-    uint32_t data;  // byte offset of the values in the driver's pool
-};
 
 // The kernel object behind a driver_record. The compiled code reaches the
 // staging buffer through the pointer at +56.
@@ -48,7 +41,7 @@ struct Driver : HotObject {
     Process *owner = nullptr;
     uint32_t sig_first = 0;         // signal position (from the signal's left) of the scope's first element
     uint32_t sig_count = 0;         // elements of the declared signal
-    std::vector<Transaction> wave;  // future transactions, sorted by time
+    Waveform wave;  // future transactions, sorted by time
     std::vector<uint8_t> pool;
     int64_t heap_time = -1;  // time of the queue entry this driver relies on, -1 none
     // the last transaction written, for zem_driver_intertial_reject
