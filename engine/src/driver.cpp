@@ -140,8 +140,9 @@ inline void write_now(Driver *d, uint32_t first, uint32_t count) {
 __attribute__((noinline)) void write_whole_general(Driver *d) {
     if (d->has_wave) return write_now(d, 0, d->count);
     d->last_valid = false;
-    if (!d->sole_source || d->pending_lo < d->pending_hi || !same_bytes(d->staging, d->driving, d->bytes)) {
-        copy_bytes(d->pending, d->staging, d->bytes);
+    const size_t bytes = static_cast<size_t>(d->count) * d->esize;
+    if (!d->sole_source || d->pending_lo < d->pending_hi || !same_bytes(d->staging, d->driving, bytes)) {
+        copy_bytes(d->pending, d->staging, bytes);
         d->pending_lo = 0;
         d->pending_hi = d->count;
     }
@@ -156,14 +157,14 @@ __attribute__((noinline)) void write_whole_general(Driver *d) {
 inline void write_whole(Driver *d) {
     Kernel &k = K();
     ++k.stats.transactions;
-    if (__builtin_expect(d->has_wave || d->bytes > 8, 0)) return write_whole_general(d);
+    const uint64_t mask = d->small_mask;
+    if (__builtin_expect(d->has_wave || mask == 0, 0)) return write_whole_general(d);
     d->last_valid = false;
     // Values of up to eight bytes are compared and copied as one word: the
     // staging, driving and pending buffers all hold at least eight bytes.
     uint64_t staged, driving;
     std::memcpy(&staged, d->staging, 8);
     std::memcpy(&driving, d->driving, 8);
-    const uint64_t mask = d->bytes == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * d->bytes)) - 1;
     if (!d->sole_source || d->pending_lo < d->pending_hi || ((staged ^ driving) & mask) != 0) {
         std::memcpy(d->pending, &staged, 8);
         d->pending_lo = 0;

@@ -493,7 +493,7 @@ private:
             dr.owner = pit->second;
             dr.signal_path = v->path;
             size_t scope = static_cast<size_t>(count) * dr.esize;
-            dr.bytes = static_cast<uint32_t>(scope);
+            if (scope > 0 && scope <= 8) dr.small_mask = scope == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * scope)) - 1;
             size_t whole = static_cast<size_t>(v->count) * dr.esize;
             dr.driving = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
             dr.pending = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));

@@ -34,8 +34,7 @@ struct Driver : HotObject {
     bool last_valid = false;  // last_time/first/count describe the latest transaction
     bool sole_source = false;  // the net's only source and the net is not forced: a write of the
                                // value it already drives changes nothing and updates no net
-    uint32_t bytes = 0;          // count * esize
-    uint32_t unused = 0;
+    uint64_t small_mask = 0;     // a value of up to eight bytes: its bytes in a word; 0 when wider
     uint8_t *staging = nullptr;  // +56
     // the rest
     Process *owner = nullptr;

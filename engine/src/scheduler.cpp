@@ -256,7 +256,7 @@ void cycle() {
         if (lo >= hi) continue;
         d->pending_lo = d->pending_hi = 0;
         const size_t es = d->esize;
-        if (lo == 0 && d->bytes <= 8)
+        if (lo == 0 && d->small_mask)
             std::memcpy(d->driving, d->pending, 8);  // both buffers hold at least eight bytes
         else
             copy_bytes(d->driving + lo * es, d->pending + lo * es, (hi - lo) * es);
