@@ -3,7 +3,7 @@
 // design data announces empty tables.
 #include "gatlib/a_0341314388_2930107152.h"
 
-#include "main/snapshot.h"
+#include "units/snapshot.h"
 
 #include "tovu/zem.h"
 

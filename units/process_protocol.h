@@ -1,15 +1,15 @@
 // How the design's processes talk to the kernel: line tracking, signal reads,
 // assignments through drivers, sensitivity waits, timed waits with resume
 // points, and checks. Every process of the design's units uses these.
-#ifndef TOVU_WORK_PROCESS_PROTOCOL_H
-#define TOVU_WORK_PROCESS_PROTOCOL_H
+#ifndef TOVU_UNITS_PROCESS_PROTOCOL_H
+#define TOVU_UNITS_PROCESS_PROTOCOL_H
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 
