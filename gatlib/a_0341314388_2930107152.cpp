@@ -20,6 +20,7 @@
 // literal pool) is the one the design data lays out.
 #include "gatlib/a_0341314388_2930107152.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -124,10 +125,15 @@ constexpr uint8_t kDriverCount[kProcesses] = {
 
 constexpr size_t process_at(int n) { return kProcessBase + kProcessRecordSize * static_cast<size_t>(n); }
 constexpr size_t flag_at(int n) { return kFlagBase + 16 * static_cast<size_t>(n); }
+// Index of each process's first driver record.
+constexpr std::array<uint16_t, kProcesses> first_drivers() {
+    std::array<uint16_t, kProcesses> first{};
+    for (int p = 1; p < kProcesses; ++p) first[p] = static_cast<uint16_t>(first[p - 1] + kDriverCount[p - 1]);
+    return first;
+}
+constexpr std::array<uint16_t, kProcesses> kFirstDriver = first_drivers();
 constexpr size_t driver(int process, int k = 0) {
-    size_t index = 0;
-    for (int p = 0; p < process; ++p) index += kDriverCount[p];
-    return kDriverBase + kDriverRecordSize * (index + static_cast<size_t>(k));
+    return kDriverBase + kDriverRecordSize * (kFirstDriver[static_cast<size_t>(process)] + static_cast<size_t>(k));
 }
 
 // the library's package-level reset signal, in GATLIB_P_0947159679's block
@@ -669,8 +675,8 @@ void select_integer(char *b, int n, int32_t when_one, int32_t otherwise) {
     drive_int(b, driver(n), integer(b, kFeedbackMode) == 1 ? when_one : otherwise);
     wait_on_sensitivity(b, flag_at(n));
 }
-// '0' while `clear` is '1'; else, on a rising edge of `clock`, the inverse
-// of the process's own output (a ripple stage).
+// '0' while s 185 is '1'; else, on a rising edge of `clock`, the inverse of
+// the process's own output (a ripple stage).
 void ripple_stage(char *b, int n, size_t clock, size_t own) {
     if (bit(b, kRippleReset) == SL_1)
         assign_bit(b, driver(n), SL_0);
@@ -1655,58 +1661,48 @@ constexpr WordBit P(int i) { return {Src::PatternP, 0, static_cast<uint8_t>(i)};
 constexpr WordBit Q(int i) { return {Src::PatternQ, 0, static_cast<uint8_t>(i)}; }
 constexpr WordBit F(int n, int j) { return {Src::Fixed, static_cast<uint8_t>(n), static_cast<uint8_t>(j)}; }
 
-// The field layout: 19 words, in the order they are written.
-constexpr WordBit kFieldLayout[19][16] = {
-    // word 1
-    {X, X, X, X, X, X, X, X, E(0), N(0), D(0, 5), D(0, 4), D(0, 3), D(0, 2), D(0, 1), D(0, 0)},
-    // word 2
-    {T(0, 2), T(0, 1), T(0, 0), ONE, H(0, 5), H(0, 4), H(0, 3), H(0, 2), H(0, 1), H(0, 0), L(0, 5), L(0, 4), L(0, 3),
-     L(0, 2), L(0, 1), L(0, 0)},
-    // word 3
-    {X, X, X, X, X, X, X, X, E(1), N(1), D(1, 5), D(1, 4), D(1, 3), D(1, 2), D(1, 1), D(1, 0)},
-    // word 4
-    {T(1, 2), T(1, 1), T(1, 0), ONE, H(1, 5), H(1, 4), H(1, 3), H(1, 2), H(1, 1), H(1, 0), L(1, 5), L(1, 4), L(1, 3),
-     L(1, 2), L(1, 1), L(1, 0)},
-    // word 5
-    {X, X, X, X, X, X, X, X, E(2), N(2), D(2, 5), D(2, 4), D(2, 3), D(2, 2), D(2, 1), D(2, 0)},
-    // word 6
-    {T(2, 2), T(2, 1), T(2, 0), ONE, H(2, 5), H(2, 4), H(2, 3), H(2, 2), H(2, 1), H(2, 0), L(2, 5), L(2, 4), L(2, 3),
-     L(2, 2), L(2, 1), L(2, 0)},
-    // word 7
-    {X, X, X, X, X, X, X, X, E(3), N(3), D(3, 5), D(3, 4), D(3, 3), D(3, 2), D(3, 1), D(3, 0)},
-    // word 8
-    {T(3, 2), T(3, 1), T(3, 0), ONE, H(3, 5), H(3, 4), H(3, 3), H(3, 2), H(3, 1), H(3, 0), L(3, 5), L(3, 4), L(3, 3),
-     L(3, 2), L(3, 1), L(3, 0)},
-    // word 9
-    {X, X, X, X, X, X, X, X, E(4), N(4), D(4, 5), D(4, 4), D(4, 3), D(4, 2), D(4, 1), D(4, 0)},
-    // word 10
-    {T(4, 2), T(4, 1), T(4, 0), ONE, H(4, 5), H(4, 4), H(4, 3), H(4, 2), H(4, 1), H(4, 0), L(4, 5), L(4, 4), L(4, 3),
-     L(4, 2), L(4, 1), L(4, 0)},
-    // word 11
-    {X, X, X, X, X, X, X, X, E(5), N(5), D(5, 5), D(5, 4), D(5, 3), D(5, 2), D(5, 1), D(5, 0)},
-    // word 12
-    {T(5, 2), T(5, 1), T(5, 0), ONE, H(5, 5), H(5, 4), H(5, 3), H(5, 2), H(5, 1), H(5, 0), L(5, 5), L(5, 4), L(5, 3),
-     L(5, 2), L(5, 1), L(5, 0)},
-    // word 13
-    {X, X, X, X, X, X, X, X, E(6), N(6), D(6, 5), D(6, 4), D(6, 3), D(6, 2), D(6, 1), D(6, 0)},
-    // word 14
-    {T(6, 2), T(6, 1), T(6, 0), ONE, H(6, 5), H(6, 4), H(6, 3), H(6, 2), H(6, 1), H(6, 0), L(6, 5), L(6, 4), L(6, 3),
-     L(6, 2), L(6, 1), L(6, 0)},
-    // word 15
-    {X, X, X, X, X, X, X, X, E(7), N(7), D(7, 5), D(7, 4), D(7, 3), D(7, 2), D(7, 1), D(7, 0)},
-    // word 16
-    {X, X, X, X, H(7, 5), H(7, 4), H(7, 3), H(7, 2), H(7, 1), H(7, 0), L(7, 5), L(7, 4), L(7, 3), L(7, 2), L(7, 1),
-     L(7, 0)},
-    // word 17
-    {X, X, E(8), N(8), H(8, 5), H(8, 4), H(8, 3), H(8, 2), H(8, 1), H(8, 0), L(8, 5), L(8, 4), L(8, 3), L(8, 2),
-     L(8, 1), L(8, 0)},
-    // word 18
+using Word = std::array<WordBit, 16>;
+
+// The field layout, word by word: a channel's delay word ('X' x 8, E, N,
+// D[5:0]) and divider word (T[2:0], '1', H[5:0], L[5:0]).
+constexpr Word delay_word(int c) {
+    Word w{X, X, X, X, X, X, X, X, E(c), N(c)};
+    for (int i = 0; i < 6; ++i) w[static_cast<size_t>(10 + i)] = D(c, 5 - i);
+    return w;
+}
+constexpr Word divider_word(int c) {
+    Word w{T(c, 2), T(c, 1), T(c, 0), ONE};
+    for (int i = 0; i < 6; ++i) {
+        w[static_cast<size_t>(4 + i)] = H(c, 5 - i);
+        w[static_cast<size_t>(10 + i)] = L(c, 5 - i);
+    }
+    return w;
+}
+// Channel 7's divider word has no tap and no enable bit; channel 8's word
+// carries its edge and no-count bits instead.
+constexpr Word channel7_word() {
+    Word w = divider_word(7);
+    for (int i = 0; i < 4; ++i) w[static_cast<size_t>(i)] = X;
+    return w;
+}
+constexpr Word channel8_word() {
+    Word w = divider_word(8);
+    w[0] = X;
+    w[1] = X;
+    w[2] = E(8);
+    w[3] = N(8);
+    return w;
+}
+// The 19 words in the order they are written.
+constexpr Word kFieldLayout[19] = {
+    delay_word(0), divider_word(0), delay_word(1), divider_word(1), delay_word(2), divider_word(2),
+    delay_word(3), divider_word(3), delay_word(4), divider_word(4), delay_word(5), divider_word(5),
+    delay_word(6), divider_word(6), delay_word(7), channel7_word(), channel8_word(),
     {X, X, X, X, X, X, X, X, P(1), P(2), Q(1), Q(2), A(1), A(2), A(3), A(4)},
-    // word 19
     {X, X, X, X, X, X, B(1), B(2), B(3), B(4), X, X, X, X, X, X},
 };
 // The scattered layout: the words of addresses 5 to 24.
-constexpr WordBit kScatteredLayout[20][16] = {
+constexpr Word kScatteredLayout[20] = {
     // address 5
     {D(0, 5), X, D(0, 4), X, D(0, 2), D(0, 3), D(0, 1), D(0, 0), F(1, 0), F(1, 1), F(1, 2), F(1, 3), F(1, 4), F(1, 5),
      F(1, 6), F(1, 7)},
@@ -1802,14 +1798,14 @@ uint8_t *element_source(char *b, const WordBit &w) {
 bool is_field_bit(const WordBit &w) { return w.src != Src::X && w.src != Src::One && w.src != Src::Fixed; }
 
 // A register word assembled from the channel fields by a layout.
-void build_word(char *b, const WordBit (&layout)[16], uint8_t *word) {
+void build_word(char *b, const word_bits::Word &layout, uint8_t *word) {
     for (int e = 0; e < 16; ++e) {
         const WordBit &w = layout[e];
         word[e] = w.src == Src::X ? SL_X : w.src == Src::One ? SL_1 : *element_source(b, w);
     }
 }
 // The inverse: the channel-field bits a written word carries.
-void decode_word(char *b, const WordBit (&layout)[16], const uint8_t *word) {
+void decode_word(char *b, const word_bits::Word &layout, const uint8_t *word) {
     for (int e = 0; e < 16; ++e)
         if (is_field_bit(layout[e])) *element_source(b, layout[e]) = word[e];
 }

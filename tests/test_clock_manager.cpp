@@ -237,6 +237,17 @@ TEST_F(ClockManagerBench, TheFreeOscillatorTogglesEveryHalfPeriodAndAZeroHalfPer
     EXPECT_EQ(bits("osc"), "0");
 }
 
+TEST_F(ClockManagerBench, AnInputPeriodBeyondThirtyTwoBitsKeepsThePhaseDelay) {
+    // An input period of 2^32 ps: the phase delay wraps its period into 32
+    // bits, which gives 0 (and negative values while the average climbs);
+    // the delay keeps its last value instead of dividing by zero or turning
+    // negative.
+    ASSERT_EQ(simulate({"--clock=tb/clk=4294967296ps", "--stop-time=30ms"}), 0);
+    EXPECT_EQ(tovu::K().stop_reason, "stop time reached");
+    EXPECT_EQ(time_of("avg_period"), int64_t{1} << 32);
+    EXPECT_GT(time_of("line_delay"), 0);
+}
+
 TEST_F(ClockManagerBench, IndexesOutsideTheirRangesEndTheRunInsteadOfReadingBeside) {
     // the register read address and a tap index beyond their ranges
     for (const char *force : {"--force=tb/cm/reg_addr=40", "--force=tb/cm/reg_addr=-1", "--force=tb/cm/tap_index3=8"}) {
