@@ -894,7 +894,7 @@ PROCESS(62) {
         const int32_t stage = integer(b, kStage);
         if (tracking && stage < integer(b, kStageMax) && bit(b, kUseDivided) == SL_1)
             drive_int(b, driver(62, kDrvStage), stage + 1);
-        if (!tracking && bit(b, kLockCond) == SL_0 && bit(b, kLockCond2) == SL_1) {
+        if (bit(b, kLockMode) == SL_1 && bit(b, kLockCond) == SL_0 && bit(b, kLockCond2) == SL_1) {
             drive_int(b, driver(62, kDrvStage), integer(b, kStageLimit2));
             assign_bit(b, driver(62, kDrvFlag5), SL_1);
         }
@@ -1070,8 +1070,8 @@ PROCESS(67) {
         drive_time(b, out(kOutHalf), half);
         drive_time(b, out(kOutHalfPlus1), wrap32(add64(half, 1)));  // formed in 32 bits
         drive_time(b, out(kOutUpper), upper);
-        drive_time(b, out(kOutUpperPlus1), upper + 1);
-        drive_time(b, out(kOutUpperMinus1), upper - 1);
+        drive_time(b, out(kOutUpperPlus1), add64(upper, 1));
+        drive_time(b, out(kOutUpperMinus1), sub64(upper, 1));
         drive_time(b, out(kOutFeedbackPeriod), mul64(divide, p));
         drive_time(b, out(kOutLockDelay), add64(trunc64(static_cast<double>(average) * 1.25), mul64(average, multiply)));
         drive_time(b, out(kOutLockWindow), trunc64(static_cast<double>(p) * 2.25));
