@@ -261,6 +261,8 @@ TEST_F(ClockManagerSubprograms, DutyCheckAcceptsTheDutyCyclesADivideValueCanMake
         // above 64 the limits narrow: (D - 64) / D to 64.5 / D
         {100, 0.5, '1', {}},
         {100, 0.2, '0', {}},  // filled in below
+        // a divide value of 0 makes nothing (and does not divide by zero)
+        {0, 0.5, '0', {cannot(0.5, {})}},
     };
     for (Case &c : cases) {
         SCOPED_TRACE(std::to_string(c.divide) + " " + std::to_string(c.duty));
