@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
-#include "main/snapshot.h"
+#include "units/globals.h"
+#include "units/snapshot.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 

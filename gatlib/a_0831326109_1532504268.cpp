@@ -2,7 +2,7 @@
 // instances and port maps are all design data.
 #include "gatlib/a_0831326109_1532504268.h"
 
-#include "main/snapshot.h"
+#include "units/snapshot.h"
 
 #include "tovu/zem.h"
 

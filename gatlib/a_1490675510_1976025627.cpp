@@ -5,8 +5,8 @@
 #include "gatlib/a_1490675510_1976025627.h"
 
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
-#include "main/snapshot.h"
+#include "units/globals.h"
+#include "units/snapshot.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/zem.h"
 
 namespace gatlib_msg {

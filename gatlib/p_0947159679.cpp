@@ -2,7 +2,7 @@
 // has no subprograms and no processes, so it registers only its design data.
 #include "gatlib/p_0947159679.h"
 
-#include "main/snapshot.h"
+#include "units/snapshot.h"
 
 #include "tovu/zem.h"
 

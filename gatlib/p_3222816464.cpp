@@ -11,8 +11,8 @@
 #include <cstring>
 
 #include "gatlib/built_message.h"
-#include "main/globals.h"
-#include "main/snapshot.h"
+#include "units/globals.h"
+#include "units/snapshot.h"
 #include "tovu/layout.h"
 
 namespace {

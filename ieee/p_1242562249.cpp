@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "ieee/p_2592010699.h"
 #include "ieee/p_2717149903.h"
 #include "ieee/vital_support.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 

@@ -17,7 +17,7 @@
 
 #include <memory>
 
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 

@@ -20,7 +20,7 @@
 #include <memory>
 
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/arith_fastpath.h"
 #include "tovu/layout.h"
 

@@ -18,7 +18,7 @@
 
 #include "ieee/p_3499444699.h"
 #include "ieee/vector_locals.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/arith_fastpath.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"

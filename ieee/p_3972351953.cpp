@@ -35,7 +35,7 @@
 
 #include <limits>
 
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 

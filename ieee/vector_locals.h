@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 

@@ -12,7 +12,7 @@
 #include <limits>
 
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 

@@ -15,7 +15,7 @@
 #include "ieee/p_3499444699.h"
 #include "ieee/p_3620187407.h"
 #include "ieee/p_3972351953.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "std/textio.h"
 #include "tovu/zem.h"
 #include "work/a_0023372960_2372691052.h"

@@ -11,7 +11,7 @@
 #include "ieee/p_3499444699.h"
 #include "ieee/p_3620187407.h"
 #include "kernel.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "sim_fixture.h"
 #include "work/a_3000712498_0000452272.h"
 

@@ -11,7 +11,7 @@
 #include "ieee/p_3499444699.h"
 #include "ieee/p_3620187407.h"
 #include "ieee/p_3972351953.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "sim_fixture.h"
 #include "work/a_0280078389_1516540902.h"
 

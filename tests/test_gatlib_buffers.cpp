@@ -11,7 +11,7 @@
 #include "gatlib/a_1490675510_1976025627.h"
 #include "ieee/p_2592010699.h"
 #include "kernel.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "sim_fixture.h"
 
 using namespace tovu::layout;

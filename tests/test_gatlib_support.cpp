@@ -16,7 +16,7 @@
 
 #include "gatlib/p_3222816464.h"
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "std/textio.h"
 #include "tovu/testing.h"
 #include "tovu/zem.h"

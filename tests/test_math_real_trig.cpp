@@ -20,7 +20,7 @@
 #include "ieee/p_2592010699.h"
 #include "ieee/p_3972351953.h"
 #include "kernel.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 #include "tovu/testing.h"
 #include "tovu/zem.h"

@@ -15,7 +15,7 @@
 
 #include "ieee/p_1242562249.h"
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/testing.h"
 #include "tovu/zem.h"
 

@@ -33,7 +33,7 @@ TEST(Options, NoArgumentsKeepsTheDefaults) {
     tovu::Options o;
     std::string error;
     ASSERT_TRUE(parse({}, o, error)) << error;
-    EXPECT_EQ(o.stop_time, 1'000'000'000);  // 1 ms
+    EXPECT_EQ(o.stop_time, 200'000'000);  // 200 us
     EXPECT_EQ(o.max_deltas, 10000);
     EXPECT_TRUE(o.vcd_file.empty());
     EXPECT_TRUE(o.vcd_signals.empty());

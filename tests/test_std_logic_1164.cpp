@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "sim_fixture.h"
 #include "std/textio.h"
 #include "tovu/layout.h"

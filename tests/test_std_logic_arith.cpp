@@ -14,7 +14,7 @@
 
 #include "ieee/p_2592010699.h"
 #include "ieee/p_3499444699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/arith_fastpath.h"
 #include "tovu/testing.h"
 #include "tovu/zem.h"

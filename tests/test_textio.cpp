@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "main/globals.h"
+#include "units/globals.h"
 #include "std/textio.h"
 #include "tovu/testing.h"
 #include "tovu/zem.h"

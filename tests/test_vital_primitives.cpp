@@ -17,7 +17,7 @@
 #include "ieee/p_2592010699.h"
 #include "ieee/p_2717149903.h"
 #include "logic_vector.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "std/textio.h"
 #include "tovu/layout.h"
 #include "tovu/testing.h"

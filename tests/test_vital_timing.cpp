@@ -14,7 +14,7 @@
 
 #include "ieee/p_2592010699.h"
 #include "ieee/p_2717149903.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "sim_fixture.h"
 #include "std/textio.h"
 #include "tovu/layout.h"

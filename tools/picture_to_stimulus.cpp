@@ -38,15 +38,15 @@
 #include <string>
 #include <vector>
 
+#include "common/serial_line.h"
+
 namespace {
 
 constexpr int kSide = 32;
 constexpr int kPixels = kSide * kSide;
 constexpr int kBytes = 3 * kPixels;
-constexpr int kSyncByte = 1;
-constexpr int kSyncReplacement = 2;
-constexpr int kBitsPerByte = 10;  // start, 8 data, stop
-constexpr int kClocksPerBit = 128;
+using serial_line::kBitsPerByte;
+using serial_line::kClocksPerBit;
 
 struct UsageError {
     std::string message;
@@ -224,13 +224,6 @@ struct Options {
     bool have_start = false;
 };
 
-// Time of bit boundary k (k bit times after the first start bit), rounded to
-// the nearest ps (halves up).
-int64_t boundary(const Options &o, int64_t k) {
-    const __int128 t = static_cast<__int128>(k) * o.bit.num;
-    return o.start.ps() + static_cast<int64_t>((t + o.bit.den / 2) / o.bit.den);
-}
-
 std::string format_time(const Time &t) {
     std::string s = std::to_string(t.num / t.den);
     if (t.den > 1) {
@@ -241,34 +234,17 @@ std::string format_time(const Time &t) {
 }
 
 void write_stimulus(std::ostream &out, const Options &o, const std::vector<uint8_t> &colours, int &remapped) {
-    std::vector<int> bytes;
-    bytes.reserve(kBytes + 1);
-    bytes.push_back(kSyncByte);
-    remapped = 0;
-    for (uint8_t c : colours) {
-        if (c == kSyncByte) ++remapped;
-        bytes.push_back(c == kSyncByte ? kSyncReplacement : c);
-    }
-
+    const std::vector<int> bytes = serial_line::frame_bytes(colours, remapped);
     out << "# " << o.picture << " sent on " << o.signal << ": a sync byte, then 3072 colour bytes R, G, B\n"
         << "# for pixels 0 .. 1023 in raster order; start bit, 8 data bits LSB first, stop bit\n"
         << "# bit time " << format_time(o.bit) << ", first start bit at " << o.start.ps() << " ps\n";
-    // The line idles at '1' from time 0 (a start bit at time 0 replaces it).
-    if (o.start.ps() > 0) out << "0 ps " << o.signal << " '1'\n";
-    char level = '1';
-    auto change = [&](int64_t t, char v) {
-        if (v == level) return;
-        out << t << " ps " << o.signal << " '" << v << "'\n";
-        level = v;
-    };
-    for (size_t n = 0; n < bytes.size(); ++n) {
-        if (n == 0) out << "# sync byte\n";
-        else if ((n - 1) % (3 * kSide) == 0) out << "# pixel row " << (n - 1) / (3 * kSide) << "\n";
-        const int64_t first = static_cast<int64_t>(n) * kBitsPerByte;
-        change(boundary(o, first), '0');  // start bit
-        for (int i = 0; i < 8; ++i) change(boundary(o, first + 1 + i), (bytes[n] >> i) & 1 ? '1' : '0');
-        change(boundary(o, first + 9), '1');  // stop bit, then idle
-    }
+    serial_line::write_changes(out, o.signal, o.start.ps(), {o.bit.num, o.bit.den}, bytes,
+                               [](size_t n, std::ostream &note) {
+                                   if (n == 0)
+                                       note << "# sync byte\n";
+                                   else if ((n - 1) % (3 * kSide) == 0)
+                                       note << "# pixel row " << (n - 1) / (3 * kSide) << "\n";
+                               });
 }
 
 void usage(std::ostream &out) {

@@ -2,7 +2,7 @@
 // holds (the instance of fpga_top and its port map) is design data.
 #include "work/a_0023372960_2372691052.h"
 
-#include "work/process_protocol.h"
+#include "units/process_protocol.h"
 
 namespace {
 

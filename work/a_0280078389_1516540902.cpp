@@ -6,7 +6,7 @@
 // brightness that the display controller compares with its PWM counter.
 #include "work/a_0280078389_1516540902.h"
 
-#include "main/snapshot.h"
+#include "units/snapshot.h"
 
 #include <cmath>
 #include <cstdint>
@@ -14,7 +14,7 @@
 #include "ieee/p_3499444699.h"
 #include "ieee/p_3620187407.h"
 #include "ieee/p_3972351953.h"
-#include "work/process_protocol.h"
+#include "units/process_protocol.h"
 
 namespace {
 

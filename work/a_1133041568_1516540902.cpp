@@ -13,11 +13,11 @@
 // handed to the display clock domain through two registers.
 #include "work/a_1133041568_1516540902.h"
 
-#include "main/snapshot.h"
+#include "units/snapshot.h"
 
 #include "ieee/p_3620187407.h"
 #include "tovu/arith_fastpath.h"
-#include "work/process_protocol.h"
+#include "units/process_protocol.h"
 
 // Source path reported with every statement's line.
 static const char ng0[] = "fpga/uart_rx";

@@ -8,10 +8,10 @@
 // the design data instantiates inside this unit.
 #include "work/a_1424780173_1516540902.h"
 
-#include "main/snapshot.h"
+#include "units/snapshot.h"
 
 #include "ieee/p_3620187407.h"
-#include "work/process_protocol.h"
+#include "units/process_protocol.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // what it instantiates is design data.
 #include "work/a_1589345586_0912031422.h"
 
-#include "main/snapshot.h"
+#include "units/snapshot.h"
 
 #include "tovu/zem.h"
 

@@ -5,7 +5,7 @@
 // set-only source-select flag.
 #include "work/a_2461098124_1516540902.h"
 
-#include "work/process_protocol.h"
+#include "units/process_protocol.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 // generics AW and DW when the design is elaborated.
 #include "work/a_3000712498_0000452272.h"
 
-#include "main/snapshot.h"
+#include "units/snapshot.h"
 
 #include "ieee/p_3499444699.h"
 #include "ieee/p_3620187407.h"
-#include "work/process_protocol.h"
+#include "units/process_protocol.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // the received picture goes straight to the display controller.
 #include "work/a_3931953809_1516540902.h"
 
-#include "work/process_protocol.h"
+#include "units/process_protocol.h"
 
 namespace {
 

@@ -23,9 +23,9 @@
 
 #include "ieee/p_2592010699.h"
 #include "ieee/p_3620187407.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/arith_fastpath.h"
-#include "work/process_protocol.h"
+#include "units/process_protocol.h"
 
 namespace {
 

@@ -194,7 +194,7 @@ std::string usage_text(const std::string &program) {
            "Runs the simulation from time 0 to the stop time or until no event remains.\n"
            "\n"
            "Options (times take a unit: fs ps ns us ms sec min hr, e.g. 10ns, 1.5 us):\n"
-           "  --stop-time=TIME          stop the run at TIME (default 1 ms)\n"
+           "  --stop-time=TIME          stop the run at TIME (default 200 us)\n"
            "  --vcd=FILE                write waveforms to FILE in VCD format\n"
            "  --vcd-signals=PATTERN[,PATTERN...]\n"
            "                            trace only signals whose hierarchical name matches\n"

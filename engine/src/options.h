@@ -25,7 +25,7 @@ struct ClockSpec {
 };
 
 struct Options {
-    int64_t stop_time = 1'000'000'000;        // --stop-time=TIME, in ps (default 1 ms)
+    int64_t stop_time = 200'000'000;          // --stop-time=TIME, in ps (default 200 us)
     std::string vcd_file;                     // --vcd=FILE
     std::vector<std::string> vcd_signals;     // --vcd-signals=PATTERN[,PATTERN...] (may repeat)
     std::vector<ForceSpec> forces;            // --force=PATH=VALUE (may repeat)

@@ -2,8 +2,8 @@
 // that both programs share are compiled once per program, each time with
 // TOVU_SNAPSHOT naming that program ("benchsnap" or "topsnap"), so that their
 // registration names the program's own design data.
-#ifndef TOVU_MAIN_SNAPSHOT_H
-#define TOVU_MAIN_SNAPSHOT_H
+#ifndef TOVU_UNITS_SNAPSHOT_H
+#define TOVU_UNITS_SNAPSHOT_H
 
 #ifndef TOVU_SNAPSHOT
 #define TOVU_SNAPSHOT "benchsnap"

@@ -1,15 +1,15 @@
 // How the design's processes talk to the kernel: line tracking, signal reads,
 // assignments through drivers, sensitivity waits, timed waits with resume
 // points, and checks. Every process of the design's units uses these.
-#ifndef TOVU_WORK_PROCESS_PROTOCOL_H
-#define TOVU_WORK_PROCESS_PROTOCOL_H
+#ifndef TOVU_UNITS_PROCESS_PROTOCOL_H
+#define TOVU_UNITS_PROCESS_PROTOCOL_H
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 #include "ieee/p_2592010699.h"
-#include "main/globals.h"
+#include "units/globals.h"
 #include "tovu/layout.h"
 #include "tovu/zem.h"
 
@@ -31,10 +31,23 @@ inline int32_t integer(char *b, size_t sig) {
     std::memcpy(&v, signal_value(b, sig), 4);
     return v;
 }
+inline int64_t time_value(char *b, size_t sig) {
+    int64_t v;
+    std::memcpy(&v, signal_value(b, sig), 8);
+    return v;
+}
+inline double real_value(char *b, size_t sig) {
+    double v;
+    std::memcpy(&v, signal_value(b, sig), 8);
+    return v;
+}
 
-// rising_edge(s) of std_logic_1164 on a scalar signal of this block.
+// rising_edge(s) and falling_edge(s) of std_logic_1164 on a scalar signal of this block.
 inline bool rising_edge(char *b, size_t sig) {
     return ieee_p_2592010699_sub_1744673427_503743352(IEEE_P_2592010699, signal_record(b, sig), 0, 0) != 0;
+}
+inline bool falling_edge(char *b, size_t sig) {
+    return ieee_p_2592010699_sub_1258338084_503743352(IEEE_P_2592010699, signal_record(b, sig), 0, 0) != 0;
 }
 
 // Whole-signal zero-delay assignment of n bytes: internal signal / output port.
@@ -63,11 +76,10 @@ constexpr uint32_t downto_position(uint32_t n, uint32_t i) { return n - 1 - i; }
 // Leaving a process that waits on its sensitivity list.
 inline void wait_on_sensitivity(char *b, size_t flag) { wait_flag(b, flag) = 1; }
 
-// Leaving a process for `wait for delay`; it goes on at `resume` next time.
-inline void wait_for(char *b, size_t record, int64_t delay, void *resume) {
-    zem_process_wait(process_record(b, record), delay);
-// `resume` is the address of a label of the calling process function (code,
-// not a local variable), which GCC mistakes for a dangling pointer.
+// Where a process goes on when it runs next: `resume` is the address of a
+// label of the calling process function (code, not a local variable), which
+// GCC mistakes for a dangling pointer.
+inline void set_resume_point(char *b, size_t record, void *resume) {
 #if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdangling-pointer"
@@ -76,6 +88,19 @@ inline void wait_for(char *b, size_t record, int64_t delay, void *resume) {
 #if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12
 #pragma GCC diagnostic pop
 #endif
+}
+
+// Leaving a process for `wait for delay`; it goes on at `resume` next time.
+inline void wait_for(char *b, size_t record, int64_t delay, void *resume) {
+    zem_process_wait(process_record(b, record), delay);
+    set_resume_point(b, record, resume);
+}
+
+// Leaving a process that waits on its sensitivity list from inside its body:
+// it goes on at `resume` when woken.
+inline void wait_on_sensitivity_at(char *b, size_t flag, size_t record, void *resume) {
+    wait_on_sensitivity(b, flag);
+    set_resume_point(b, record, resume);
 }
 
 // Where a process with waits goes on (nullptr on its first activation).

@@ -1,6 +1,6 @@
 // The package globals: each holds the memory block of one package, stored by
 // main after the top unit is named and never changed afterwards.
-#include "main/globals.h"
+#include "units/globals.h"
 
 #include "tovu/zem.h"
 

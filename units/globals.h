@@ -1,6 +1,6 @@
 // Package memory globals shared by all units.
-#ifndef TOVU_MAIN_GLOBALS_H
-#define TOVU_MAIN_GLOBALS_H
+#ifndef TOVU_UNITS_GLOBALS_H
+#define TOVU_UNITS_GLOBALS_H
 
 extern char *IEEE_P_2592010699;
 extern char *STD_STANDARD;
