@@ -3,6 +3,14 @@
 // machinery that predicts when an output may change, and the concurrent
 // procedures that drive an output from their inputs for the rest of a run,
 // waiting inside themselves between passes.
+//
+// The subprograms call one another through their entry points, as the
+// package body's subprograms call one another: a schedule built from
+// several operators is a chain of calls of the operator entries, each
+// returning its record in transient memory, and a procedure updates its
+// schedules, reads its edges and computes its delays through the entries of
+// BufPath, GetEdge, GetSchedDelay and the others. Every local starts at its
+// type's default value, given by the kernel from the type's descriptor.
 #include "ieee/p_1367372525.h"
 
 #include <ucontext.h>
@@ -20,6 +28,7 @@
 
 using namespace vital;
 using namespace vital_primitives;
+using tovu::layout::make_bounds;
 
 namespace {
 
@@ -30,6 +39,11 @@ constexpr size_t kDelay01Size = 16, kDelay01ZSize = 48;
 enum : size_t { kTr01 = 0, kTr10, kTr0z, kTrz1, kTr1z, kTrz0 };
 // Positions of the table symbols: the truth symbols 'X' .. 'Z' are 16 .. 21.
 constexpr uint8_t kFirstTruthSymbol = 16, kLastTruthSymbol = 21, kLastStateSymbol = 22;
+// The two-element subtype (std_logic_vector(0 to 1)) made at run time by the
+// tri-state GetSchedDelay and VitalIDENT, whose cases pair two values.
+constexpr char kSubtypeV2[] = "v2";
+constexpr int32_t kSubtypeKind = 2;
+constexpr array_bounds kV2Range{0, 1, 1, 2};
 
 // ---- package constants -----------------------------------------------------
 
@@ -53,6 +67,123 @@ uint8_t mapped(const uint8_t *map, uint8_t v) {
     return map[v];
 }
 
+// ---- locals ------------------------------------------------------------------
+
+void *ux01_type() { return IEEE_P_2592010699 + kUX01Type; }
+void *ux01z_type() { return IEEE_P_2592010699 + kUX01ZType; }
+void *slv_type() { return IEEE_P_2592010699 + kSlvType; }
+void *slv2_type() { return IEEE_P_2717149903 + vital_timing::kTypeStdLogicVector2; }
+void *time_type() { return STD_STANDARD + kTimeType; }
+void *time_array_type() { return IEEE_P_2717149903 + vital_timing::kTypeTimeArray; }
+
+// A scalar or record local at its type's default value.
+template <typename T>
+T default_of(void *type) {
+    T v;
+    zem_type_set_default_value(type, &v, nullptr);
+    return v;
+}
+uint8_t ux01_local() { return default_of<uint8_t>(ux01_type()); }
+uint8_t ux01z_local() { return default_of<uint8_t>(ux01z_type()); }
+int64_t time_local() { return default_of<int64_t>(time_type()); }
+
+// Transient memory for n bytes; a size no request can carry is refused by
+// the kernel like any request too large.
+void *transient(uint64_t n) {
+    return zem_get_transient_memory(n > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(n));
+}
+uint64_t bytes_of(const array_bounds &range, size_t element_size) {
+    return uint64_t{length_of(&range)} * element_size;
+}
+
+// An array local of a function: it lives until the function returns, in
+// transient memory, from its type's default value.
+uint8_t *function_array(void *type, const array_bounds &range, size_t element_size) {
+    auto *p = static_cast<uint8_t *>(transient(bytes_of(range, element_size)));
+    zem_type_set_default_value(type, p, &range);
+    return p;
+}
+
+// An array local of a concurrent procedure: it is kept across the
+// procedure's waits, so it has storage of its own, sized once at entry
+// (8-byte aligned: the elements may be times or schedules).
+class ProcedureArray {
+public:
+    ProcedureArray() = default;  // a local the procedure does not declare
+    // A local declared with an initial value, which the caller assigns.
+    ProcedureArray(const array_bounds &range, size_t element_size)
+        : range_(make_bounds(range.left, range.right, range.dir)),
+          words_((bytes_of(range_, element_size) + 7) / 8) {}
+    ProcedureArray(void *type, const array_bounds &range, size_t element_size)
+        : range_(make_bounds(range.left, range.right, range.dir)),
+          words_((bytes_of(range_, element_size) + 7) / 8) {
+        zem_type_set_default_value(type, data(), &range_);
+    }
+    uint8_t *data() { return reinterpret_cast<uint8_t *>(words_.data()); }
+    int64_t *times() { return reinterpret_cast<int64_t *>(words_.data()); }
+    const array_bounds *bounds() const { return &range_; }
+
+private:
+    array_bounds range_{1, 0, 1, 0};
+    std::vector<uint64_t> words_;
+};
+
+// The aggregate (others => 'X') of n elements, built in transient memory and
+// copied into the local it initialises or is assigned to.
+void assign_all_x(uint8_t *local, uint32_t n) {
+    auto *aggregate = static_cast<uint8_t *>(transient(n));
+    if (n == 0) return;
+    std::memset(aggregate, X, n);
+    std::memcpy(local, aggregate, n);
+}
+// A vector local that starts all 'U': copied from zero bytes of transient
+// memory.
+void assign_all_u(uint8_t *local, uint32_t n) {
+    auto *zeros = static_cast<uint8_t *>(transient(n));
+    if (n == 0) return;
+    std::memset(zeros, U, n);
+    std::memcpy(local, zeros, n);
+}
+
+// std_logic_1164's To_X01 of a std_logic_vector, copied into a local of its
+// length.
+void to_x01_into(uint8_t *local, const uint8_t *value, const array_bounds *b) {
+    array_bounds rb;
+    const uint8_t *r = ieee_p_2592010699_sub_3262517747_503743352(IEEE_P_2592010699, &rb, value, b);
+    if (length_of(&rb) > 0) std::memcpy(local, r, length_of(&rb));
+}
+
+// ---- arrays viewed by position -------------------------------------------------
+
+// Element i of an n-element array viewed as (n downto 1), the view through
+// which the multiplexers and decoders read their inputs: position 1 is the
+// rightmost element. The position is checked against the view.
+template <typename T>
+T *from_right(T *data, uint32_t n, int32_t i, size_t size) {
+    zem_vhdl_check_range_of_index(static_cast<int32_t>(n), 1, -1, i);
+    return data + static_cast<size_t>(static_cast<int32_t>(n) - i) * size;
+}
+// Element i of an array through its own bounds, checked.
+template <typename T>
+T *indexed(T *data, const array_bounds *b, int32_t i, size_t size) {
+    zem_vhdl_check_range_of_index(b->left, b->right, b->dir, i);
+    return data + static_cast<size_t>(static_cast<int64_t>(i - b->left) * b->dir) * size;
+}
+// The index of the k-th element of a range, from its left end.
+int32_t index_at(const array_bounds &b, uint32_t k) { return b.left + static_cast<int32_t>(k) * b.dir; }
+
+array_bounds downto_zero(uint32_t n) { return make_bounds(static_cast<int32_t>(n) - 1, 0, -1); }
+array_bounds downto_one(uint32_t n) { return make_bounds(static_cast<int32_t>(n), 1, -1); }
+array_bounds one_to(uint32_t n) { return make_bounds(1, static_cast<int32_t>(n), 1); }
+
+// A std_logic_vector result: a transient copy of `n` bytes and its bounds.
+uint8_t *vector_result(const uint8_t *data, uint32_t n, array_bounds *out, const array_bounds &range) {
+    auto *r = static_cast<uint8_t *>(transient(n));
+    if (n > 0) std::memcpy(r, data, n);
+    *out = range;
+    return r;
+}
+
 // ---- SchedType ---------------------------------------------------------------
 
 struct Sched {
@@ -65,20 +196,528 @@ Sched load_sched(const uint8_t *p) {
     std::memcpy(&s, p, sizeof s);
     return s;
 }
-void store_sched(uint8_t *p, const Sched &s) { std::memcpy(p, &s, sizeof s); }
-// A schedule result: a transient copy of exactly the record's size.
-uint8_t *sched_result(const Sched &s) {
+uint8_t *bytes(Sched &s) { return reinterpret_cast<uint8_t *>(&s); }
+const uint8_t *bytes(const Sched &s) { return reinterpret_cast<const uint8_t *>(&s); }
+Sched sched_local(char *block) { return default_of<Sched>(block + kTypeSchedType); }
+// A local record assigned a schedule function's result.
+void assign_sched(Sched &local, const uint8_t *value) { std::memcpy(&local, value, kSchedSize); }
+// A schedule function's result: a fresh transient copy of the record.
+uint8_t *return_sched(const uint8_t *value) {
     auto *r = static_cast<uint8_t *>(zem_get_transient_memory(kSchedSize));
-    store_sched(r, s);
+    std::memcpy(r, value, kSchedSize);
     return r;
 }
 const uint8_t *sched_at(const uint8_t *array, uint32_t k) { return array + static_cast<size_t>(k) * kSchedSize; }
 uint8_t *sched_at(uint8_t *array, uint32_t k) { return array + static_cast<size_t>(k) * kSchedSize; }
 
+// GlitchDataType.
+struct GlitchRecord {
+    alignas(8) uint8_t bytes[kGlitchDataSize];
+};
+GlitchRecord glitch_local(char *block) { return default_of<GlitchRecord>(block + kTypeGlitchData); }
+
+// ---- the package's own subprograms, by their VHDL names -------------------------
+
+uint8_t *s_not(char *b, const uint8_t *a) { return ieee_p_1367372525_sub_3288686485_4070434989(b, a); }
+uint8_t *s_and(char *b, const uint8_t *x, const uint8_t *y) {
+    return ieee_p_1367372525_sub_2852316380_4070434989(b, x, y);
+}
+uint8_t *s_or(char *b, const uint8_t *x, const uint8_t *y) {
+    return ieee_p_1367372525_sub_3792371914_4070434989(b, x, y);
+}
+uint8_t *s_nand(char *b, const uint8_t *x, const uint8_t *y) {
+    return ieee_p_1367372525_sub_1560207530_4070434989(b, x, y);
+}
+uint8_t *s_nor(char *b, const uint8_t *x, const uint8_t *y) {
+    return ieee_p_1367372525_sub_3362765528_4070434989(b, x, y);
+}
+// VitalXOR2 / VitalXNOR2 on schedules.
+uint8_t *s_xor2(char *b, const uint8_t *ab, const uint8_t *ai, const uint8_t *bb, const uint8_t *bi, bool xnor) {
+    return xnor ? ieee_p_1367372525_sub_3940177659_4070434989(b, ab, ai, bb, bi)
+                : ieee_p_1367372525_sub_2159428141_4070434989(b, ab, ai, bb, bi);
+}
+uint8_t vital_same(char *b, uint8_t x, uint8_t y) { return ieee_p_1367372525_sub_177276481_4070434989(b, x, y); }
+uint8_t package_to_ux01z(char *b, uint8_t v) { return ieee_p_1367372525_sub_2851374196_4070434989(b, v); }
+uint8_t cur_value_of(char *b, const GlitchRecord &g) { return ieee_p_1367372525_sub_1321872912_4070434989(b, g.bytes); }
+
+// ---- time ----------------------------------------------------------------------
+
 // GlitchMinTime: the earlier of two times that are not yet past; 0 when both are.
 int64_t glitch_min_time(int64_t t1, int64_t t2) {
     if (t1 < now()) return t2 < now() ? 0 : t2;
     return t2 < now() ? t1 : minimum(t1, t2);
+}
+
+}  // namespace
+
+// ==== body-local helpers, messages and errors ================================
+
+extern "C" int32_t ieee_p_1367372525_sub_1019729693_4070434989(char *, int32_t a, int32_t b) { return a < b ? a : b; }
+
+extern "C" int64_t ieee_p_1367372525_sub_2876942914_4070434989(char *, int64_t a, int64_t b) { return minimum(a, b); }
+
+extern "C" int32_t ieee_p_1367372525_sub_3699347359_4070434989(char *, int32_t a, int32_t b) { return a > b ? a : b; }
+
+extern "C" int64_t ieee_p_1367372525_sub_1261593284_4070434989(char *, int64_t a, int64_t b) { return maximum(a, b); }
+
+extern "C" int64_t ieee_p_1367372525_sub_801899123_4070434989(char *, int64_t time1, int64_t time2) {
+    return glitch_min_time(time1, time2);
+}
+
+extern "C" char *ieee_p_1367372525_sub_2224505450_4070434989(char *block, array_bounds *result, uint8_t error_id) {
+    // An id outside the type (only through a malformed call) gives an empty text.
+    const uint32_t n = error_id < 9 ? kMessageLength[error_id] : 0;
+    char *copy = static_cast<char *>(zem_get_transient_memory(n));
+    if (n != 0) std::memcpy(copy, constant(block, kConstMessage[error_id]), n);
+    *result = n != 0 ? literal_bounds(n) : array_bounds{1, 0, 1, 0};
+    return copy;
+}
+
+namespace {
+
+// VitalError's report: Routine & ": " & the message [& info], at the
+// severity of the error id. `length` receives the text's length as the sum
+// of its pieces.
+const char *primitive_error_text(char *block, const char *routine, const array_bounds *routine_b, uint8_t error_id,
+                                 array_bounds *b, uint32_t *length) {
+    uint32_t message_length;
+    const char *text = error_text(
+        block, routine, routine_b, kLitSeparator,
+        [&](array_bounds *mb) { return ieee_p_1367372525_sub_2224505450_4070434989(block, mb, error_id); }, b,
+        &message_length);
+    *length = length_of(routine_b) + 2 + message_length;
+    return text;
+}
+int32_t primitive_error_severity(char *block, uint8_t error_id) {
+    zem_vhdl_check_range_of_index(0, 8, 1, error_id);
+    return table(block, kConstErrorSeverity)[error_id];
+}
+
+// VitalError with a routine name from the literal pool.
+void error_from(char *block, size_t routine, uint32_t routine_length, uint8_t error_id) {
+    const array_bounds rb = literal_bounds(routine_length);
+    ieee_p_1367372525_sub_891213412_4070434989(block, nullptr, block + routine, &rb, error_id);
+}
+void error_from(char *block, size_t routine, uint32_t routine_length, uint8_t error_id, uint8_t info) {
+    const array_bounds rb = literal_bounds(routine_length);
+    ieee_p_1367372525_sub_707547060_4070434989(block, nullptr, block + routine, &rb, error_id, info);
+}
+void error_from(char *block, size_t routine, uint32_t routine_length, uint8_t error_id, const char *info,
+                const array_bounds *info_b) {
+    const array_bounds rb = literal_bounds(routine_length);
+    ieee_p_1367372525_sub_648230642_4070434989(block, nullptr, block + routine, &rb, error_id, info, info_b);
+}
+
+}  // namespace
+
+extern "C" void ieee_p_1367372525_sub_891213412_4070434989(char *block, void *, const char *routine,
+                                                           const array_bounds *routine_b, uint8_t error_id) {
+    array_bounds b;
+    uint32_t length;
+    const char *text = primitive_error_text(block, routine, routine_b, error_id, &b, &length);
+    zem_report(text, length, primitive_error_severity(block, error_id));
+}
+
+extern "C" void ieee_p_1367372525_sub_648230642_4070434989(char *block, void *, const char *routine,
+                                                           const array_bounds *routine_b, uint8_t error_id,
+                                                           const char *info, const array_bounds *info_b) {
+    array_bounds b;
+    uint32_t length;
+    const char *text = primitive_error_text(block, routine, routine_b, error_id, &b, &length);
+    text = concat(text, &b, info, info_b);
+    zem_report(text, length + length_of(info_b), primitive_error_severity(block, error_id));
+}
+
+extern "C" void ieee_p_1367372525_sub_707547060_4070434989(char *block, void *, const char *routine,
+                                                           const array_bounds *routine_b, uint8_t error_id,
+                                                           uint8_t info) {
+    array_bounds b;
+    uint32_t length;
+    const char *text = primitive_error_text(block, routine, routine_b, error_id, &b, &length);
+    text = concat_character(text, &b, info);
+    zem_report(text, length + 1, primitive_error_severity(block, error_id));
+}
+
+extern "C" void ieee_p_1367372525_sub_2507489675_4070434989(char *block, void *context, const char *routine,
+                                                            const array_bounds *routine_b, const char *name,
+                                                            const array_bounds *name_b, int64_t preempted_time,
+                                                            uint8_t preempted_value, int64_t new_time,
+                                                            uint8_t new_value, int32_t index, uint8_t is_array,
+                                                            uint8_t severity) {
+    // Reported only for a preempted value due no later than the new one; the
+    // lines are written and released either way.
+    const GlitchReportPieces pieces{kLitGlitchDetected, kLitGlitchPreempt, 28,           kLitGlitchAt1,
+                                    kLitGlitchNew,      kLitGlitchAt2,     kLitGlitchEnd, kLitIndexOpen,
+                                    kLitIndexClose,     kLitIndexNone,     kConstLogicCvtTable};
+    glitch_report(block, context, pieces, routine, routine_b, name, name_b, preempted_time, preempted_value,
+                  new_time, new_value, index, is_array, severity, preempted_time <= new_time);
+}
+
+extern "C" uint8_t ieee_p_1367372525_sub_2851374196_4070434989(char *block, uint8_t value) {
+    zem_vhdl_check_range_of_index(0, 8, 1, value);
+    return table(block, kConstCvtToUX01Z)[value];
+}
+
+namespace {
+
+uint8_t logic_to_edge(char *block, uint8_t last, uint8_t current) {
+    return table(block, kConstLogicToEdge)[last * 9 + current];
+}
+uint8_t logic_to_level(char *block, uint8_t value) {
+    zem_vhdl_check_range_of_index(0, 8, 1, value);
+    return table(block, kConstLogicToLevel)[value];
+}
+// A std_ulogic value read for a table lookup, checked to be one.
+uint8_t checked_logic(uint8_t value) {
+    zem_vhdl_check_range_of_index(0, 8, 1, value);
+    return value;
+}
+uint8_t initial_edge(char *block, uint8_t value) { return table(block, kConstInitialEdge)[checked_logic(value)]; }
+
+}  // namespace
+
+extern "C" uint8_t ieee_p_1367372525_sub_26934960_4070434989(char *block, void *sig, uint32_t, uint32_t off) {
+    // The edge of this delta cycle, else the level.
+    if (zem_signal_has_event(sig)) {
+        const uint8_t last = checked_logic(signal_last_byte(sig, off));
+        const uint8_t current = checked_logic(signal_byte(sig, off));
+        return logic_to_edge(block, last, current);
+    }
+    return logic_to_level(block, signal_byte(sig, off));
+}
+
+extern "C" void ieee_p_1367372525_sub_915516184_4070434989(char *block, void *, void *sig, uint32_t, uint32_t off,
+                                                           const array_bounds *sig_b, uint8_t *last,
+                                                           const array_bounds *last_b, uint8_t *edge,
+                                                           const array_bounds *edge_b) {
+    const int32_t n = static_cast<int32_t>(length_of(sig_b)), n_last = static_cast<int32_t>(length_of(last_b)),
+                  n_edge = static_cast<int32_t>(length_of(edge_b));
+    if (n != n_last || n != n_edge) {
+        const array_bounds ib = literal_bounds(14);
+        error_from(block, kLitGetEdge, 7, kErrVctLng, block + kLitGetEdgeInfo, &ib);
+    }
+    // The three arrays are read through positions 1 to their lengths; the
+    // elements of s from its byte offset on.
+    const uint8_t *s = signal_data(sig, off);
+    auto read_s = [&](int32_t p) {
+        zem_vhdl_check_range_of_index(1, n, 1, p);
+        return checked_logic(s[p - 1]);
+    };
+    for (int32_t p = 1; p <= n; ++p) {
+        zem_vhdl_check_range_of_index(1, n_last, 1, p);
+        const uint8_t was = checked_logic(last[p - 1]);
+        const uint8_t is = read_s(p);
+        zem_vhdl_check_range_of_index(1, n_edge, 1, p);
+        edge[p - 1] = logic_to_edge(block, was, is);
+        zem_variable_act(edge);
+        const uint8_t value = read_s(p);
+        zem_vhdl_check_range_of_index(1, n_last, 1, p);
+        last[p - 1] = value;
+        zem_variable_act(last);
+    }
+}
+
+extern "C" uint8_t ieee_p_1367372525_sub_162078037_4070434989(char *block, uint8_t value) {
+    return logic_to_level(block, value);
+}
+
+namespace {
+
+// CurValue: the value the output shows now by its glitch record.
+uint8_t cur_value(const uint8_t *gd) {
+    if (now() >= get_time(gd, kGlitchSchedTime)) return gd[kGlitchSchedValue];
+    if (now() >= get_time(gd, kGlitchGlitchTime)) return X;
+    return gd[kGlitchCurrentValue];
+}
+
+}  // namespace
+
+extern "C" uint8_t ieee_p_1367372525_sub_1321872912_4070434989(char *, const uint8_t *glitch_data) {
+    return cur_value(glitch_data);
+}
+
+extern "C" uint8_t *ieee_p_1367372525_sub_2531918842_4070434989(char *, array_bounds *result,
+                                                                const uint8_t *glitch_data,
+                                                                const array_bounds *glitch_b) {
+    // Result: a std_logic_vector with GlitchData's range.
+    const array_bounds range = make_bounds(glitch_b->left, glitch_b->right, glitch_b->dir);
+    const uint32_t n = length_of(&range);
+    uint8_t *local = function_array(slv_type(), range, 1);
+    for (uint32_t k = 0; k < n; ++k) {
+        const uint8_t v = cur_value(glitch_data + static_cast<size_t>(k) * kGlitchDataSize);
+        *indexed(local, &range, index_at(range, k), 1) = v;
+    }
+    return vector_result(local, n, result, range);
+}
+
+extern "C" uint8_t ieee_p_1367372525_sub_177276481_4070434989(char *, uint8_t a, uint8_t b) {
+    return to_ux01(a) == to_ux01(b) ? to_ux01(a) : uint8_t{X};
+}
+
+// ==== schedule updates and delays =============================================
+
+namespace {
+
+// BufPath / InvPath on one schedule: the times at which the output follows
+// an edge of the input. `rise()` gives the delay after a rising input,
+// `fall()` after a falling one, `unknown()` after a change to an unknown
+// value; each is asked only in the arm that uses it.
+// NOW + a delay (NOW read first).
+template <typename Delay>
+int64_t after(Delay delay) {
+    const int64_t t = now();
+    return sat_add(t, delay());
+}
+
+template <typename Rise, typename Fall, typename Unknown>
+void path_update(Sched &s, uint8_t edge, Rise rise, Fall fall, Unknown unknown) {
+    switch (edge) {
+        case kEdgeRise:
+        case kEdgeToOne:
+            s.inp0 = kTimeHigh;
+            s.inp1 = after(rise);
+            s.glch1 = s.inp1;
+            s.inpx = s.inp1;
+            break;
+        case kEdgeFall:
+        case kEdgeToZero:
+            s.inp1 = kTimeHigh;
+            s.inp0 = after(fall);
+            s.glch0 = s.inp0;
+            s.inpx = s.inp0;
+            break;
+        case kEdgeZeroToX:
+            s.inp1 = kTimeHigh;
+            s.inp0 = kTimeHigh;
+            s.inpx = after(rise);
+            break;
+        case kEdgeOneToX:
+            s.inp0 = kTimeHigh;
+            s.inp1 = kTimeHigh;
+            s.inpx = after(fall);
+            break;
+        case kEdgeUnknown:
+            s.inp0 = kTimeHigh;
+            s.inp1 = kTimeHigh;
+            s.inpx = after(unknown);
+            break;
+        default:  // a level or a violation: nothing changes
+            break;
+    }
+}
+
+// BufPath (non-inverting: a rising input makes a rising output after tr01)
+// or InvPath (inverting: after tr10) on the schedule at `p`, the delay record
+// read through `tpd()` at each use.
+template <typename Tpd>
+void path_update_at(uint8_t *p, uint8_t edge, Tpd tpd, bool inverting) {
+    Sched s = load_sched(p);
+    auto tr01 = [&] { return delay_of(tpd(), kTr01); };
+    auto tr10 = [&] { return delay_of(tpd(), kTr10); };
+    auto unknown = [&] {
+        const int64_t fall = tr10();
+        return minimum(fall, tr01());
+    };
+    if (inverting)
+        path_update(s, edge, tr10, tr01, unknown);
+    else
+        path_update(s, edge, tr01, tr10, unknown);
+    std::memcpy(p, &s, kSchedSize);
+}
+
+// The vector BufPath / InvPath: Schd's elements from its left bound on, each
+// with the edge and the delay of the same index in their own arrays (the
+// index checked before each read).
+void path_update_indexed(uint8_t *schd, const array_bounds *schd_b, const uint8_t *edge, const array_bounds *edge_b,
+                         const int64_t *tpd, const array_bounds *tpd_b, bool inverting) {
+    const uint32_t n = length_of(schd_b);
+    for (uint32_t k = 0; k < n; ++k) {
+        const int32_t i = index_at(*schd_b, k);
+        const uint8_t e = *indexed(edge, edge_b, i, 1);
+        path_update_at(sched_at(schd, k), e, [&] { return indexed(tpd, tpd_b, i, 2); }, inverting);
+    }
+}
+
+// BufEnab (active-high enable) / InvEnab (active-low): the schedules of an
+// output '1' and an output '0' through the enable, with the Z delays; an
+// unknown enable takes the data delays.
+void enable_update(uint8_t *schd1, uint8_t *schd0, uint8_t edge, const int64_t *tpd, bool active_low) {
+    auto d = [&](size_t transition) { return [tpd, transition] { return delay_of(tpd, transition); }; };
+    auto unknown = [&] { return minimum(delay_of(tpd, kTr10), delay_of(tpd, kTr01)); };
+    Sched s1 = load_sched(schd1), s0 = load_sched(schd0);
+    if (active_low) {
+        path_update(s1, edge, d(kTr1z), d(kTrz1), unknown);
+        path_update(s0, edge, d(kTr0z), d(kTrz0), unknown);
+    } else {
+        path_update(s1, edge, d(kTrz1), d(kTr1z), unknown);
+        path_update(s0, edge, d(kTrz0), d(kTr0z), unknown);
+    }
+    std::memcpy(schd1, &s1, kSchedSize);
+    std::memcpy(schd0, &s0, kSchedSize);
+}
+
+// Steps of GetSchedDelay for one output: the delay to the new value and the
+// glitch delay (negative: none) from the output schedule.
+void sched_delay(int64_t *new_delay, int64_t *glitch_delay, int64_t &tim, int64_t &glch, uint8_t new_value,
+                 uint8_t cur_value, const Sched &s) {
+    switch (to_ux01(new_value)) {
+        case L0:
+            tim = s.inp0;
+            glch = s.glch1;
+            break;
+        case L1:
+            tim = s.inp1;
+            glch = s.glch0;
+            break;
+        default:
+            tim = s.inpx;
+            glch = kMinusOneNs;
+            break;
+    }
+    if (cur_value != new_value) glch = kMinusOneNs;
+    *new_delay = sat_sub(tim, now());
+    *glitch_delay = glch < 0 ? glch : sat_sub(glch, now());
+}
+
+}  // namespace
+
+extern "C" void ieee_p_1367372525_sub_2819976785_4070434989(char *, void *, uint8_t *schd, uint8_t edge,
+                                                            const int64_t *tpd) {
+    path_update_at(schd, edge, [tpd] { return tpd; }, false);
+}
+
+extern "C" void ieee_p_1367372525_sub_3111600860_4070434989(char *, void *, uint8_t *schd,
+                                                            const array_bounds *schd_b, const uint8_t *edge,
+                                                            const array_bounds *edge_b, const int64_t *tpd,
+                                                            const array_bounds *tpd_b) {
+    path_update_indexed(schd, schd_b, edge, edge_b, tpd, tpd_b, false);
+}
+
+extern "C" void ieee_p_1367372525_sub_827555649_4070434989(char *, void *, uint8_t *schd, uint8_t edge,
+                                                           const int64_t *tpd) {
+    path_update_at(schd, edge, [tpd] { return tpd; }, true);
+}
+
+extern "C" void ieee_p_1367372525_sub_1119179724_4070434989(char *, void *, uint8_t *schd,
+                                                            const array_bounds *schd_b, const uint8_t *edge,
+                                                            const array_bounds *edge_b, const int64_t *tpd,
+                                                            const array_bounds *tpd_b) {
+    path_update_indexed(schd, schd_b, edge, edge_b, tpd, tpd_b, true);
+}
+
+extern "C" void ieee_p_1367372525_sub_2732900579_4070434989(char *, void *, uint8_t *schd1, uint8_t *schd0,
+                                                            uint8_t edge, const int64_t *tpd) {
+    enable_update(schd1, schd0, edge, tpd, false);
+}
+
+extern "C" void ieee_p_1367372525_sub_740479443_4070434989(char *, void *, uint8_t *schd1, uint8_t *schd0,
+                                                           uint8_t edge, const int64_t *tpd) {
+    enable_update(schd1, schd0, edge, tpd, true);
+}
+
+extern "C" void ieee_p_1367372525_sub_2543757985_4070434989(char *, void *, int64_t *new_delay, int64_t *glitch_delay,
+                                                            uint8_t new_value, uint8_t cur_value,
+                                                            const uint8_t *sched) {
+    int64_t tim = time_local(), glch = time_local();
+    int64_t nd, gd;
+    sched_delay(&nd, &gd, tim, glch, new_value, cur_value, load_sched(sched));
+    set_time(new_delay, 0, nd);
+    set_time(glitch_delay, 0, gd);
+}
+
+extern "C" void ieee_p_1367372525_sub_2959442363_4070434989(char *, void *, int64_t *new_delay,
+                                                            const array_bounds *new_delay_b, int64_t *glitch_delay,
+                                                            const array_bounds *glitch_delay_b,
+                                                            const uint8_t *new_value, const array_bounds *new_value_b,
+                                                            const uint8_t *cur_value, const array_bounds *cur_value_b,
+                                                            const uint8_t *sched, const array_bounds *sched_b) {
+    // Every array viewed as (its length downto 1): position n pairs the
+    // elements n-1 places from the right end of each.
+    const uint32_t n_delay = length_of(new_delay_b), n_glitch = length_of(glitch_delay_b);
+    const uint32_t n_new = length_of(new_value_b), n_cur = length_of(cur_value_b), n_sched = length_of(sched_b);
+    for (int32_t n = static_cast<int32_t>(n_delay); n >= 1; --n) {
+        int64_t tim, glch, nd, gd;
+        const uint8_t nv = *from_right(new_value, n_new, n, 1), cv = *from_right(cur_value, n_cur, n, 1);
+        sched_delay(&nd, &gd, tim, glch, nv, cv, load_sched(from_right(sched, n_sched, n, kSchedSize)));
+        set_time(from_right(new_delay, n_delay, n, 1), 0, nd);
+        zem_variable_act(new_delay);
+        set_time(from_right(glitch_delay, n_glitch, n, 1), 0, gd);
+        zem_variable_act(glitch_delay);
+    }
+}
+
+namespace {
+
+// The tri-state GetSchedDelay: D is the data path's schedule, E1 and E0 the
+// enable's for an output '1' and '0'. The arm is chosen by the pair
+// (current, new value) reduced to X01Z, compared with the design data's
+// choices in their order; the pair ('X', 'X') matches none.
+void tristate_delay(char *block, int64_t *new_delay, int64_t *glitch_delay, uint8_t new_value, uint8_t cur_value,
+                    const Sched &d, const Sched &e1, const Sched &e0) {
+    alignas(8) char v2[tovu::layout::kSubtypeStorageSize];
+    zem_create_subtype(v2, kSubtypeV2, slv_type(), &kV2Range, kSubtypeKind);
+    int64_t tim = time_local(), glch = time_local();
+    array_bounds pair_b;
+    const uint8_t cur = to_x01z(cur_value);
+    const uint8_t nw = to_x01z(new_value);
+    const auto *pair = static_cast<const uint8_t *>(
+        zem_base_array_concat(nullptr, &pair_b, slv_type(), CONCAT_ELEMENT, int32_t{cur}, CONCAT_ELEMENT,
+                              int32_t{nw}, CONCAT_END));
+    const uint8_t *choices = literal(block, kLitTriStateChoices);
+    int arm = 0;
+    while (arm < 15 && zem_mem_cmp(choices + 2 * arm, pair, 2) != 1) ++arm;
+    switch (arm) {
+        case 0: tim = maximum(d.inp0, e0.inp1); glch = glitch_min_time(d.glch1, e0.glch0); break;  // 0 -> 0
+        case 1: tim = maximum(d.inp1, e1.inp1); glch = e1.glch0; break;                            // 0 -> 1
+        case 2: tim = e0.inp0; glch = d.glch1; break;                                              // 0 -> Z
+        case 3: tim = maximum(d.inpx, e1.inpx); glch = 0; break;                                   // 0 -> X
+        case 4: tim = maximum(d.inp0, e0.inp1); glch = e0.glch0; break;                            // 1 -> 0
+        case 5: tim = maximum(d.inp1, e1.inp1); glch = glitch_min_time(d.glch0, e1.glch0); break;  // 1 -> 1
+        case 6: tim = e1.inp0; glch = d.glch0; break;                                              // 1 -> Z
+        case 7: tim = maximum(d.inpx, e0.inpx); glch = 0; break;                                   // 1 -> X
+        case 8:                                                                                    // Z -> 0
+            tim = maximum(d.inp0, e0.inp1);
+            glch = d.glch0 > now() ? maximum(d.glch1, e1.inp1) : 0;
+            break;
+        case 9:  // Z -> 1
+            tim = maximum(d.inp1, e1.inp1);
+            glch = d.glch1 > now() ? maximum(d.glch0, e0.inp1) : 0;
+            break;
+        case 10: tim = maximum(d.inpx, e1.inpx); glch = 0; break;   // Z -> X
+        case 11: tim = maximum(e1.inpx, e0.inpx); glch = 0; break;  // Z -> Z
+        case 12: tim = maximum(d.inp0, e0.inp1); glch = 0; break;   // X -> 0
+        case 13: tim = maximum(d.inp1, e1.inp1); glch = 0; break;   // X -> 1
+        case 14: tim = maximum(e1.inpx, e0.inpx); glch = 0; break;  // X -> Z
+        default: tim = maximum(d.inpx, e1.inpx); glch = 0; break;   // X -> X
+    }
+    *new_delay = sat_sub(tim, now());
+    *glitch_delay = glch < 0 ? glch : sat_sub(glch, now());
+    zem_delete_type(v2, kSubtypeKind);
+}
+
+}  // namespace
+
+extern "C" void ieee_p_1367372525_sub_2143903942_4070434989(char *block, void *, int64_t *new_delay,
+                                                            int64_t *glitch_delay, uint8_t new_value,
+                                                            uint8_t cur_value, const uint8_t *d, const uint8_t *e1,
+                                                            const uint8_t *e0) {
+    int64_t nd, gd;
+    tristate_delay(block, &nd, &gd, new_value, cur_value, load_sched(d), load_sched(e1), load_sched(e0));
+    set_time(new_delay, 0, nd);
+    set_time(glitch_delay, 0, gd);
+}
+
+// ==== schedule operators and schedule forms ==================================
+
+namespace {
+
+// The operators and the two-input exclusive forms build their result in a
+// local record, first at SchedType's default, and return a copy of it.
+template <typename Compute>
+uint8_t *local_sched_result(char *block, Compute compute) {
+    Sched z = sched_local(block);
+    z = compute();
+    return return_sched(bytes(z));
 }
 
 // The schedule operators: a gate's output schedule from its inputs'.
@@ -114,671 +753,113 @@ Sched sched_xnor2(const Sched &ab, const Sched &ai, const Sched &bb, const Sched
             maximum(glitch_min_time(ab.glch0, bb.glch0), glitch_min_time(ai.glch1, bi.glch1)),
             glitch_min_time(maximum(ab.glch1, bb.glch1), maximum(ai.glch0, bi.glch0))};
 }
+
 // The 3- and 4-input forms pair each partial result with its complement:
 // the same two-input form with buffered and inverted schedules exchanged.
-Sched sched_xor3(const Sched &ab, const Sched &ai, const Sched &bb, const Sched &bi, const Sched &cb,
-                 const Sched &ci, bool xnor) {
-    const Sched x = sched_xor2(ab, ai, bb, bi), y = sched_xor2(ai, ab, bi, bb);
-    return xnor ? sched_xnor2(x, y, cb, ci) : sched_xor2(x, y, cb, ci);
+uint8_t *sched_xor3(char *block, const uint8_t *ab, const uint8_t *ai, const uint8_t *bb, const uint8_t *bi,
+                    const uint8_t *cb, const uint8_t *ci, bool xnor) {
+    const uint8_t *x = s_xor2(block, ab, ai, bb, bi, false);
+    const uint8_t *y = s_xor2(block, ai, ab, bi, bb, false);
+    return return_sched(s_xor2(block, x, y, cb, ci, xnor));
 }
-Sched sched_xor4(const Sched &ab, const Sched &ai, const Sched &bb, const Sched &bi, const Sched &cb,
-                 const Sched &ci, const Sched &db, const Sched &di, bool xnor) {
-    const Sched x = sched_xor2(ab, ai, bb, bi), y = sched_xor2(ai, ab, bi, bb);
-    const Sched u = sched_xor2(cb, ci, db, di), v = sched_xor2(ci, cb, di, db);
-    return xnor ? sched_xnor2(x, y, u, v) : sched_xor2(x, y, u, v);
-}
-// VitalXOR / VitalXNOR over n inputs, their schedules read from the left
-// (positions 1 to n, the range their callers give them). The lower n-1
-// positions are combined by XOR in both directions, the last one by the
-// gate itself. One input is a buffer (XOR) or an inverter (XNOR) and no
-// input a constant: the recursion stops there instead of running on.
-Sched sched_xor_n(char *block, const uint8_t *data_b, const uint8_t *data_i, uint32_t n, bool xnor) {
-    if (n == 0) return load_sched(constant(block, kConstDefSchedType));
-    if (n == 1) return xnor ? sched_not(load_sched(data_i)) : load_sched(data_b);
-    const Sched lb = load_sched(sched_at(data_b, n - 1)), li = load_sched(sched_at(data_i, n - 1));
-    if (n == 2) {
-        const Sched fb = load_sched(data_b), fi = load_sched(data_i);
-        return xnor ? sched_xnor2(fb, fi, lb, li) : sched_xor2(fb, fi, lb, li);
-    }
-    const Sched x = sched_xor_n(block, data_b, data_i, n - 1, false);
-    const Sched y = sched_xor_n(block, data_i, data_b, n - 1, false);
-    return xnor ? sched_xnor2(x, y, lb, li) : sched_xor2(x, y, lb, li);
-}
-
-// ---- arrays viewed by position -------------------------------------------------
-
-// Element i of an n-element array viewed as (n downto 1), the view through
-// which the multiplexers and decoders read their inputs: position 1 is the
-// rightmost element. The position is checked against the view.
-template <typename T>
-T *from_right(T *data, uint32_t n, int32_t i, size_t size) {
-    zem_vhdl_check_range_of_index(static_cast<int32_t>(n), 1, -1, i);
-    return data + static_cast<size_t>(static_cast<int32_t>(n) - i) * size;
-}
-// Element i of an array through its own bounds, checked.
-template <typename T>
-T *indexed(T *data, const array_bounds *b, int32_t i, size_t size) {
-    zem_vhdl_check_range_of_index(b->left, b->right, b->dir, i);
-    return data + static_cast<size_t>((i - b->left) * b->dir) * size;
-}
-// The k-th element of a VitalDelayArrayType01 (16 bytes each), from the left.
-const int64_t *delay_element(const int64_t *tpd, uint32_t k) { return tpd + 2 * static_cast<size_t>(k); }
-
-// A std_logic_vector result: a transient copy of `n` bytes and its bounds.
-uint8_t *vector_result(const uint8_t *data, uint32_t n, array_bounds *out, const array_bounds &range) {
-    auto *r = static_cast<uint8_t *>(zem_get_transient_memory(n));
-    if (n > 0) std::memcpy(r, data, n);
-    *out = range;
-    return r;
-}
-array_bounds downto_zero(uint32_t n) {
-    return tovu::layout::make_bounds(static_cast<int32_t>(n) - 1, 0, -1);
-}
-
-// ---- edges and schedule updates -------------------------------------------------
-
-uint8_t logic_to_edge(char *block, uint8_t last, uint8_t current) {
-    zem_vhdl_check_range_of_index(0, 8, 1, last);
-    zem_vhdl_check_range_of_index(0, 8, 1, current);
-    return table(block, kConstLogicToEdge)[last * 9 + current];
-}
-uint8_t logic_to_level(char *block, uint8_t value) {
-    zem_vhdl_check_range_of_index(0, 8, 1, value);
-    return table(block, kConstLogicToLevel)[value];
-}
-uint8_t initial_edge(char *block, uint8_t value) {
-    zem_vhdl_check_range_of_index(0, 8, 1, value);
-    return table(block, kConstInitialEdge)[value];
-}
-
-// GetEdge of a scalar signal: its edge in this delta cycle, else its level.
-uint8_t get_edge(char *block, void *sig, uint32_t off) {
-    if (zem_signal_has_event(sig)) return logic_to_edge(block, signal_last_byte(sig, off), signal_byte(sig, off));
-    return logic_to_level(block, signal_byte(sig, off));
-}
-
-// The edge of each element of a vector input from its value at the last
-// pass (`last`, then brought up to date).
-void get_edges(char *block, const uint8_t *values, uint8_t *last, uint8_t *edges, uint32_t n) {
-    for (uint32_t k = 0; k < n; ++k) {
-        edges[k] = logic_to_edge(block, last[k], values[k]);
-        last[k] = values[k];
-    }
-}
-
-// BufPath / InvPath on one schedule: the times at which the output follows
-// an edge of the input. `rise` is the delay after a rising input, `fall`
-// after a falling one, `unknown` after a change to an unknown value.
-void path_update(Sched &s, uint8_t edge, int64_t rise, int64_t fall, int64_t unknown) {
-    switch (edge) {
-        case kEdgeRise:
-        case kEdgeToOne:
-            s.inp0 = kTimeHigh;
-            s.inp1 = sat_add(now(), rise);
-            s.glch1 = s.inp1;
-            s.inpx = s.inp1;
-            break;
-        case kEdgeFall:
-        case kEdgeToZero:
-            s.inp1 = kTimeHigh;
-            s.inp0 = sat_add(now(), fall);
-            s.glch0 = s.inp0;
-            s.inpx = s.inp0;
-            break;
-        case kEdgeZeroToX:
-            s.inp1 = kTimeHigh;
-            s.inp0 = kTimeHigh;
-            s.inpx = sat_add(now(), rise);
-            break;
-        case kEdgeOneToX:
-            s.inp0 = kTimeHigh;
-            s.inp1 = kTimeHigh;
-            s.inpx = sat_add(now(), fall);
-            break;
-        case kEdgeUnknown:
-            s.inp0 = kTimeHigh;
-            s.inp1 = kTimeHigh;
-            s.inpx = sat_add(now(), unknown);
-            break;
-        default:  // a level or a violation: nothing changes
-            break;
-    }
-}
-void buf_path(Sched &s, uint8_t edge, const int64_t *tpd) {
-    const int64_t tr01 = delay_of(tpd, kTr01), tr10 = delay_of(tpd, kTr10);
-    path_update(s, edge, tr01, tr10, minimum(tr10, tr01));
-}
-void inv_path(Sched &s, uint8_t edge, const int64_t *tpd) {
-    const int64_t tr01 = delay_of(tpd, kTr01), tr10 = delay_of(tpd, kTr10);
-    path_update(s, edge, tr10, tr01, minimum(tr10, tr01));
-}
-// BufPath or InvPath on a schedule kept in memory.
-void path_update_at(uint8_t *p, uint8_t edge, const int64_t *tpd, bool inverting) {
-    Sched s = load_sched(p);
-    if (inverting)
-        inv_path(s, edge, tpd);
-    else
-        buf_path(s, edge, tpd);
-    store_sched(p, s);
-}
-// The vector forms, element k of each array from the left.
-void path_update_all(uint8_t *schd, const uint8_t *edges, const int64_t *tpd, uint32_t n, bool inverting) {
-    for (uint32_t k = 0; k < n; ++k) path_update_at(sched_at(schd, k), edges[k], delay_element(tpd, k), inverting);
-}
-
-// BufEnab (active-high enable) / InvEnab (active-low): the schedules of an
-// output '1' and an output '0' through the enable, with the Z delays.
-void enable_update(uint8_t *schd1, uint8_t *schd0, uint8_t edge, const int64_t *tpd, bool active_low) {
-    const int64_t x = minimum(delay_of(tpd, kTr10), delay_of(tpd, kTr01));
-    const int64_t on1 = delay_of(tpd, kTrz1), on0 = delay_of(tpd, kTrz0);
-    const int64_t off1 = delay_of(tpd, kTr1z), off0 = delay_of(tpd, kTr0z);
-    Sched s1 = load_sched(schd1), s0 = load_sched(schd0);
-    if (active_low) {
-        path_update(s1, edge, off1, on1, x);
-        path_update(s0, edge, off0, on0, x);
-    } else {
-        path_update(s1, edge, on1, off1, x);
-        path_update(s0, edge, on0, off0, x);
-    }
-    store_sched(schd1, s1);
-    store_sched(schd0, s0);
-}
-
-// GetSchedDelay: the delay to the new value and the glitch delay (negative:
-// none) from an output schedule.
-void sched_delay(int64_t *new_delay, int64_t *glitch_delay, uint8_t new_value, uint8_t cur_value, const Sched &s) {
-    int64_t tim, glch;
-    switch (to_ux01(new_value)) {
-        case L0:
-            tim = s.inp0;
-            glch = s.glch1;
-            break;
-        case L1:
-            tim = s.inp1;
-            glch = s.glch0;
-            break;
-        default:
-            tim = s.inpx;
-            glch = kMinusOneNs;
-            break;
-    }
-    if (cur_value != new_value) glch = kMinusOneNs;
-    *new_delay = sat_sub(tim, now());
-    *glitch_delay = glch < 0 ? glch : sat_sub(glch, now());
-}
-
-// CurValue: the value the output shows now by its glitch record.
-uint8_t cur_value(const uint8_t *gd) {
-    if (now() >= get_time(gd, kGlitchSchedTime)) return gd[kGlitchSchedValue];
-    if (now() >= get_time(gd, kGlitchGlitchTime)) return X;
-    return gd[kGlitchCurrentValue];
-}
-
-// ---- value functions shared by the function forms and the procedures -------
-
-uint8_t vital_same(uint8_t a, uint8_t b) { return to_ux01(a) == to_ux01(b) ? to_ux01(a) : uint8_t{X}; }
-
-// The vector gates: a fold from the left starting at '1' (and) or '0' (or,
-// xor), inverted for nand, nor and xnor.
-enum class Gate { And, Or, Xor, Nand, Nor, Xnor };
-uint8_t gate_fold(Gate g, const uint8_t *data, uint32_t n) {
-    uint8_t r = (g == Gate::And || g == Gate::Nand) ? uint8_t{L1} : uint8_t{L0};
-    for (uint32_t k = 0; k < n; ++k) {
-        if (g == Gate::And || g == Gate::Nand)
-            r = ulogic_and(r, data[k]);
-        else if (g == Gate::Or || g == Gate::Nor)
-            r = ulogic_or(r, data[k]);
-        else
-            r = ulogic_xor(r, data[k]);
-    }
-    return (g == Gate::Nand || g == Gate::Nor || g == Gate::Xnor) ? ulogic_not(r) : r;
-}
-
-uint8_t mux2_value(uint8_t d1, uint8_t d0, uint8_t select) {
-    switch (to_x01(select)) {
-        case L0: return to_ux01(d0);
-        case L1: return to_ux01(d1);
-        default: return vital_same(d1, d0);
-    }
-}
-// Data(3) is the first byte, dSelect(1) the first select byte.
-uint8_t mux4_value(char *block, const uint8_t *data, const uint8_t *select) {
-    const uint8_t slct[2] = {to_x01(select[0]), to_x01(select[1])};
-    auto d = [&](int i) { return data[3 - i]; };
-    const uint8_t *choices = literal(block, kLitMux4Choices);
-    int arm = 0;
-    while (arm < 8 && zem_mem_cmp(choices + 2 * arm, slct, 2) != 1) ++arm;
-    switch (arm) {
-        case 0: return to_ux01(d(0));
-        case 1: return to_ux01(d(1));
-        case 2: return to_ux01(d(2));
-        case 3: return to_ux01(d(3));
-        case 4: return vital_same(d(1), d(0));
-        case 5: return vital_same(d(2), d(3));
-        case 6: return vital_same(d(2), d(0));
-        case 7: return vital_same(d(3), d(1));
-        default: return vital_same(vital_same(d(3), d(2)), vital_same(d(1), d(0)));
-    }
-}
-uint8_t mux8_value(char *block, const uint8_t *data, const uint8_t *select) {
-    switch (to_x01(select[0])) {
-        case L0: return mux4_value(block, data + 4, select + 1);
-        case L1: return mux4_value(block, data, select + 1);
-        default: return vital_same(mux4_value(block, data + 4, select + 1), mux4_value(block, data, select + 1));
-    }
-}
-// VInterMux: Data viewed as (n downto 1), dSelect as (s downto 1).
-uint8_t inter_mux_value(char *block, const uint8_t *data, uint32_t n, const uint8_t *select, uint32_t s) {
-    switch (s) {
-        case 0: return X;
-        case 1: return mux2_value(*from_right(data, n, 2, 1), *from_right(data, n, 1, 1), select[0]);
-        case 2: return mux4_value(block, from_right(data, n, 4, 1), select);
-        default: break;
-    }
-    const uint32_t low = n / 2;
-    const uint8_t *low_half = from_right(data, n, static_cast<int32_t>(low), 1);
-    const uint8_t *high_half = from_right(data, n, static_cast<int32_t>(n), 1);
-    auto pick_low = [&] { return inter_mux_value(block, low_half, low, select + 1, s - 1); };
-    auto pick_high = [&] { return inter_mux_value(block, high_half, n - low, select + 1, s - 1); };
-    switch (to_x01(select[0])) {
-        case L0: return pick_low();
-        case L1: return pick_high();
-        default: return vital_same(pick_low(), pick_high());
-    }
-}
-// VitalMUX: the data right-aligned in 2**s positions, missing ones 'X'.
-uint8_t mux_value(char *block, const uint8_t *data, uint32_t n, const uint8_t *select, uint32_t s) {
-    const uint32_t msb = static_cast<uint32_t>(zem_vhdl_pow(2, static_cast<int32_t>(s)));
-    auto *ldat = static_cast<uint8_t *>(zem_get_transient_memory(msb));
-    std::memset(ldat, X, msb);
-    const uint32_t kept = n < msb ? n : msb;
-    if (kept > 0) std::memcpy(ldat + (msb - kept), data + (n - kept), kept);
-    return inter_mux_value(block, ldat, msb, select, s);
-}
-
-// Decoders: output i is Enable and, per address bit k, Data(k) where bit k
-// of i is 1 and not Data(k) where it is 0. Data(n-1) is the first byte; the
-// result lies with its highest output first.
-void decoder2_value(uint8_t *out, uint8_t data, uint8_t enable, const uint8_t *map) {
-    out[0] = mapped(map, ulogic_and(enable, data));
-    out[1] = mapped(map, ulogic_and(enable, ulogic_not(data)));
-}
-void decoder4_value(uint8_t *out, const uint8_t *data, uint8_t enable, const uint8_t *map) {
-    const uint8_t d1 = data[0], d0 = data[1];
-    const uint8_t hi = ulogic_and(enable, d1), lo = ulogic_and(enable, ulogic_not(d1));
-    out[0] = mapped(map, ulogic_and(hi, d0));
-    out[1] = mapped(map, ulogic_and(hi, ulogic_not(d0)));
-    out[2] = mapped(map, ulogic_and(lo, d0));
-    out[3] = mapped(map, ulogic_and(lo, ulogic_not(d0)));
-}
-void decoder8_value(uint8_t *out, const uint8_t *data, uint8_t enable, const uint8_t *map) {
-    for (int i = 7; i >= 0; --i) {
-        uint8_t v = 0;
-        for (int k = 2; k >= 0; --k) {
-            const uint8_t bit = data[2 - k];
-            const uint8_t term = (i >> k) & 1 ? bit : ulogic_not(bit);
-            v = k == 2 ? term : ulogic_and(v, term);
-        }
-        out[7 - i] = v;
-    }
-    for (int i = 0; i < 8; ++i) out[7 - i] = mapped(map, ulogic_and(enable, out[7 - i]));
+uint8_t *sched_xor4(char *block, const uint8_t *ab, const uint8_t *ai, const uint8_t *bb, const uint8_t *bi,
+                    const uint8_t *cb, const uint8_t *ci, const uint8_t *db, const uint8_t *di, bool xnor) {
+    const uint8_t *x = s_xor2(block, ab, ai, bb, bi, false);
+    const uint8_t *y = s_xor2(block, ai, ab, bi, bb, false);
+    const uint8_t *u = s_xor2(block, cb, ci, db, di, false);
+    const uint8_t *v = s_xor2(block, ci, cb, di, db, false);
+    return return_sched(s_xor2(block, x, y, u, v, xnor));
 }
 
 }  // namespace
 
-// ==== body-local helpers, messages and errors ================================
-
-extern "C" int32_t ieee_p_1367372525_sub_1019729693_4070434989(char *, int32_t a, int32_t b) { return a < b ? a : b; }
-
-extern "C" int64_t ieee_p_1367372525_sub_2876942914_4070434989(char *, int64_t a, int64_t b) { return minimum(a, b); }
-
-extern "C" int32_t ieee_p_1367372525_sub_3699347359_4070434989(char *, int32_t a, int32_t b) { return a > b ? a : b; }
-
-extern "C" int64_t ieee_p_1367372525_sub_1261593284_4070434989(char *, int64_t a, int64_t b) { return maximum(a, b); }
-
-extern "C" int64_t ieee_p_1367372525_sub_801899123_4070434989(char *, int64_t time1, int64_t time2) {
-    return glitch_min_time(time1, time2);
+extern "C" uint8_t *ieee_p_1367372525_sub_3288686485_4070434989(char *block, const uint8_t *a) {
+    return local_sched_result(block, [&] { return sched_not(load_sched(a)); });
 }
 
-extern "C" char *ieee_p_1367372525_sub_2224505450_4070434989(char *block, array_bounds *result, uint8_t error_id) {
-    // An id outside the type (only through a malformed call) gives an empty text.
-    const uint32_t n = error_id < 9 ? kMessageLength[error_id] : 0;
-    char *copy = static_cast<char *>(zem_get_transient_memory(n));
-    if (n != 0) std::memcpy(copy, constant(block, kConstMessage[error_id]), n);
-    *result = n != 0 ? literal_bounds(n) : array_bounds{1, 0, 1, 0};
-    return copy;
+extern "C" uint8_t *ieee_p_1367372525_sub_2852316380_4070434989(char *block, const uint8_t *a, const uint8_t *b) {
+    return local_sched_result(block, [&] { return sched_and(load_sched(a), load_sched(b)); });
 }
 
-namespace {
-
-// VitalError's report: Routine & ": " & the message [& info], at the
-// severity of the error id.
-const char *primitive_error_text(char *block, const char *routine, const array_bounds *routine_b, uint8_t error_id,
-                                 array_bounds *b) {
-    array_bounds mb;
-    const char *message = ieee_p_1367372525_sub_2224505450_4070434989(block, &mb, error_id);
-    return error_text(block, routine, routine_b, kLitSeparator, message, &mb, b);
-}
-int32_t primitive_error_severity(char *block, uint8_t error_id) {
-    zem_vhdl_check_range_of_index(0, 8, 1, error_id);
-    return table(block, kConstErrorSeverity)[error_id];
+extern "C" uint8_t *ieee_p_1367372525_sub_3792371914_4070434989(char *block, const uint8_t *a, const uint8_t *b) {
+    return local_sched_result(block, [&] { return sched_or(load_sched(a), load_sched(b)); });
 }
 
-// VitalError with a routine name from the literal pool.
-void error_from(char *block, size_t routine, uint32_t routine_length, uint8_t error_id) {
-    const array_bounds rb = literal_bounds(routine_length);
-    ieee_p_1367372525_sub_891213412_4070434989(block, nullptr, block + routine, &rb, error_id);
-}
-void error_from(char *block, size_t routine, uint32_t routine_length, uint8_t error_id, uint8_t info) {
-    const array_bounds rb = literal_bounds(routine_length);
-    ieee_p_1367372525_sub_707547060_4070434989(block, nullptr, block + routine, &rb, error_id, info);
-}
-void error_from(char *block, size_t routine, uint32_t routine_length, uint8_t error_id, const char *info,
-                const array_bounds *info_b) {
-    const array_bounds rb = literal_bounds(routine_length);
-    ieee_p_1367372525_sub_648230642_4070434989(block, nullptr, block + routine, &rb, error_id, info, info_b);
+extern "C" uint8_t *ieee_p_1367372525_sub_1560207530_4070434989(char *block, const uint8_t *a, const uint8_t *b) {
+    return local_sched_result(block, [&] { return sched_nand(load_sched(a), load_sched(b)); });
 }
 
-}  // namespace
-
-extern "C" void ieee_p_1367372525_sub_891213412_4070434989(char *block, void *, const char *routine,
-                                                           const array_bounds *routine_b, uint8_t error_id) {
-    array_bounds b;
-    const char *text = primitive_error_text(block, routine, routine_b, error_id, &b);
-    zem_report(text, length_of(&b), primitive_error_severity(block, error_id));
+extern "C" uint8_t *ieee_p_1367372525_sub_3362765528_4070434989(char *block, const uint8_t *a, const uint8_t *b) {
+    return local_sched_result(block, [&] { return sched_nor(load_sched(a), load_sched(b)); });
 }
 
-extern "C" void ieee_p_1367372525_sub_648230642_4070434989(char *block, void *, const char *routine,
-                                                           const array_bounds *routine_b, uint8_t error_id,
-                                                           const char *info, const array_bounds *info_b) {
-    array_bounds b;
-    const char *text = primitive_error_text(block, routine, routine_b, error_id, &b);
-    text = concat(text, &b, info, info_b);
-    zem_report(text, length_of(&b), primitive_error_severity(block, error_id));
-}
-
-extern "C" void ieee_p_1367372525_sub_707547060_4070434989(char *block, void *, const char *routine,
-                                                           const array_bounds *routine_b, uint8_t error_id,
-                                                           uint8_t info) {
-    array_bounds b;
-    const char *text = primitive_error_text(block, routine, routine_b, error_id, &b);
-    text = concat_character(text, &b, info);
-    zem_report(text, length_of(&b), primitive_error_severity(block, error_id));
-}
-
-extern "C" void ieee_p_1367372525_sub_2507489675_4070434989(char *block, void *context, const char *routine,
-                                                            const array_bounds *routine_b, const char *name,
-                                                            const array_bounds *name_b, int64_t preempted_time,
-                                                            uint8_t preempted_value, int64_t new_time,
-                                                            uint8_t new_value, int32_t index, uint8_t is_array,
-                                                            uint8_t severity) {
-    // Reported only for a preempted value due no later than the new one; the
-    // lines are written and released either way.
-    const GlitchReportPieces pieces{kLitGlitchDetected, kLitGlitchPreempt, 28,           kLitGlitchAt1,
-                                    kLitGlitchNew,      kLitGlitchAt2,     kLitGlitchEnd, kLitIndexOpen,
-                                    kLitIndexClose,     kLitIndexNone,     kConstLogicCvtTable};
-    glitch_report(block, context, pieces, routine, routine_b, name, name_b, preempted_time, preempted_value,
-                  new_time, new_value, index, is_array, severity, preempted_time <= new_time);
-}
-
-extern "C" uint8_t ieee_p_1367372525_sub_2851374196_4070434989(char *block, uint8_t value) {
-    zem_vhdl_check_range_of_index(0, 8, 1, value);
-    return table(block, kConstCvtToUX01Z)[value];
-}
-
-extern "C" uint8_t ieee_p_1367372525_sub_26934960_4070434989(char *block, void *sig, uint32_t, uint32_t off) {
-    return get_edge(block, sig, off);
-}
-
-extern "C" void ieee_p_1367372525_sub_915516184_4070434989(char *block, void *context, void *sig, uint32_t,
-                                                           uint32_t off, const array_bounds *sig_b, uint8_t *last,
-                                                           const array_bounds *last_b, uint8_t *edge,
-                                                           const array_bounds *edge_b) {
-    const uint32_t n = length_of(sig_b), n_last = length_of(last_b), n_edge = length_of(edge_b);
-    if (n != n_last || n != n_edge) {
-        const array_bounds ib = literal_bounds(14);
-        error_from(block, kLitGetEdge, 7, kErrVctLng, block + kLitGetEdgeInfo, &ib);
-    }
-    // The three arrays are read through positions 1 to their lengths; the
-    // elements of s from its byte offset on.
-    const uint8_t *values = signal_data(sig, off);
-    for (uint32_t k = 0; k < n; ++k) {
-        const int32_t position = static_cast<int32_t>(k) + 1;
-        zem_vhdl_check_range_of_index(1, static_cast<int32_t>(n_last), 1, position);
-        zem_vhdl_check_range_of_index(1, static_cast<int32_t>(n_edge), 1, position);
-        edge[k] = logic_to_edge(block, last[k], values[k]);
-        zem_variable_act(edge);
-        last[k] = values[k];
-        zem_variable_act(last);
-    }
-}
-
-extern "C" uint8_t ieee_p_1367372525_sub_162078037_4070434989(char *block, uint8_t value) {
-    return logic_to_level(block, value);
-}
-
-extern "C" uint8_t ieee_p_1367372525_sub_1321872912_4070434989(char *, const uint8_t *glitch_data) {
-    return cur_value(glitch_data);
-}
-
-extern "C" uint8_t *ieee_p_1367372525_sub_2531918842_4070434989(char *, array_bounds *result,
-                                                                const uint8_t *glitch_data,
-                                                                const array_bounds *glitch_b) {
-    const uint32_t n = length_of(glitch_b);
-    auto *r = static_cast<uint8_t *>(zem_get_transient_memory(n));
-    for (uint32_t k = 0; k < n; ++k) r[k] = cur_value(glitch_data + static_cast<size_t>(k) * kGlitchDataSize);
-    *result = tovu::layout::make_bounds(glitch_b->left, glitch_b->right, glitch_b->dir);
-    return r;
-}
-
-extern "C" uint8_t ieee_p_1367372525_sub_177276481_4070434989(char *, uint8_t a, uint8_t b) { return vital_same(a, b); }
-
-// ==== schedule updates and delays =============================================
-
-extern "C" void ieee_p_1367372525_sub_2819976785_4070434989(char *, void *, uint8_t *schd, uint8_t edge,
-                                                            const int64_t *tpd) {
-    path_update_at(schd, edge, tpd, false);
-}
-
-namespace {
-
-// The vector BufPath / InvPath: Schd's elements from its left bound on, each
-// with the edge and the delay of the same index in their own arrays.
-void path_update_indexed(uint8_t *schd, const array_bounds *schd_b, const uint8_t *edge, const array_bounds *edge_b,
-                         const int64_t *tpd, const array_bounds *tpd_b, bool inverting) {
-    const uint32_t n = length_of(schd_b);
-    for (uint32_t k = 0; k < n; ++k) {
-        const int32_t i = schd_b->left + static_cast<int32_t>(k) * schd_b->dir;
-        const uint8_t e = *indexed(edge, edge_b, i, 1);
-        const int64_t *d = indexed(tpd, tpd_b, i, 2);
-        path_update_at(sched_at(schd, k), e, d, inverting);
-    }
-}
-
-}  // namespace
-
-extern "C" void ieee_p_1367372525_sub_3111600860_4070434989(char *, void *, uint8_t *schd,
-                                                            const array_bounds *schd_b, const uint8_t *edge,
-                                                            const array_bounds *edge_b, const int64_t *tpd,
-                                                            const array_bounds *tpd_b) {
-    path_update_indexed(schd, schd_b, edge, edge_b, tpd, tpd_b, false);
-}
-
-extern "C" void ieee_p_1367372525_sub_827555649_4070434989(char *, void *, uint8_t *schd, uint8_t edge,
-                                                           const int64_t *tpd) {
-    path_update_at(schd, edge, tpd, true);
-}
-
-extern "C" void ieee_p_1367372525_sub_1119179724_4070434989(char *, void *, uint8_t *schd,
-                                                            const array_bounds *schd_b, const uint8_t *edge,
-                                                            const array_bounds *edge_b, const int64_t *tpd,
-                                                            const array_bounds *tpd_b) {
-    path_update_indexed(schd, schd_b, edge, edge_b, tpd, tpd_b, true);
-}
-
-extern "C" void ieee_p_1367372525_sub_2732900579_4070434989(char *, void *, uint8_t *schd1, uint8_t *schd0,
-                                                            uint8_t edge, const int64_t *tpd) {
-    enable_update(schd1, schd0, edge, tpd, false);
-}
-
-extern "C" void ieee_p_1367372525_sub_740479443_4070434989(char *, void *, uint8_t *schd1, uint8_t *schd0,
-                                                           uint8_t edge, const int64_t *tpd) {
-    enable_update(schd1, schd0, edge, tpd, true);
-}
-
-extern "C" void ieee_p_1367372525_sub_2543757985_4070434989(char *, void *, int64_t *new_delay, int64_t *glitch_delay,
-                                                            uint8_t new_value, uint8_t cur_value,
-                                                            const uint8_t *sched) {
-    int64_t nd, gd;
-    sched_delay(&nd, &gd, new_value, cur_value, load_sched(sched));
-    set_time(new_delay, 0, nd);
-    set_time(glitch_delay, 0, gd);
-}
-
-extern "C" void ieee_p_1367372525_sub_2959442363_4070434989(char *, void *, int64_t *new_delay,
-                                                            const array_bounds *new_delay_b, int64_t *glitch_delay,
-                                                            const array_bounds *glitch_delay_b,
-                                                            const uint8_t *new_value, const array_bounds *new_value_b,
-                                                            const uint8_t *cur_value, const array_bounds *cur_value_b,
-                                                            const uint8_t *sched, const array_bounds *sched_b) {
-    // Every array viewed as (its length downto 1): position n pairs the
-    // elements n-1 places from the right end of each.
-    const uint32_t n_delay = length_of(new_delay_b), n_glitch = length_of(glitch_delay_b);
-    const uint32_t n_new = length_of(new_value_b), n_cur = length_of(cur_value_b), n_sched = length_of(sched_b);
-    for (int32_t n = static_cast<int32_t>(n_delay); n >= 1; --n) {
-        int64_t nd, gd;
-        sched_delay(&nd, &gd, *from_right(new_value, n_new, n, 1), *from_right(cur_value, n_cur, n, 1),
-                    load_sched(from_right(sched, n_sched, n, kSchedSize)));
-        set_time(from_right(new_delay, n_delay, n, 1), 0, nd);
-        zem_variable_act(new_delay);
-        set_time(from_right(glitch_delay, n_glitch, n, 1), 0, gd);
-        zem_variable_act(glitch_delay);
-    }
-}
-
-namespace {
-
-// The tri-state GetSchedDelay: D is the data path's schedule, E1 and E0 the
-// enable's for an output '1' and '0'. The arm is chosen by the pair
-// (current, new value) reduced to X01Z, in the order of the design data's
-// choices; the pair ('X', 'X') matches none.
-void tristate_delay(char *block, int64_t *new_delay, int64_t *glitch_delay, uint8_t new_value, uint8_t cur_value,
-                    const Sched &d, const Sched &e1, const Sched &e0) {
-    const uint8_t pair[2] = {to_x01z(cur_value), to_x01z(new_value)};
-    const uint8_t *choices = literal(block, kLitTriStateChoices);
-    int arm = 0;
-    while (arm < 15 && zem_mem_cmp(choices + 2 * arm, pair, 2) != 1) ++arm;
-    int64_t tim = kTimeLow, glch = kTimeLow;
-    switch (arm) {
-        case 0: tim = maximum(d.inp0, e0.inp1); glch = glitch_min_time(d.glch1, e0.glch0); break;  // 0 -> 0
-        case 1: tim = maximum(d.inp1, e1.inp1); glch = e1.glch0; break;                            // 0 -> 1
-        case 2: tim = e0.inp0; glch = d.glch1; break;                                              // 0 -> Z
-        case 3: tim = maximum(d.inpx, e1.inpx); glch = 0; break;                                   // 0 -> X
-        case 4: tim = maximum(d.inp0, e0.inp1); glch = e0.glch0; break;                            // 1 -> 0
-        case 5: tim = maximum(d.inp1, e1.inp1); glch = glitch_min_time(d.glch0, e1.glch0); break;  // 1 -> 1
-        case 6: tim = e1.inp0; glch = d.glch0; break;                                              // 1 -> Z
-        case 7: tim = maximum(d.inpx, e0.inpx); glch = 0; break;                                   // 1 -> X
-        case 8:                                                                                    // Z -> 0
-            tim = maximum(d.inp0, e0.inp1);
-            glch = d.glch0 > now() ? maximum(d.glch1, e1.inp1) : 0;
-            break;
-        case 9:  // Z -> 1
-            tim = maximum(d.inp1, e1.inp1);
-            glch = d.glch1 > now() ? maximum(d.glch0, e0.inp1) : 0;
-            break;
-        case 10: tim = maximum(d.inpx, e1.inpx); glch = 0; break;   // Z -> X
-        case 11: tim = maximum(e1.inpx, e0.inpx); glch = 0; break;  // Z -> Z
-        case 12: tim = maximum(d.inp0, e0.inp1); glch = 0; break;   // X -> 0
-        case 13: tim = maximum(d.inp1, e1.inp1); glch = 0; break;   // X -> 1
-        case 14: tim = maximum(e1.inpx, e0.inpx); glch = 0; break;  // X -> Z
-        default: tim = maximum(d.inpx, e1.inpx); glch = 0; break;   // X -> X
-    }
-    *new_delay = sat_sub(tim, now());
-    *glitch_delay = glch < 0 ? glch : sat_sub(glch, now());
-}
-
-}  // namespace
-
-extern "C" void ieee_p_1367372525_sub_2143903942_4070434989(char *block, void *, int64_t *new_delay,
-                                                            int64_t *glitch_delay, uint8_t new_value,
-                                                            uint8_t cur_value, const uint8_t *d, const uint8_t *e1,
-                                                            const uint8_t *e0) {
-    int64_t nd, gd;
-    tristate_delay(block, &nd, &gd, new_value, cur_value, load_sched(d), load_sched(e1), load_sched(e0));
-    set_time(new_delay, 0, nd);
-    set_time(glitch_delay, 0, gd);
-}
-
-// ==== schedule operators and schedule forms ==================================
-
-extern "C" uint8_t *ieee_p_1367372525_sub_3288686485_4070434989(char *, const uint8_t *a) {
-    return sched_result(sched_not(load_sched(a)));
-}
-
-extern "C" uint8_t *ieee_p_1367372525_sub_2852316380_4070434989(char *, const uint8_t *a, const uint8_t *b) {
-    return sched_result(sched_and(load_sched(a), load_sched(b)));
-}
-
-extern "C" uint8_t *ieee_p_1367372525_sub_3792371914_4070434989(char *, const uint8_t *a, const uint8_t *b) {
-    return sched_result(sched_or(load_sched(a), load_sched(b)));
-}
-
-extern "C" uint8_t *ieee_p_1367372525_sub_1560207530_4070434989(char *, const uint8_t *a, const uint8_t *b) {
-    return sched_result(sched_nand(load_sched(a), load_sched(b)));
-}
-
-extern "C" uint8_t *ieee_p_1367372525_sub_3362765528_4070434989(char *, const uint8_t *a, const uint8_t *b) {
-    return sched_result(sched_nor(load_sched(a), load_sched(b)));
-}
-
-extern "C" uint8_t *ieee_p_1367372525_sub_2159428141_4070434989(char *, const uint8_t *ab, const uint8_t *ai,
+extern "C" uint8_t *ieee_p_1367372525_sub_2159428141_4070434989(char *block, const uint8_t *ab, const uint8_t *ai,
                                                                 const uint8_t *bb, const uint8_t *bi) {
-    return sched_result(sched_xor2(load_sched(ab), load_sched(ai), load_sched(bb), load_sched(bi)));
+    return local_sched_result(
+        block, [&] { return sched_xor2(load_sched(ab), load_sched(ai), load_sched(bb), load_sched(bi)); });
 }
 
-extern "C" uint8_t *ieee_p_1367372525_sub_3940177659_4070434989(char *, const uint8_t *ab, const uint8_t *ai,
+extern "C" uint8_t *ieee_p_1367372525_sub_3940177659_4070434989(char *block, const uint8_t *ab, const uint8_t *ai,
                                                                 const uint8_t *bb, const uint8_t *bi) {
-    return sched_result(sched_xnor2(load_sched(ab), load_sched(ai), load_sched(bb), load_sched(bi)));
+    return local_sched_result(
+        block, [&] { return sched_xnor2(load_sched(ab), load_sched(ai), load_sched(bb), load_sched(bi)); });
 }
 
-extern "C" uint8_t *ieee_p_1367372525_sub_1685097188_4070434989(char *, const uint8_t *ab, const uint8_t *ai,
+extern "C" uint8_t *ieee_p_1367372525_sub_1685097188_4070434989(char *block, const uint8_t *ab, const uint8_t *ai,
                                                                 const uint8_t *bb, const uint8_t *bi,
                                                                 const uint8_t *cb, const uint8_t *ci) {
-    return sched_result(sched_xor3(load_sched(ab), load_sched(ai), load_sched(bb), load_sched(bi), load_sched(cb),
-                                   load_sched(ci), false));
+    return sched_xor3(block, ab, ai, bb, bi, cb, ci, false);
 }
 
-extern "C" uint8_t *ieee_p_1367372525_sub_3465846706_4070434989(char *, const uint8_t *ab, const uint8_t *ai,
+extern "C" uint8_t *ieee_p_1367372525_sub_3465846706_4070434989(char *block, const uint8_t *ab, const uint8_t *ai,
                                                                 const uint8_t *bb, const uint8_t *bi,
                                                                 const uint8_t *cb, const uint8_t *ci) {
-    return sched_result(sched_xor3(load_sched(ab), load_sched(ai), load_sched(bb), load_sched(bi), load_sched(cb),
-                                   load_sched(ci), true));
+    return sched_xor3(block, ab, ai, bb, bi, cb, ci, true);
 }
 
-extern "C" uint8_t *ieee_p_1367372525_sub_2245762817_4070434989(char *, const uint8_t *ab, const uint8_t *ai,
+extern "C" uint8_t *ieee_p_1367372525_sub_2245762817_4070434989(char *block, const uint8_t *ab, const uint8_t *ai,
                                                                 const uint8_t *bb, const uint8_t *bi,
                                                                 const uint8_t *cb, const uint8_t *ci,
                                                                 const uint8_t *db, const uint8_t *di) {
-    return sched_result(sched_xor4(load_sched(ab), load_sched(ai), load_sched(bb), load_sched(bi), load_sched(cb),
-                                   load_sched(ci), load_sched(db), load_sched(di), false));
+    return sched_xor4(block, ab, ai, bb, bi, cb, ci, db, di, false);
 }
 
-extern "C" uint8_t *ieee_p_1367372525_sub_4026512335_4070434989(char *, const uint8_t *ab, const uint8_t *ai,
+extern "C" uint8_t *ieee_p_1367372525_sub_4026512335_4070434989(char *block, const uint8_t *ab, const uint8_t *ai,
                                                                 const uint8_t *bb, const uint8_t *bi,
                                                                 const uint8_t *cb, const uint8_t *ci,
                                                                 const uint8_t *db, const uint8_t *di) {
-    return sched_result(sched_xor4(load_sched(ab), load_sched(ai), load_sched(bb), load_sched(bi), load_sched(cb),
-                                   load_sched(ci), load_sched(db), load_sched(di), true));
+    return sched_xor4(block, ab, ai, bb, bi, cb, ci, db, di, true);
 }
 
 namespace {
 
-// The vector XOR / XNOR schedule forms; the two arrays must be equally long.
+// The vector XOR / XNOR schedule forms over inputs 1 to n (the range their
+// callers give them; the two arrays must be equally long). The lower n-1
+// inputs are combined by VitalXOR in both pairings, the last one by the gate
+// itself. One input is a buffer (XOR) or an inverter (XNOR) and no input
+// DefSchedType: the recursion stops there instead of running on.
 uint8_t *sched_xor_vector(char *block, const uint8_t *data_b, const array_bounds *data_b_b, const uint8_t *data_i,
                           const array_bounds *data_i_b, bool xnor) {
     const uint32_t n = length_of(data_b_b);
     if (length_of(data_i_b) != n) zem_size_not_matching(static_cast<int32_t>(n), data_i_b->length, 0);
-    return sched_result(sched_xor_n(block, data_b, data_i, n, xnor));
+    if (n == 0) return return_sched(constant(block, kConstDefSchedType));
+    if (n == 1) return return_sched(xnor ? s_not(block, data_i) : data_b);
+    if (n == 2) return return_sched(s_xor2(block, data_b, data_i, sched_at(data_b, 1), sched_at(data_i, 1), xnor));
+    const int32_t last = static_cast<int32_t>(n);
+    const array_bounds lower = one_to(n - 1);
+    auto lower_slice = [&](const uint8_t *data, const array_bounds *b) {
+        zem_vhdl_check_range_of_slice(b->left, b->right, b->dir, 1, last - 1, 1);
+        return indexed(data, b, 1, kSchedSize);
+    };
+    const uint8_t *xb = lower_slice(data_b, data_b_b);
+    const uint8_t *xi = lower_slice(data_i, data_i_b);
+    const uint8_t *x = ieee_p_1367372525_sub_2813847755_4070434989(block, xb, &lower, xi, &lower);
+    const uint8_t *yi = lower_slice(data_i, data_i_b);
+    const uint8_t *yb = lower_slice(data_b, data_b_b);
+    const uint8_t *y = ieee_p_1367372525_sub_2813847755_4070434989(block, yi, &lower, yb, &lower);
+    const uint8_t *lb = indexed(data_b, data_b_b, last, kSchedSize);
+    const uint8_t *li = indexed(data_i, data_i_b, last, kSchedSize);
+    return return_sched(s_xor2(block, x, y, lb, li, xnor));
 }
 
 }  // namespace
@@ -795,137 +876,186 @@ extern "C" uint8_t *ieee_p_1367372525_sub_2217057241_4070434989(char *block, con
     return sched_xor_vector(block, data_b, data_b_b, data_i, data_i_b, true);
 }
 
+// ---- multiplexer schedules ----------------------------------------------------
+//
+// A select's buffered schedule `and` the data its '1' picks, `or` its
+// inverted schedule, inverted, `and` the data its '0' picks.
+
+extern "C" uint8_t *ieee_p_1367372525_sub_1618866951_4070434989(char *block, const uint8_t *d1, const uint8_t *d0,
+                                                                const uint8_t *sb, const uint8_t *si) {
+    const uint8_t *high = s_and(block, d1, sb);
+    const uint8_t *not_si = s_not(block, si);
+    const uint8_t *low = s_and(block, d0, not_si);
+    return return_sched(s_or(block, high, low));
+}
+
 namespace {
 
-// Multiplexer schedules: a select's buffered schedule `and` the data chosen by
-// its '1', `or` its inverted schedule, inverted, `and` the data chosen by '0'.
-Sched sched_mux2(const Sched &d1, const Sched &d0, const Sched &sb, const Sched &si) {
-    return sched_or(sched_and(d1, sb), sched_and(d0, sched_not(si)));
+uint8_t *mux2_sched(char *b, const uint8_t *d1, const uint8_t *d0, const uint8_t *sb, const uint8_t *si) {
+    return ieee_p_1367372525_sub_1618866951_4070434989(b, d1, d0, sb, si);
 }
-// Data(3 downto 0), sb and si (1 downto 0): element 0 of each is the highest.
-Sched sched_mux4(const uint8_t *data, const uint8_t *sb, const uint8_t *si) {
-    auto d = [&](int i) { return load_sched(sched_at(data, static_cast<uint32_t>(3 - i))); };
-    const Sched sb0 = load_sched(sched_at(sb, 1)), si0 = load_sched(sched_at(si, 1));
-    return sched_or(sched_and(load_sched(sb), sched_mux2(d(3), d(2), sb0, si0)),
-                    sched_and(sched_not(load_sched(si)), sched_mux2(d(1), d(0), sb0, si0)));
+uint8_t *mux4_sched(char *b, const uint8_t *data, const uint8_t *sb, const uint8_t *si) {
+    return ieee_p_1367372525_sub_1334159657_4070434989(b, data, sb, si);
 }
-Sched sched_mux8(const uint8_t *data, const uint8_t *sb, const uint8_t *si) {
-    return sched_or(sched_and(load_sched(sb), sched_mux4(data, sched_at(sb, 1), sched_at(si, 1))),
-                    sched_and(sched_not(load_sched(si)), sched_mux4(sched_at(data, 4), sched_at(sb, 1), sched_at(si, 1))));
-}
-// VInterMux: Data viewed as (n downto 1), sb and si as (s downto 1). From four
-// selects on, the top select's buffered schedule goes with the lower half of
-// the data, as the standard's body has it.
-Sched sched_inter_mux(const uint8_t *data, uint32_t n, const uint8_t *sb, const uint8_t *si, uint32_t s) {
-    switch (s) {
-        case 0: return Sched{0, 0, 0, 0, 0};
-        case 1:
-            return sched_mux2(load_sched(from_right(data, n, 2, kSchedSize)), load_sched(from_right(data, n, 1, kSchedSize)),
-                              load_sched(sb), load_sched(si));
-        case 2: return sched_mux4(from_right(data, n, 4, kSchedSize), sb, si);
-        case 3: return sched_mux8(from_right(data, n, 8, kSchedSize), sb, si);
-        default: break;
-    }
-    const uint32_t low = n / 2;
-    const uint8_t *low_half = from_right(data, n, static_cast<int32_t>(low), kSchedSize);
-    const uint8_t *high_half = from_right(data, n, static_cast<int32_t>(n), kSchedSize);
-    const Sched x = sched_and(load_sched(sb), sched_inter_mux(low_half, low, sched_at(sb, 1), sched_at(si, 1), s - 1));
-    const Sched y = sched_and(sched_not(load_sched(si)),
-                              sched_inter_mux(high_half, n - low, sched_at(sb, 1), sched_at(si, 1), s - 1));
-    return sched_or(x, y);
-}
-// VitalMUX: the data right-aligned in 2**s positions, missing ones DefSchedAnd.
-Sched sched_mux(char *block, const uint8_t *data, uint32_t n, const uint8_t *sb, const uint8_t *si, uint32_t s) {
-    const uint32_t msb = static_cast<uint32_t>(zem_vhdl_pow(2, static_cast<int32_t>(s)));
-    auto *ldat = static_cast<uint8_t *>(zem_get_transient_memory(msb * static_cast<uint32_t>(kSchedSize)));
-    const uint32_t kept = n < msb ? n : msb;
-    for (uint32_t k = 0; k < msb - kept; ++k) std::memcpy(sched_at(ldat, k), constant(block, kConstDefSchedAnd), kSchedSize);
-    if (kept > 0) std::memcpy(sched_at(ldat, msb - kept), sched_at(data, n - kept), kept * kSchedSize);
-    return sched_inter_mux(ldat, msb, sb, si, s);
+uint8_t *mux8_sched(char *b, const uint8_t *data, const uint8_t *sb, const uint8_t *si) {
+    return ieee_p_1367372525_sub_1882756997_4070434989(b, data, sb, si);
 }
 
 }  // namespace
 
-extern "C" uint8_t *ieee_p_1367372525_sub_1618866951_4070434989(char *, const uint8_t *d1, const uint8_t *d0,
-                                                                const uint8_t *sb, const uint8_t *si) {
-    return sched_result(sched_mux2(load_sched(d1), load_sched(d0), load_sched(sb), load_sched(si)));
+// Data (3 downto 0), sb and SI (1 downto 0): element 0 of each is the highest.
+extern "C" uint8_t *ieee_p_1367372525_sub_1334159657_4070434989(char *block, const uint8_t *data, const uint8_t *sb,
+                                                                const uint8_t *si) {
+    auto d = [&](int i) { return sched_at(data, static_cast<uint32_t>(3 - i)); };
+    const uint8_t *sb0 = sched_at(sb, 1), *si0 = sched_at(si, 1);
+    const uint8_t *high = s_and(block, sb, mux2_sched(block, d(3), d(2), sb0, si0));
+    const uint8_t *not_si1 = s_not(block, si);
+    const uint8_t *low = s_and(block, not_si1, mux2_sched(block, d(1), d(0), sb0, si0));
+    return return_sched(s_or(block, high, low));
 }
 
-extern "C" uint8_t *ieee_p_1367372525_sub_1334159657_4070434989(char *, const uint8_t *data, const uint8_t *sb,
+// Data (7 downto 0), sb and SI (2 downto 0).
+extern "C" uint8_t *ieee_p_1367372525_sub_1882756997_4070434989(char *block, const uint8_t *data, const uint8_t *sb,
                                                                 const uint8_t *si) {
-    return sched_result(sched_mux4(data, sb, si));
-}
-
-extern "C" uint8_t *ieee_p_1367372525_sub_1882756997_4070434989(char *, const uint8_t *data, const uint8_t *sb,
-                                                                const uint8_t *si) {
-    return sched_result(sched_mux8(data, sb, si));
+    const uint8_t *high = s_and(block, sb, mux4_sched(block, data, sched_at(sb, 1), sched_at(si, 1)));
+    const uint8_t *not_si2 = s_not(block, si);
+    const uint8_t *low = s_and(block, not_si2, mux4_sched(block, sched_at(data, 4), sched_at(sb, 1), sched_at(si, 1)));
+    return return_sched(s_or(block, high, low));
 }
 
 namespace {
 
-// sb and si of a multiplexer schedule: the select's two schedules, equally long.
+// sb and SI of a multiplexer schedule: the select's two schedules, equally long.
 uint32_t select_length(const array_bounds *sb_b, const array_bounds *si_b) {
     const uint32_t s = length_of(sb_b);
     if (length_of(si_b) != s) zem_size_not_matching(static_cast<int32_t>(s), si_b->length, 0);
     return s;
 }
 
-}  // namespace
-
-extern "C" uint8_t *ieee_p_1367372525_sub_621502274_4070434989(char *, const uint8_t *data, const array_bounds *data_b,
-                                                               const uint8_t *sb, const array_bounds *sb_b,
-                                                               const uint8_t *si, const array_bounds *si_b) {
-    return sched_result(sched_inter_mux(data, length_of(data_b), sb, si, select_length(sb_b, si_b)));
+// A slice (high downto low) of an array, checked against the array's own
+// bounds; its bounds written (high, low, -1, length).
+template <typename T>
+T *slice_downto(T *data, const array_bounds *b, int32_t high, int32_t low, size_t size, array_bounds *slice_b) {
+    zem_vhdl_check_range_of_slice(b->left, b->right, b->dir, high, low, -1);
+    *slice_b = make_bounds(high, low, -1);
+    return high < low ? data : indexed(data, b, high, size);
 }
 
+}  // namespace
+
+// VInterMux: Data, sb and SI in their own bounds, which their callers give
+// as (length downto 1); for four selects or more the top select's buffered
+// schedule goes with the lower half of the data, as the standard's body has
+// it. A Data too short for the selects is a failed check, not a read past it.
+extern "C" uint8_t *ieee_p_1367372525_sub_621502274_4070434989(char *block, const uint8_t *data,
+                                                               const array_bounds *data_b,
+                                                               const uint8_t *sb, const array_bounds *sb_b,
+                                                               const uint8_t *si, const array_bounds *si_b) {
+    const uint32_t s = select_length(sb_b, si_b), n = length_of(data_b);
+    const int32_t s_msb = static_cast<int32_t>(s), d_msb_high = static_cast<int32_t>(n), d_msb_low = d_msb_high / 2;
+    switch (s) {
+        case 0: {
+            const Sched zero{0, 0, 0, 0, 0};
+            return return_sched(return_sched(bytes(zero)));
+        }
+        case 1:
+            return return_sched(mux2_sched(block, indexed(data, data_b, 2, kSchedSize),
+                                           indexed(data, data_b, 1, kSchedSize), indexed(sb, sb_b, 1, kSchedSize),
+                                           indexed(si, si_b, 1, kSchedSize)));
+        case 2: return return_sched(mux4_sched(block, from_right(data, n, 4, kSchedSize), sb, si));
+        case 3: return return_sched(mux8_sched(block, from_right(data, n, 8, kSchedSize), sb, si));
+        default: break;
+    }
+    const uint8_t *sb_top = indexed(sb, sb_b, s_msb, kSchedSize);
+    array_bounds data_slice_b, sb_slice_b, si_slice_b;
+    const uint8_t *data_low = slice_downto(data, data_b, d_msb_low, 1, kSchedSize, &data_slice_b);
+    const uint8_t *sb_rest = slice_downto(sb, sb_b, s_msb - 1, 1, kSchedSize, &sb_slice_b);
+    const uint8_t *si_rest = slice_downto(si, si_b, s_msb - 1, 1, kSchedSize, &si_slice_b);
+    const uint8_t *x = s_and(block, sb_top, ieee_p_1367372525_sub_621502274_4070434989(
+                                                block, data_low, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
+                                                &si_slice_b));
+    const uint8_t *not_si_top = s_not(block, indexed(si, si_b, s_msb, kSchedSize));
+    const uint8_t *data_high = slice_downto(data, data_b, d_msb_high, d_msb_low + 1, kSchedSize, &data_slice_b);
+    sb_rest = slice_downto(sb, sb_b, s_msb - 1, 1, kSchedSize, &sb_slice_b);
+    si_rest = slice_downto(si, si_b, s_msb - 1, 1, kSchedSize, &si_slice_b);
+    const uint8_t *y = s_and(block, not_si_top, ieee_p_1367372525_sub_621502274_4070434989(
+                                                    block, data_high, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
+                                                    &si_slice_b));
+    return return_sched(s_or(block, x, y));
+}
+
+// VitalMUX: the data right-aligned in 2**s positions, missing ones DefSchedAnd.
 extern "C" uint8_t *ieee_p_1367372525_sub_2549639725_4070434989(char *block, const uint8_t *data,
                                                                 const array_bounds *data_b, const uint8_t *sb,
                                                                 const array_bounds *sb_b, const uint8_t *si,
                                                                 const array_bounds *si_b) {
-    return sched_result(sched_mux(block, data, length_of(data_b), sb, si, select_length(sb_b, si_b)));
+    const uint32_t s = select_length(sb_b, si_b), n = length_of(data_b);
+    const uint32_t msb = static_cast<uint32_t>(zem_vhdl_pow(2, static_cast<int32_t>(s)));
+    const array_bounds ldat_b = downto_one(msb);
+    uint8_t *ldat = function_array(block + kTypeSchedArray, ldat_b, kSchedSize);
+    // Data, sb and SI viewed as (length downto 1).
+    auto copy = [&](int32_t i, const uint8_t *value) {
+        std::memcpy(from_right(ldat, msb, i, kSchedSize), value, kSchedSize);
+    };
+    if (n <= msb) {
+        for (int32_t i = static_cast<int32_t>(n); i >= 1; --i) copy(i, from_right(data, n, i, kSchedSize));
+        for (int32_t i = static_cast<int32_t>(msb); i >= static_cast<int32_t>(n) + 1; --i)
+            copy(i, constant(block, kConstDefSchedAnd));
+    } else {
+        for (int32_t i = static_cast<int32_t>(msb); i >= 1; --i) copy(i, from_right(data, n, i, kSchedSize));
+    }
+    const array_bounds select_b = downto_one(s);
+    return return_sched(ieee_p_1367372525_sub_621502274_4070434989(block, ldat, &ldat_b, sb, &select_b, si, &select_b));
 }
+
+// ---- decoder schedules -----------------------------------------------------------
+//
+// Each output, highest first, is the enable's schedule `and`, per address
+// bit from the highest down, DataB(k) where bit k of the output's index is 1
+// and `not` DataI(k) where it is 0. DataB(n-1) is the first record.
 
 namespace {
 
-// Decoder schedules, highest output first: output i is the enable's schedule
-// `and`, per address bit k from the highest down, DataB(k) where bit k of i
-// is 1 and `not` DataI(k) where it is 0. Data(n-1) is element 0.
-void sched_decoder_n(uint8_t *out, const uint8_t *data_b, const uint8_t *data_i, const Sched &enab, uint32_t bits) {
+// A decoder result of 2, 4 or 8 records: built in a local of the constrained
+// result subtype, returned as a transient copy with its bounds.
+uint8_t *decoder_sched(char *block, array_bounds *result, const uint8_t *data_b, const uint8_t *data_i,
+                       const uint8_t *enab, uint32_t bits, size_t result_type) {
     const uint32_t outputs = 1u << bits;
+    alignas(8) uint8_t local[8 * kSchedSize];
+    zem_type_set_default_value(block + result_type, local, nullptr);
     for (uint32_t i = outputs; i-- > 0;) {
-        Sched r = enab;
+        const uint8_t *r = enab;
         for (uint32_t k = bits; k-- > 0;) {
             const uint32_t element = bits - 1 - k;
-            r = sched_and(r, (i >> k) & 1 ? load_sched(sched_at(data_b, element))
-                                          : sched_not(load_sched(sched_at(data_i, element))));
+            const uint8_t *term =
+                (i >> k) & 1 ? sched_at(data_b, element) : s_not(block, sched_at(data_i, element));
+            r = s_and(block, r, term);
         }
-        store_sched(sched_at(out, outputs - 1 - i), r);
+        std::memcpy(sched_at(local, outputs - 1 - i), r, kSchedSize);
     }
-}
-uint8_t *decoder_sched_result(const uint8_t *data_b, const uint8_t *data_i, const uint8_t *enab, uint32_t bits,
-                              array_bounds *result) {
-    const uint32_t outputs = 1u << bits;
-    auto *r = static_cast<uint8_t *>(zem_get_transient_memory(outputs * static_cast<uint32_t>(kSchedSize)));
-    sched_decoder_n(r, data_b, data_i, load_sched(enab), bits);
     *result = downto_zero(outputs);
-    return r;
+    auto *copy = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(outputs * kSchedSize)));
+    std::memcpy(copy, local, outputs * kSchedSize);
+    return copy;
 }
 
 }  // namespace
 
-extern "C" uint8_t *ieee_p_1367372525_sub_494902076_4070434989(char *, array_bounds *result, const uint8_t *data_b,
+extern "C" uint8_t *ieee_p_1367372525_sub_494902076_4070434989(char *block, array_bounds *result, const uint8_t *data_b,
                                                                const uint8_t *data_i, const uint8_t *enab) {
-    return decoder_sched_result(data_b, data_i, enab, 1, result);
+    return decoder_sched(block, result, data_b, data_i, enab, 1, kTypeSchedArray2);
 }
 
-extern "C" uint8_t *ieee_p_1367372525_sub_1145282600_4070434989(char *, array_bounds *result, const uint8_t *data_b,
+extern "C" uint8_t *ieee_p_1367372525_sub_1145282600_4070434989(char *block, array_bounds *result,
+                                                                const uint8_t *data_b,
                                                                 const uint8_t *data_i, const uint8_t *enab) {
-    return decoder_sched_result(data_b, data_i, enab, 2, result);
+    return decoder_sched(block, result, data_b, data_i, enab, 2, kTypeSchedArray4);
 }
 
-extern "C" uint8_t *ieee_p_1367372525_sub_1271667029_4070434989(char *, array_bounds *result, const uint8_t *data_b,
+extern "C" uint8_t *ieee_p_1367372525_sub_1271667029_4070434989(char *block, array_bounds *result,
+                                                                const uint8_t *data_b,
                                                                 const uint8_t *data_i, const uint8_t *enab) {
-    return decoder_sched_result(data_b, data_i, enab, 3, result);
+    return decoder_sched(block, result, data_b, data_i, enab, 3, kTypeSchedArray8);
 }
 
 extern "C" uint8_t *ieee_p_1367372525_sub_23007260_4070434989(char *block, array_bounds *result,
@@ -935,37 +1065,88 @@ extern "C" uint8_t *ieee_p_1367372525_sub_23007260_4070434989(char *block, array
     // DataB and DataI viewed as (n-1 downto 0); DataI must be as long.
     const uint32_t n = length_of(data_b_b);
     if (length_of(data_i_b) != n) zem_size_not_matching(static_cast<int32_t>(n), data_i_b->length, 0);
-    if (n == 0) {
-        *result = array_bounds{1, 0, -1, 2};
-        auto *r = static_cast<uint8_t *>(zem_get_transient_memory(2 * kSchedSize));
-        std::memcpy(r, constant(block, kConstDefSchedArray2), 2 * kSchedSize);
-        return r;
+    const int32_t d_msb = static_cast<int32_t>(n) - 1;
+    const array_bounds view = downto_zero(n);
+    array_bounds taken;
+    const uint8_t *value;
+    auto check_slices = [&](int32_t high) {
+        zem_vhdl_check_range_of_slice(view.left, view.right, view.dir, high, 0, -1);
+        zem_vhdl_check_range_of_slice(view.left, view.right, view.dir, high, 0, -1);
+    };
+    switch (n) {
+        case 0:
+            value = constant(block, kConstDefSchedArray2);
+            taken = array_bounds{1, 0, -1, 2};
+            break;
+        case 1: value = ieee_p_1367372525_sub_494902076_4070434989(block, &taken, data_b, data_i, enab); break;
+        case 2:
+            check_slices(1);
+            value = ieee_p_1367372525_sub_1145282600_4070434989(block, &taken, data_b, data_i, enab);
+            break;
+        case 3:
+            check_slices(2);
+            value = ieee_p_1367372525_sub_1271667029_4070434989(block, &taken, data_b, data_i, enab);
+            break;
+        default: {
+            // The lower address bits decoded twice, for the top bit 1 and 0;
+            // the results joined, the top bit's 1 first.
+            const array_bounds lower = downto_zero(n - 1);
+            check_slices(d_msb - 1);
+            const uint8_t *top_b = indexed(data_b, &view, d_msb, kSchedSize);
+            const uint8_t *enab_1 = s_and(block, enab, top_b);
+            array_bounds xb, yb;
+            const uint8_t *x = ieee_p_1367372525_sub_23007260_4070434989(block, &xb, sched_at(data_b, 1), &lower,
+                                                                         sched_at(data_i, 1), &lower, enab_1);
+            check_slices(d_msb - 1);
+            const uint8_t *top_i = indexed(data_i, &view, d_msb, kSchedSize);
+            const uint8_t *enab_0 = s_and(block, enab, s_not(block, top_i));
+            const uint8_t *y = ieee_p_1367372525_sub_23007260_4070434989(block, &yb, sched_at(data_b, 1), &lower,
+                                                                         sched_at(data_i, 1), &lower, enab_0);
+            array_bounds joined;
+            value = static_cast<const uint8_t *>(zem_base_array_concat(
+                nullptr, &joined, block + kTypeSchedArray, CONCAT_ARRAY, x, &xb, CONCAT_ARRAY, y, &yb, CONCAT_END));
+            // The range (2**n - 1 downto 0), whatever the joined bounds.
+            taken = downto_zero(length_of(&joined));
+            break;
+        }
     }
-    if (n <= 3) return decoder_sched_result(data_b, data_i, enab, n, result);
-    // The lower address bits decoded twice, for the top bit 1 and 0; the
-    // results joined, the top bit's 1 first.
-    const array_bounds lower = downto_zero(n - 1);
-    const Sched top1 = sched_and(load_sched(enab), load_sched(data_b));
-    const Sched top0 = sched_and(load_sched(enab), sched_not(load_sched(data_i)));
-    uint8_t e1[kSchedSize], e0[kSchedSize];
-    store_sched(e1, top1);
-    store_sched(e0, top0);
-    array_bounds xb, yb;
-    const uint8_t *x = ieee_p_1367372525_sub_23007260_4070434989(block, &xb, sched_at(data_b, 1), &lower,
-                                                                 sched_at(data_i, 1), &lower, e1);
-    const uint8_t *y = ieee_p_1367372525_sub_23007260_4070434989(block, &yb, sched_at(data_b, 1), &lower,
-                                                                 sched_at(data_i, 1), &lower, e0);
-    array_bounds joined;
-    const auto *r = static_cast<uint8_t *>(zem_base_array_concat(nullptr, &joined, block + kTypeSchedArray,
-                                                                 CONCAT_ARRAY, x, &xb, CONCAT_ARRAY, y, &yb, CONCAT_END));
-    *result = downto_zero(length_of(&joined));
-    return const_cast<uint8_t *>(r);
+    const uint32_t length = length_of(&taken);
+    auto *copy = static_cast<uint8_t *>(transient(uint64_t{length} * kSchedSize));
+    std::memcpy(copy, value, static_cast<size_t>(length) * kSchedSize);
+    *result = taken;
+    return copy;
 }
 
 // ==== gate functions ===========================================================
-// The inverting forms and the forms with 2, 3 or 4 inputs check the value
-// before indexing ResultMap; the operators give only UX01 values.
 
+namespace {
+
+// The vector gates: Result (UX01) folded from the left starting at '1' (and)
+// or '0' (or, xor), inverted for nand, nor and xnor.
+enum class Gate { And, Or, Xor, Nand, Nor, Xnor };
+bool inverting(Gate g) { return g == Gate::Nand || g == Gate::Nor; }
+bool exclusive(Gate g) { return g == Gate::Xor || g == Gate::Xnor; }
+bool and_like(Gate g) { return g == Gate::And || g == Gate::Nand; }
+bool or_like(Gate g) { return g == Gate::Or || g == Gate::Nor; }
+
+uint8_t gate_fold(Gate g, const uint8_t *data, uint32_t n) {
+    uint8_t r = ux01_local();
+    r = and_like(g) ? uint8_t{L1} : uint8_t{L0};
+    for (uint32_t k = 0; k < n; ++k) {
+        if (and_like(g))
+            r = ulogic_and(r, data[k]);
+        else if (or_like(g))
+            r = ulogic_or(r, data[k]);
+        else
+            r = ulogic_xor(r, data[k]);
+    }
+    return (inverting(g) || g == Gate::Xnor) ? ulogic_not(r) : r;
+}
+
+}  // namespace
+
+// The non-inverting vector forms index ResultMap without a check; the
+// inverting ones and the forms with 2, 3 or 4 inputs check the value first.
 extern "C" uint8_t ieee_p_1367372525_sub_1461733716_4070434989(char *, const uint8_t *data, const array_bounds *data_b,
                                                                const uint8_t *map) {
     return map[gate_fold(Gate::And, data, length_of(data_b))];
@@ -990,7 +1171,6 @@ extern "C" uint8_t ieee_p_1367372525_sub_892270568_4070434989(char *, const uint
                                                               const uint8_t *map) {
     return mapped(map, gate_fold(Gate::Xnor, data, length_of(data_b)));
 }
-
 extern "C" uint8_t ieee_p_1367372525_sub_3754799872_4070434989(char *, uint8_t a, uint8_t b, const uint8_t *map) {
     return mapped(map, ulogic_and(a, b));
 }
@@ -1064,11 +1244,10 @@ extern "C" uint8_t ieee_p_1367372525_sub_2131378698_4070434989(char *, uint8_t a
 
 namespace {
 
-// An enable table's entry for (Enable, Data): a UX01Z value.
+// An enable table's entry for (Enable, Data): a UX01Z value. A byte that is
+// no std_ulogic value is a failed check, not an index past the table.
 uint8_t enable_table(char *block, size_t table_off, uint8_t data, uint8_t enable) {
-    zem_vhdl_check_range_of_index(0, 8, 1, enable);
-    zem_vhdl_check_range_of_index(0, 8, 1, data);
-    const uint8_t v = table(block, table_off)[enable * 9 + data];
+    const uint8_t v = table(block, table_off)[checked_logic(enable) * 9 + checked_logic(data)];
     zem_vhdl_check_range_of_index(0, 4, 1, v);
     return v;
 }
@@ -1087,7 +1266,7 @@ extern "C" uint8_t ieee_p_1367372525_sub_3976822671_4070434989(char *block, uint
     return map[enable_table(block, kConstBufIf1, data, enable)];
 }
 extern "C" uint8_t ieee_p_1367372525_sub_3540507613_4070434989(char *block, uint8_t data, const uint8_t *map) {
-    return map[ieee_p_1367372525_sub_2851374196_4070434989(block, data)];
+    return map[package_to_ux01z(block, data)];
 }
 extern "C" uint8_t ieee_p_1367372525_sub_681878306_4070434989(char *, uint8_t data, const uint8_t *map) {
     return mapped(map, ulogic_not(data));
@@ -1103,57 +1282,203 @@ extern "C" uint8_t ieee_p_1367372525_sub_1834037887_4070434989(char *block, uint
 
 // ==== multiplexer and decoder functions =========================================
 
-extern "C" uint8_t ieee_p_1367372525_sub_4116131764_4070434989(char *, uint8_t data1, uint8_t data0, uint8_t select,
-                                                               const uint8_t *map) {
-    return map[mux2_value(data1, data0, select)];
+namespace {
+
+uint8_t mux2_value(char *b, uint8_t d1, uint8_t d0, uint8_t select, const uint8_t *map) {
+    return ieee_p_1367372525_sub_4116131764_4070434989(b, d1, d0, select, map);
 }
+uint8_t mux4_value(char *b, const uint8_t *data, const uint8_t *select, const uint8_t *map) {
+    return ieee_p_1367372525_sub_4238378335_4070434989(b, data, select, map);
+}
+uint8_t mux8_value(char *b, const uint8_t *data, const uint8_t *select, const uint8_t *map) {
+    return ieee_p_1367372525_sub_4077464029_4070434989(b, data, select, map);
+}
+uint8_t inter_mux_value(char *b, const uint8_t *data, const array_bounds *data_b, const uint8_t *select,
+                        const array_bounds *select_b) {
+    return ieee_p_1367372525_sub_3037427606_4070434989(b, data, data_b, select, select_b);
+}
+uint8_t mux_value(char *b, const uint8_t *data, const array_bounds *data_b, const uint8_t *select,
+                  const array_bounds *select_b, const uint8_t *map) {
+    return ieee_p_1367372525_sub_1379054898_4070434989(b, data, data_b, select, select_b, map);
+}
+
+}  // namespace
+
+extern "C" uint8_t ieee_p_1367372525_sub_4116131764_4070434989(char *block, uint8_t data1, uint8_t data0,
+                                                               uint8_t select, const uint8_t *map) {
+    uint8_t result = ux01_local();
+    switch (to_x01(select)) {
+        case L0: result = to_ux01(data0); break;
+        case L1: result = to_ux01(data1); break;
+        default: result = vital_same(block, data1, data0); break;
+    }
+    return map[result];
+}
+
+// Data(3) is the first byte, dSelect(1) the first select byte.
 extern "C" uint8_t ieee_p_1367372525_sub_4238378335_4070434989(char *block, const uint8_t *data, const uint8_t *select,
                                                                const uint8_t *map) {
-    return map[mux4_value(block, data, select)];
+    alignas(8) uint8_t slct[2];  // std_logic_vector2 of VITAL_Timing
+    zem_type_set_default_value(slv2_type(), slct, nullptr);
+    uint8_t result = ux01_local();
+    const array_bounds select_b = downto_zero(2);
+    to_x01_into(slct, select, &select_b);
+    auto d = [&](int i) { return data[3 - i]; };
+    const uint8_t *choices = literal(block, kLitMux4Choices);
+    int arm = 0;
+    while (arm < 8 && zem_mem_cmp(choices + 2 * arm, slct, 2) != 1) ++arm;
+    switch (arm) {
+        case 0: result = to_ux01(d(0)); break;  // 00
+        case 1: result = to_ux01(d(1)); break;  // 01
+        case 2: result = to_ux01(d(2)); break;  // 10
+        case 3: result = to_ux01(d(3)); break;  // 11
+        case 4: result = vital_same(block, d(1), d(0)); break;  // 0X
+        case 5: result = vital_same(block, d(2), d(3)); break;  // 1X
+        case 6: result = vital_same(block, d(2), d(0)); break;  // X0
+        case 7: result = vital_same(block, d(3), d(1)); break;  // X1
+        default: {
+            const uint8_t high = vital_same(block, d(3), d(2));
+            const uint8_t low = vital_same(block, d(1), d(0));
+            result = vital_same(block, high, low);
+            break;
+        }
+    }
+    return map[result];
 }
+
+// Data(7 downto 0), dSelect(2 downto 0): the halves and dSelect(1 downto 0)
+// are pointers into them.
 extern "C" uint8_t ieee_p_1367372525_sub_4077464029_4070434989(char *block, const uint8_t *data, const uint8_t *select,
                                                                const uint8_t *map) {
-    return map[mux8_value(block, data, select)];
+    uint8_t result = ux01_local();
+    const uint8_t *low_half = data + 4, *high_half = data, *lower_select = select + 1;
+    switch (to_x01(select[0])) {
+        case L0: result = mux4_value(block, low_half, lower_select, default_result_map()); break;
+        case L1: result = mux4_value(block, high_half, lower_select, default_result_map()); break;
+        default: {
+            const uint8_t low = mux4_value(block, low_half, lower_select, default_result_map());
+            const uint8_t high = mux4_value(block, high_half, lower_select, default_result_map());
+            result = vital_same(block, low, high);
+            break;
+        }
+    }
+    return map[result];
 }
+
+// VInterMux: Data viewed as (n downto 1), dSelect as (s downto 1); from three
+// selects on, the top select is read in dSelect's own bounds, which the
+// callers give as (s downto 1). Its result is not mapped.
 extern "C" uint8_t ieee_p_1367372525_sub_3037427606_4070434989(char *block, const uint8_t *data,
                                                                const array_bounds *data_b, const uint8_t *select,
                                                                const array_bounds *select_b) {
-    return inter_mux_value(block, data, length_of(data_b), select, length_of(select_b));
+    uint8_t result = ux01_local();
+    const uint32_t n = length_of(data_b), s = length_of(select_b);
+    const int32_t s_msb = static_cast<int32_t>(s), d_msb_high = static_cast<int32_t>(n), d_msb_low = d_msb_high / 2;
+    if (s == 1) {
+        result = mux2_value(block, *from_right(data, n, 2, 1), *from_right(data, n, 1, 1), *from_right(select, s, 1, 1),
+                            default_result_map());
+    } else if (s == 2) {
+        result = mux4_value(block, from_right(data, n, 4, 1), select, default_result_map());
+    } else if (s > 2) {
+        const uint8_t top = *indexed(select, select_b, s_msb, 1);
+        // The slices of the views, passed with bounds (high, low, -1, length).
+        array_bounds rest_b, low_b, high_b;
+        auto rest = [&] {
+            zem_vhdl_check_range_of_slice(s_msb, 1, -1, s_msb - 1, 1, -1);
+            rest_b = downto_one(s - 1);
+            return from_right(select, s, s_msb - 1, 1);
+        };
+        auto pick_low = [&] {
+            zem_vhdl_check_range_of_slice(d_msb_high, 1, -1, d_msb_low, 1, -1);
+            low_b = make_bounds(d_msb_low, 1, -1);
+            const uint8_t *low = d_msb_low >= 1 ? from_right(data, n, d_msb_low, 1) : data;
+            const uint8_t *sel = rest();
+            return inter_mux_value(block, low, &low_b, sel, &rest_b);
+        };
+        auto pick_high = [&] {
+            zem_vhdl_check_range_of_slice(d_msb_high, 1, -1, d_msb_high, d_msb_low + 1, -1);
+            high_b = make_bounds(d_msb_high, d_msb_low + 1, -1);
+            const uint8_t *high = from_right(data, n, d_msb_high, 1);
+            const uint8_t *sel = rest();
+            return inter_mux_value(block, high, &high_b, sel, &rest_b);
+        };
+        switch (to_x01(top)) {
+            case L0: result = pick_low(); break;
+            case L1: result = pick_high(); break;
+            default: {
+                const uint8_t low = pick_low();
+                const uint8_t high = pick_high();
+                result = vital_same(block, low, high);
+                break;
+            }
+        }
+    } else {
+        result = X;
+    }
+    return result;
 }
+
+// VitalMUX: the data right-aligned in 2**s positions, the missing ones 'X',
+// the surplus ones ignored.
 extern "C" uint8_t ieee_p_1367372525_sub_1379054898_4070434989(char *block, const uint8_t *data,
                                                                const array_bounds *data_b, const uint8_t *select,
                                                                const array_bounds *select_b, const uint8_t *map) {
-    return map[mux_value(block, data, length_of(data_b), select, length_of(select_b))];
+    const uint32_t n = length_of(data_b), s = length_of(select_b);
+    const uint32_t msb = static_cast<uint32_t>(zem_vhdl_pow(2, static_cast<int32_t>(s)));
+    const array_bounds ldat_b = downto_one(msb);
+    uint8_t *ldat = function_array(slv_type(), ldat_b, 1);
+    assign_all_x(ldat, msb);
+    uint8_t result = ux01_local();
+    // Data viewed as (n downto 1).
+    const uint32_t kept = n <= msb ? n : msb;
+    for (int32_t i = static_cast<int32_t>(kept); i >= 1; --i) {
+        const uint8_t v = *from_right(data, n, i, 1);
+        *from_right(ldat, msb, i, 1) = v;
+    }
+    const array_bounds sel_b = downto_one(s);
+    result = inter_mux_value(block, ldat, &ldat_b, select, &sel_b);
+    return map[result];
 }
 
 namespace {
 
+// A decoder result of 2, 4 or 8 elements: checked against its subtype and
+// returned as a transient copy.
 uint8_t *fixed_vector_result(const uint8_t *value, uint32_t n) {
+    const int32_t high = static_cast<int32_t>(n) - 1;
+    zem_vhdl_check_range_of_slice(high, 0, -1, high, 0, -1);
     auto *r = static_cast<uint8_t *>(zem_get_transient_memory(n));
     std::memcpy(r, value, n);
     return r;
 }
 
-// VitalDECODER: Data viewed as (n-1 downto 0), the address's top bit first.
-// From four bits on, the lower bits are decoded for the top bit 1 and for 0
-// and the two results joined.
-uint8_t *decoder_value(char *block, array_bounds *result, const uint8_t *data, uint32_t n, uint8_t enable,
-                       const uint8_t *map) {
-    uint8_t leaf[8];
-    switch (n) {
-        case 0: return vector_result(literal(block, kLitDecoderEmpty), 1, result, array_bounds{1, 1, 1, 1});
-        case 1: decoder2_value(leaf, data[0], enable, map); return vector_result(leaf, 2, result, downto_zero(2));
-        case 2: decoder4_value(leaf, data, enable, map); return vector_result(leaf, 4, result, downto_zero(4));
-        case 3: decoder8_value(leaf, data, enable, map); return vector_result(leaf, 8, result, downto_zero(8));
-        default: break;
+// Decoders: output i is Enable and, per address bit k, Data(k) where bit k
+// of i is 1 and not Data(k) where it is 0. Data(n-1) is the first byte; the
+// result lies with its highest output first.
+void decoder2_value(uint8_t *out, uint8_t data, uint8_t enable, const uint8_t *map) {
+    out[0] = mapped(map, ulogic_and(enable, data));
+    out[1] = mapped(map, ulogic_and(enable, ulogic_not(data)));
+}
+void decoder4_value(uint8_t *out, const uint8_t *data, uint8_t enable, const uint8_t *map) {
+    const uint8_t d1 = data[0], d0 = data[1];
+    for (int i = 3; i >= 0; --i) {
+        const uint8_t t1 = i & 2 ? d1 : ulogic_not(d1);
+        const uint8_t high = ulogic_and(enable, t1);
+        const uint8_t t0 = i & 1 ? d0 : ulogic_not(d0);
+        out[3 - i] = mapped(map, ulogic_and(high, t0));
     }
-    array_bounds xb, yb, joined;
-    const uint8_t *x = decoder_value(block, &xb, data + 1, n - 1, ulogic_and(enable, data[0]), map);
-    const uint8_t *y = decoder_value(block, &yb, data + 1, n - 1, ulogic_and(enable, ulogic_not(data[0])), map);
-    auto *r = static_cast<uint8_t *>(zem_base_array_concat(nullptr, &joined, IEEE_P_2592010699 + kSlvType,
-                                                           CONCAT_ARRAY, x, &xb, CONCAT_ARRAY, y, &yb, CONCAT_END));
-    *result = downto_zero(length_of(&joined));
-    return r;
+}
+void decoder8_value(uint8_t *out, const uint8_t *data, uint8_t enable, const uint8_t *map) {
+    for (int i = 7; i >= 0; --i) {
+        uint8_t v = 0;
+        for (int k = 2; k >= 0; --k) {
+            const uint8_t bit = data[2 - k];
+            const uint8_t term = (i >> k) & 1 ? bit : ulogic_not(bit);
+            v = k == 2 ? term : ulogic_and(v, term);
+        }
+        out[7 - i] = v;
+    }
+    for (int i = 0; i < 8; ++i) out[7 - i] = mapped(map, ulogic_and(enable, out[7 - i]));
 }
 
 }  // namespace
@@ -1176,10 +1501,38 @@ extern "C" uint8_t *ieee_p_1367372525_sub_890662368_4070434989(char *, const uin
     decoder8_value(v, data, enable, map);
     return fixed_vector_result(v, 8);
 }
+
+// VitalDECODER: Data viewed as (n-1 downto 0), the address's top bit first.
+// From four bits on, the lower bits are decoded for the top bit 1 and for 0
+// and the two results joined; the result's range is (2**n - 1 downto 0).
 extern "C" uint8_t *ieee_p_1367372525_sub_3733906378_4070434989(char *block, array_bounds *result, const uint8_t *data,
                                                                 const array_bounds *data_b, uint8_t enable,
                                                                 const uint8_t *map) {
-    return decoder_value(block, result, data, length_of(data_b), enable, map);
+    const uint32_t n = length_of(data_b);
+    switch (n) {
+        case 0:
+            *result = array_bounds{1, 1, 1, 1};
+            return vector_result(literal(block, kLitDecoderEmpty), 1, result, *result);
+        case 1:
+            *result = downto_zero(2);
+            return ieee_p_1367372525_sub_912567720_4070434989(block, data[0], enable, map);
+        case 2:
+            *result = downto_zero(4);
+            return ieee_p_1367372525_sub_1556117169_4070434989(block, data, enable, map);
+        case 3:
+            *result = downto_zero(8);
+            return ieee_p_1367372525_sub_890662368_4070434989(block, data, enable, map);
+        default: break;
+    }
+    const array_bounds lower = downto_zero(n - 1);
+    array_bounds xb, yb, joined;
+    const uint8_t *x = ieee_p_1367372525_sub_3733906378_4070434989(block, &xb, data + 1, &lower,
+                                                                   ulogic_and(enable, data[0]), map);
+    const uint8_t *y = ieee_p_1367372525_sub_3733906378_4070434989(block, &yb, data + 1, &lower,
+                                                                   ulogic_and(enable, ulogic_not(data[0])), map);
+    const auto *joined_value = static_cast<const uint8_t *>(zem_base_array_concat(
+        nullptr, &joined, slv_type(), CONCAT_ARRAY, x, &xb, CONCAT_ARRAY, y, &yb, CONCAT_END));
+    return vector_result(joined_value, length_of(&joined), result, downto_zero(length_of(&joined)));
 }
 
 // ==== the concurrent procedures' frame =========================================
@@ -1196,14 +1549,21 @@ struct InSig {
 };
 struct VecSig {
     void *sig;
-    uint32_t pos, off, n;
+    uint32_t pos, off;
+    array_bounds range;
+    uint32_t n() const { return length_of(&range); }
     const uint8_t *values() const { return signal_data(sig, off); }
+    // Data(i) in the signal's own range, checked.
+    uint8_t at(int32_t i) const { return *indexed(values(), &range, i, 1); }
 };
 struct OutSig {
     void *sig;
     uint32_t pos, off;
     void *drv;
 };
+VecSig vec_sig(void *sig, uint32_t pos, uint32_t off, const array_bounds &range) {
+    return {sig, pos, off, make_bounds(range.left, range.right, range.dir)};
+}
 
 // One signal of a WAIT ON: its elements from `pos`, `count` of them.
 struct WaitOn {
@@ -1211,7 +1571,7 @@ struct WaitOn {
     uint32_t pos, count;
 };
 WaitOn on(const InSig &s) { return {s.sig, s.pos, 1}; }
-WaitOn on(const VecSig &s) { return {s.sig, s.pos, s.n}; }
+WaitOn on(const VecSig &s) { return {s.sig, s.pos, s.n()}; }
 
 volatile int32_t &suspend_state(char *context) {
     return *reinterpret_cast<volatile int32_t *>(context + kSuspendState);
@@ -1236,21 +1596,8 @@ void wait_on(void *process, std::initializer_list<WaitOn> signals) {
     for (const WaitOn &w : signals) zem_remove_dynamic_wait(process, w.sig);
 }
 
-// A local of the procedure at its type's default value.
-Sched default_sched(char *block) {
-    alignas(8) uint8_t s[kSchedSize];
-    zem_type_set_default_value(block + kTypeSchedType, s, nullptr);
-    return load_sched(s);
-}
-struct GlitchData {
-    alignas(8) uint8_t bytes[kGlitchDataSize];
-    explicit GlitchData(char *block) { zem_type_set_default_value(block + kTypeGlitchData, bytes, nullptr); }
-};
-
 // What VitalGlitchOnEvent takes besides the value and the delays: the
 // output, its name, the glitch mode and the severity of a glitch report.
-// Every procedure passes its output, its one-character name, the package's
-// glitch mode and WARNING.
 struct GlitchTarget {
     char *block;
     void *process;
@@ -1260,10 +1607,6 @@ struct GlitchTarget {
     uint8_t mode;
     uint8_t severity;
 };
-GlitchTarget glitch_target(char *block, void *process, const OutSig &q, uint32_t member_slot) {
-    return {block,  process, q, block + kLitOutputName + (member_slot - 94), literal_bounds(1), prim_glitch_mode(block),
-            kWarning};
-}
 
 // VitalGlitchOnEvent on one output element at driver position `pos`. `act`
 // is the start of a glitch-data array the record belongs to (nullptr for a
@@ -1321,6 +1664,7 @@ void glitch_on_event(const GlitchTarget &t, uint32_t pos, uint8_t *gd, uint8_t n
                                                         sat_add(at, dly), new_value, index, is_array, t.severity);
         }
         if (t.mode == kMessagePlusX || t.mode == kXOnly) {
+            // the 'X' from the glitch on (never before now), then the new value
             drive_inertial(drv, pos, X, maximum(0, sat_sub(glitch_at, at)));
             drive_transport(drv, pos, new_value, dly);
         } else {
@@ -1329,17 +1673,6 @@ void glitch_on_event(const GlitchTarget &t, uint32_t pos, uint8_t *gd, uint8_t n
     }
     gd[kGlitchSchedValue] = new_value;
     stored();
-}
-
-// The vector form, element k of every array from the left; the output's
-// element k is at driver position q.pos + k and named by its index.
-void glitch_on_event_vector(const GlitchTarget &t, const array_bounds &q_b, uint8_t *gd, const uint8_t *new_values,
-                            const int64_t *new_delays, const int64_t *glitch_delays, uint32_t n) {
-    const int32_t direction = q_b.left > q_b.right ? -1 : 1;
-    int32_t index = q_b.left;
-    for (uint32_t k = 0; k < n; ++k, index += direction)
-        glitch_on_event(t, t.q.pos + k, gd + static_cast<size_t>(k) * kGlitchDataSize, new_values[k], new_delays[k],
-                        glitch_delays[k], index, true, gd);
 }
 
 }  // namespace
@@ -1359,22 +1692,120 @@ extern "C" void ieee_p_1367372525_sub_2661383135_4070434989(
     const array_bounds *glitch_b, const uint8_t *new_value, const array_bounds *new_value_b,
     const int64_t *new_delay, const array_bounds *new_delay_b, uint8_t mode, const int64_t *glitch_delay,
     const array_bounds *glitch_delay_b, uint8_t severity) {
-    const uint32_t n = length_of(out_b);
-    if (length_of(glitch_b) != n || length_of(new_value_b) != n || length_of(new_delay_b) != n ||
-        length_of(glitch_delay_b) != n) {
+    const int32_t n = static_cast<int32_t>(length_of(out_b));
+    if (static_cast<int32_t>(length_of(glitch_b)) != n || static_cast<int32_t>(length_of(new_value_b)) != n ||
+        static_cast<int32_t>(length_of(new_delay_b)) != n || static_cast<int32_t>(length_of(glitch_delay_b)) != n) {
         error_from(block, kLitGlitchOnEventError, 18, kErrVctLng, name, name_b);
         return;
     }
     const GlitchTarget t{block, process, {out_sig, out_pos, out_off, out_drv}, name, *name_b, mode, severity};
-    glitch_on_event_vector(t, *out_b, glitch_data, new_value, new_delay, glitch_delay, n);
+    // The arrays read through views (1 to n); OutSignal(Index) walks q's
+    // range from its left end.
+    const int32_t direction = out_b->left > out_b->right ? -1 : 1;
+    int32_t index = out_b->left;
+    for (int32_t p = 1; p <= n; ++p, index += direction) {
+        zem_vhdl_check_range_of_index(1, n, 1, p);
+        const int64_t dly = new_delay[p - 1];
+        zem_vhdl_check_range_of_index(1, n, 1, p);
+        const uint8_t value = new_value[p - 1];
+        zem_vhdl_check_range_of_index(1, n, 1, p);
+        const int64_t glch = glitch_delay[p - 1];
+        zem_vhdl_check_range_of_index(1, n, 1, p);
+        uint8_t *gd = glitch_data + static_cast<size_t>(p - 1) * kGlitchDataSize;
+        zem_vhdl_check_range_of_index(out_b->left, out_b->right, out_b->dir, index);
+        glitch_on_event(t, out_pos + static_cast<uint32_t>(p - 1), gd, value, dly, glch, index, true, glitch_data);
+    }
 }
 
-// ==== logic-gate concurrent procedures ===========================================
+// ==== what the concurrent procedures share =======================================
 
 namespace {
 
-bool inverting(Gate g) { return g == Gate::Nand || g == Gate::Nor; }
-bool exclusive(Gate g) { return g == Gate::Xor || g == Gate::Xnor; }
+// The path updates, edges, delays and glitch handling of a procedure, all
+// through the package's entries, with the calling process as context.
+struct Procedure {
+    char *block;
+    void *process;
+    OutSig q;
+    uint32_t slot;  // the procedure's entry, which picks its "q" literal
+
+    void buf_path(Sched &s, uint8_t edge, const int64_t *tpd) const {
+        ieee_p_1367372525_sub_2819976785_4070434989(block, process, bytes(s), edge, tpd);
+    }
+    void inv_path(Sched &s, uint8_t edge, const int64_t *tpd) const {
+        ieee_p_1367372525_sub_827555649_4070434989(block, process, bytes(s), edge, tpd);
+    }
+    void path(Sched &s, uint8_t edge, const int64_t *tpd, bool inverting) const {
+        if (inverting)
+            inv_path(s, edge, tpd);
+        else
+            buf_path(s, edge, tpd);
+    }
+    // BufPath or InvPath of one element of a schedule array.
+    void path_element(uint8_t *s, uint8_t edge, const int64_t *tpd, bool inverting) const {
+        if (inverting)
+            ieee_p_1367372525_sub_827555649_4070434989(block, process, s, edge, tpd);
+        else
+            ieee_p_1367372525_sub_2819976785_4070434989(block, process, s, edge, tpd);
+    }
+    // The vector BufPath or InvPath.
+    void path_all(uint8_t *s, const array_bounds *s_b, const uint8_t *edges, const array_bounds *e_b,
+                  const int64_t *tpd, const array_bounds *tpd_b, bool inverting) const {
+        if (inverting)
+            ieee_p_1367372525_sub_1119179724_4070434989(block, process, s, s_b, edges, e_b, tpd, tpd_b);
+        else
+            ieee_p_1367372525_sub_3111600860_4070434989(block, process, s, s_b, edges, e_b, tpd, tpd_b);
+    }
+    uint8_t edge(const InSig &s) const { return ieee_p_1367372525_sub_26934960_4070434989(block, s.sig, s.pos, s.off); }
+    // The vector GetEdge: the edges of every element since `last`, which it
+    // brings up to date.
+    void edges(const VecSig &s, uint8_t *last, uint8_t *edge_array) const {
+        ieee_p_1367372525_sub_915516184_4070434989(block, process, s.sig, s.pos, s.off, &s.range, last, &s.range,
+                                                   edge_array, &s.range);
+    }
+    // GetSchedDelay for a schedule kept by the procedure.
+    void sched_delay(int64_t &dly, int64_t &glch, uint8_t new_value, const GlitchRecord &glitch,
+                     const Sched &new_schd) const {
+        const uint8_t current = cur_value_of(block, glitch);
+        const Sched copy = new_schd;
+        ieee_p_1367372525_sub_2543757985_4070434989(block, process, &dly, &glch, new_value, current, bytes(copy));
+    }
+    // VitalGlitchOnEvent on q with the procedure's name for it, the
+    // package's glitch mode and WARNING.
+    void glitch_on_event(GlitchRecord &glitch, uint8_t value, int64_t dly, int64_t glch) const {
+        const array_bounds name_b = literal_bounds(1);
+        ieee_p_1367372525_sub_2672610346_4070434989(block, process, q.sig, q.pos, q.off, q.drv, name(), &name_b,
+                                                    glitch.bytes, value, dly, prim_glitch_mode(block), glch, kWarning);
+    }
+    const char *name() const { return block + kLitOutputName + (slot - 94); }
+    // A zero-delay transaction of the whole output.
+    void drive(const uint8_t *values, uint32_t count) const { drive_bytes(q.drv, q.pos, values, count, 0); }
+    void drive(uint8_t value) const { drive(&value, 1); }
+};
+
+// The delay array of a vector input, viewed with the input's range, has one
+// element per input element; another length is a failed check.
+void check_delay_count(uint32_t n, const array_bounds *tpd_b) {
+    if (length_of(tpd_b) != n) zem_size_not_matching(static_cast<int32_t>(n), tpd_b->length, 0);
+}
+// Are the delays of every element of a range, read through the view with
+// that range, VitalZeroDelay01? The first that is not ends the test.
+bool all_zero_delay01(const int64_t *tpd, const array_bounds &range) {
+    for (uint32_t k = 0; k < length_of(&range); ++k) {
+        if (!is_zero_delay01(indexed(tpd, &range, index_at(range, k), 2))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// ==== logic-gate concurrent procedures ===========================================
+//
+// Entries 94 to 99 are the vector gates in the order AND, OR, XOR, NAND, NOR,
+// XNOR; entries 100 to 105, 106 to 111 and 112 to 117 the gates of 2, 3 and 4
+// inputs, each group in the order AND, OR, NAND, NOR, XOR, XNOR.
+
+namespace {
 
 // The function forms with 2, 3 or 4 inputs, by gate, for the zero-delay model.
 using Gate2Fn = uint8_t (*)(char *, uint8_t, uint8_t, const uint8_t *);
@@ -1433,28 +1864,40 @@ uint8_t gate_new_value(Gate g, const uint8_t *v, int n) {
 
 // The output schedule from the inputs' schedules (b: buffered, or inverted
 // for the inverting gates; i: inverted, for the exclusive gates), in the
-// same shapes as the new value.
-Sched gate_schedule(Gate g, const Sched *b, const Sched *i, int n) {
-    auto fold = [&](Sched (*op)(const Sched &, const Sched &)) {
-        Sched r = b[0];
-        for (int k = 1; k < n; ++k) r = op(r, b[k]);
+// same shapes as the new value, through the schedule operators and forms.
+const uint8_t *gate_schedule(char *block, Gate g, const Sched *b, const Sched *i, int n) {
+    using Op = uint8_t *(*)(char *, const uint8_t *, const uint8_t *);
+    auto fold = [&](Op op) {
+        const uint8_t *r = op(block, bytes(b[0]), bytes(b[1]));
+        for (int k = 2; k < n; ++k) r = op(block, r, bytes(b[k]));
         return r;
     };
-    auto paired = [&](Sched (*op)(const Sched &, const Sched &), Sched (*last)(const Sched &, const Sched &)) {
-        if (n == 2) return last(b[0], b[1]);
-        if (n == 3) return last(op(b[0], b[1]), b[2]);
-        return last(op(b[0], b[1]), op(b[2], b[3]));
+    auto paired = [&](Op op, Op last) -> const uint8_t * {
+        if (n == 2) return last(block, bytes(b[0]), bytes(b[1]));
+        const uint8_t *left = op(block, bytes(b[0]), bytes(b[1]));
+        if (n == 3) return last(block, left, bytes(b[2]));
+        const uint8_t *right = op(block, bytes(b[2]), bytes(b[3]));
+        return last(block, left, right);
     };
     const bool xnor = g == Gate::Xnor;
     switch (g) {
-        case Gate::And: return fold(sched_and);
-        case Gate::Or: return fold(sched_or);
-        case Gate::Nand: return paired(sched_and, sched_nand);
-        case Gate::Nor: return paired(sched_or, sched_nor);
+        case Gate::And: return fold(s_and);
+        case Gate::Or: return fold(s_or);
+        case Gate::Nand: return paired(s_and, s_nand);
+        case Gate::Nor: return paired(s_or, s_nor);
         default:
-            if (n == 2) return xnor ? sched_xnor2(b[0], i[0], b[1], i[1]) : sched_xor2(b[0], i[0], b[1], i[1]);
-            if (n == 3) return sched_xor3(b[0], i[0], b[1], i[1], b[2], i[2], xnor);
-            return sched_xor4(b[0], i[0], b[1], i[1], b[2], i[2], b[3], i[3], xnor);
+            if (n == 2) return s_xor2(block, bytes(b[0]), bytes(i[0]), bytes(b[1]), bytes(i[1]), xnor);
+            if (n == 3)
+                return xnor ? ieee_p_1367372525_sub_3465846706_4070434989(block, bytes(b[0]), bytes(i[0]), bytes(b[1]),
+                                                                          bytes(i[1]), bytes(b[2]), bytes(i[2]))
+                            : ieee_p_1367372525_sub_1685097188_4070434989(block, bytes(b[0]), bytes(i[0]), bytes(b[1]),
+                                                                          bytes(i[1]), bytes(b[2]), bytes(i[2]));
+            return xnor ? ieee_p_1367372525_sub_4026512335_4070434989(block, bytes(b[0]), bytes(i[0]), bytes(b[1]),
+                                                                      bytes(i[1]), bytes(b[2]), bytes(i[2]),
+                                                                      bytes(b[3]), bytes(i[3]))
+                        : ieee_p_1367372525_sub_2245762817_4070434989(block, bytes(b[0]), bytes(i[0]), bytes(b[1]),
+                                                                      bytes(i[1]), bytes(b[2]), bytes(i[2]),
+                                                                      bytes(b[3]), bytes(i[3]));
     }
 }
 
@@ -1462,23 +1905,34 @@ Sched gate_schedule(Gate g, const Sched *b, const Sched *i, int n) {
 // schedule (InvPath for the inverting gates), and for the exclusive gates
 // InvPath into its inverted schedule too. `edge` is asked anew for each.
 template <typename EdgeOf>
-void update_input(Gate g, Sched &b, Sched &i, EdgeOf edge, const int64_t *tpd) {
-    if (inverting(g)) {
-        inv_path(b, edge(), tpd);
-        return;
-    }
-    buf_path(b, edge(), tpd);
-    if (exclusive(g)) inv_path(i, edge(), tpd);
+void update_input(const Procedure &p, Gate g, Sched &b, Sched &i, EdgeOf edge, const int64_t *tpd) {
+    p.path(b, edge(), tpd, inverting(g));
+    if (exclusive(g)) p.inv_path(i, edge(), tpd);
 }
 
-void gate_procedure(char *block, void *process, const OutSig &q, const GateInputs &g_in, Gate g, const uint8_t *map,
-                    uint32_t member_slot) {
+void gate_procedure(const Procedure &p, const GateInputs &g_in, Gate g, const uint8_t *map) {
+    char *block = p.block;
     const int n = g_in.n;
     const InSig *in = g_in.in;
+    // The locals in declaration order: the inputs' (buffered) schedules, the
+    // exclusive gates' inverted schedules, NewValue, Glitch_Data, new_schd,
+    // Dly, Glch.
+    Sched b[4], i[4];
+    for (int k = 0; k < n; ++k) b[k] = sched_local(block);
+    if (exclusive(g))
+        for (int k = 0; k < n; ++k) i[k] = sched_local(block);
+    uint8_t new_value = ux01_local();
+    GlitchRecord glitch = glitch_local(block);
+    Sched new_schd = sched_local(block);
+    int64_t dly = time_local(), glch = time_local();
+
     auto wait_inputs = [&] {
-        if (n == 2) wait_on(process, {on(in[0]), on(in[1])});
-        else if (n == 3) wait_on(process, {on(in[0]), on(in[1]), on(in[2])});
-        else wait_on(process, {on(in[0]), on(in[1]), on(in[2]), on(in[3])});
+        if (n == 2)
+            wait_on(p.process, {on(in[0]), on(in[1])});
+        else if (n == 3)
+            wait_on(p.process, {on(in[0]), on(in[1]), on(in[2])});
+        else
+            wait_on(p.process, {on(in[0]), on(in[1]), on(in[2]), on(in[3])});
     };
     uint8_t values[4];
     auto read_values = [&] {
@@ -1489,108 +1943,106 @@ void gate_procedure(char *block, void *process, const OutSig &q, const GateInput
     if (zero_delay) {
         for (;;) {
             read_values();
-            drive_transport(q.drv, q.pos, gate_function(block, g, values, n, map), 0);
+            p.drive(gate_function(block, g, values, n, map));
             wait_inputs();
         }
     }
-    Sched b[4], i[4];
-    for (int k = 0; k < 4; ++k) b[k] = i[k] = default_sched(block);
-    GlitchData glitch(block);
-    const GlitchTarget target = glitch_target(block, process, q, member_slot);
     for (int k = 0; k < n; ++k)
-        update_input(g, b[k], i[k], [&] { return initial_edge(block, in[k].value()); }, g_in.tpd[k]);
+        update_input(p, g, b[k], i[k], [&] { return initial_edge(block, in[k].value()); }, g_in.tpd[k]);
     for (;;) {
-        for (int k = 0; k < n; ++k)
-            update_input(g, b[k], i[k], [&] { return get_edge(block, in[k].sig, in[k].off); }, g_in.tpd[k]);
+        for (int k = 0; k < n; ++k) update_input(p, g, b[k], i[k], [&] { return p.edge(in[k]); }, g_in.tpd[k]);
         read_values();
-        const uint8_t new_value = gate_new_value(g, values, n);
-        const Sched new_schd = gate_schedule(g, b, i, n);
-        int64_t dly, glch;
-        sched_delay(&dly, &glch, new_value, cur_value(glitch.bytes), new_schd);
-        glitch_on_event(target, q.pos, glitch.bytes, map[new_value], dly, glch, 0, false, nullptr);
+        new_value = gate_new_value(g, values, n);
+        assign_sched(new_schd, gate_schedule(block, g, b, i, n));
+        p.sched_delay(dly, glch, new_value, glitch, new_schd);
+        p.glitch_on_event(glitch, map[new_value], dly, glch);
         wait_inputs();
     }
 }
 
-// The vector gates: Data's elements from the left, one delay each.
+// The vector gates: Data's elements from its left bound, one delay each.
 using VectorGateFn = uint8_t (*)(char *, const uint8_t *, const array_bounds *, const uint8_t *);
 constexpr VectorGateFn kVectorGate[6] = {
     ieee_p_1367372525_sub_1461733716_4070434989, ieee_p_1367372525_sub_2547990466_4070434989,
     ieee_p_1367372525_sub_1489061082_4070434989, ieee_p_1367372525_sub_485448482_4070434989,
     ieee_p_1367372525_sub_1477201872_4070434989, ieee_p_1367372525_sub_892270568_4070434989};
 
-// The delay array of a vector input has one element per input element.
-void check_delay_count(uint32_t n, const array_bounds *tpd_b) {
-    if (length_of(tpd_b) != n) zem_size_not_matching(static_cast<int32_t>(n), tpd_b->length, 0);
-}
-bool all_zero_delay01(const int64_t *tpd, uint32_t n) {
-    for (uint32_t k = 0; k < n; ++k)
-        if (!is_zero_delay01(delay_element(tpd, k))) return false;
-    return true;
-}
+void vector_gate_procedure(const Procedure &p, const VecSig &data, const int64_t *tpd, const array_bounds *tpd_b,
+                           Gate g, const uint8_t *map) {
+    char *block = p.block;
+    const uint32_t n = data.n();
+    const array_bounds &range = data.range;
+    // The locals in declaration order. LastData: all 'U'. The schedules have
+    // Data's range, except the exclusive gates', which have (1 to n) and are
+    // read through views with Data's range.
+    std::vector<uint8_t> last(n);
+    assign_all_u(last.data(), n);
+    ProcedureArray edges(block + kTypeEdgeArray, range, 1);
+    const array_bounds positions = one_to(n);
+    ProcedureArray schd(block + kTypeSchedArray, exclusive(g) ? positions : range, kSchedSize);
+    ProcedureArray schd_i =
+        exclusive(g) ? ProcedureArray(block + kTypeSchedArray, positions, kSchedSize) : ProcedureArray();
+    uint8_t new_value = ux01_local();
+    GlitchRecord glitch = glitch_local(block);
+    Sched new_schd = sched_local(block);
+    int64_t dly = time_local(), glch = time_local();
+    check_delay_count(n, tpd_b);  // the view Atpd_data_q
 
-void vector_gate_procedure(char *block, void *process, const OutSig &q, const VecSig &data,
-                           const array_bounds *data_b, const int64_t *tpd, const array_bounds *tpd_b, Gate g,
-                           const uint8_t *map, uint32_t member_slot) {
-    const uint32_t n = data.n;
-    check_delay_count(n, tpd_b);
     const VectorGateFn function = kVectorGate[static_cast<int>(g)];
-    if (all_zero_delay01(tpd, n)) {
+    if (all_zero_delay01(tpd, range)) {
         for (;;) {
-            drive_transport(q.drv, q.pos, function(block, data.values(), data_b, map), 0);
-            wait_on(process, {on(data)});
+            p.drive(function(block, data.values(), &range, map));
+            wait_on(p.process, {on(data)});
         }
     }
-    // The state of the timed model, sized once: the inputs' values at the
-    // last pass (all 'U' at first), their edges and their schedules.
-    std::vector<uint8_t> last(n, U), edges(n), schd(n * kSchedSize), schd_i(exclusive(g) ? n * kSchedSize : 0);
-    const Sched initial = default_sched(block);
-    for (uint32_t k = 0; k < n; ++k) store_sched(sched_at(schd.data(), k), initial);
-    for (uint32_t k = 0; k < schd_i.size() / kSchedSize; ++k) store_sched(sched_at(schd_i.data(), k), initial);
-    GlitchData glitch(block);
-    const GlitchTarget target = glitch_target(block, process, q, member_slot);
     for (uint32_t k = 0; k < n; ++k) {
-        const uint8_t edge = initial_edge(block, data.values()[k]);
-        path_update_at(sched_at(schd.data(), k), edge, delay_element(tpd, k), inverting(g));
-        if (exclusive(g)) path_update_at(sched_at(schd_i.data(), k), edge, delay_element(tpd, k), true);
+        const int32_t i = index_at(range, k);
+        const uint8_t edge = initial_edge(block, data.at(i));
+        p.path_element(indexed(schd.data(), &range, i, kSchedSize), edge, indexed(tpd, &range, i, 2), inverting(g));
+        if (exclusive(g))
+            p.path_element(indexed(schd_i.data(), &range, i, kSchedSize), edge, indexed(tpd, &range, i, 2), true);
     }
     for (;;) {
-        get_edges(block, data.values(), last.data(), edges.data(), n);
-        path_update_all(schd.data(), edges.data(), tpd, n, inverting(g));
-        if (exclusive(g)) path_update_all(schd_i.data(), edges.data(), tpd, n, true);
-        uint8_t new_value;
-        Sched new_schd;
+        p.edges(data, last.data(), edges.data());
+        p.path_all(schd.data(), &range, edges.data(), &range, tpd, &range, inverting(g));
+        if (exclusive(g)) p.path_all(schd_i.data(), &range, edges.data(), &range, tpd, &range, true);
         if (exclusive(g)) {
-            new_value = function(block, data.values(), data_b, default_result_map());
-            new_schd = sched_xor_n(block, schd.data(), schd_i.data(), n, g == Gate::Xnor);
+            new_value = function(block, data.values(), &range, default_result_map());
+            const uint8_t *combined =
+                g == Gate::Xnor
+                    ? ieee_p_1367372525_sub_2217057241_4070434989(block, schd.data(), &positions, schd_i.data(),
+                                                                  &positions)
+                    : ieee_p_1367372525_sub_2813847755_4070434989(block, schd.data(), &positions, schd_i.data(),
+                                                                  &positions);
+            assign_sched(new_schd, combined);
         } else {
             // the fold starts from the left element combined with itself
-            const bool and_like = g == Gate::And || g == Gate::Nand;
-            new_value = and_like ? L1 : L0;
-            new_schd = load_sched(schd.data());
+            new_value = and_like(g) ? L1 : L0;
+            assign_sched(new_schd, indexed(schd.data(), &range, range.left, kSchedSize));
             for (uint32_t k = 0; k < n; ++k) {
-                const uint8_t v = data.values()[k];
-                const Sched s = load_sched(sched_at(schd.data(), k));
-                new_value = and_like ? ulogic_and(new_value, v) : ulogic_or(new_value, v);
-                new_schd = and_like ? sched_and(new_schd, s) : sched_or(new_schd, s);
+                const int32_t i = index_at(range, k);
+                const uint8_t v = data.at(i);
+                new_value = and_like(g) ? ulogic_and(new_value, v) : ulogic_or(new_value, v);
+                const uint8_t *s = indexed(schd.data(), &range, i, kSchedSize);
+                assign_sched(new_schd,
+                             and_like(g) ? s_and(block, bytes(new_schd), s) : s_or(block, bytes(new_schd), s));
             }
             if (inverting(g)) {
                 new_value = ulogic_not(new_value);
-                new_schd = sched_not(new_schd);
+                assign_sched(new_schd, s_not(block, bytes(new_schd)));
             }
         }
-        int64_t dly, glch;
-        sched_delay(&dly, &glch, new_value, cur_value(glitch.bytes), new_schd);
-        glitch_on_event(target, q.pos, glitch.bytes, map[new_value], dly, glch, 0, false, nullptr);
-        wait_on(process, {on(data)});
+        p.sched_delay(dly, glch, new_value, glitch, new_schd);
+        p.glitch_on_event(glitch, map[new_value], dly, glch);
+        wait_on(p.process, {on(data)});
     }
 }
 
 void vector_gate(char *block, void *process, void *q_sig, uint32_t q_pos, uint32_t q_off, void *q_drv,
                  void *data_sig, uint32_t data_pos, uint32_t data_off, const array_bounds *data_b,
                  const int64_t *tpd, const array_bounds *tpd_b, const uint8_t *map, Gate g, uint32_t slot) {
-    vector_gate_procedure(block, process, {q_sig, q_pos, q_off, q_drv},
-                          {data_sig, data_pos, data_off, length_of(data_b)}, data_b, tpd, tpd_b, g, map, slot);
+    vector_gate_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, slot},
+                          vec_sig(data_sig, data_pos, data_off, *data_b), tpd, tpd_b, g, map);
 }
 
 }  // namespace
@@ -1617,9 +2069,9 @@ extern "C" void ieee_p_1367372525_sub_2152136218_4070434989(TOVU_VITAL_GATE_VECT
 }
 #undef TOVU_VITAL_GATE_VECTOR_ARGS
 
-#define TOVU_VITAL_GATE2_CALL(gate, slot)                                                                         \
-    gate_procedure(block, process, {q_sig, q_pos, q_off, q_drv},                                                  \
-                   {{{a_sig, a_pos, a_off}, {b_sig, b_pos, b_off}}, {tpd_a, tpd_b}, 2}, gate, map, slot)
+#define TOVU_VITAL_GATE2_CALL(gate, slot)                                                          \
+    gate_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, slot},                           \
+                   {{{a_sig, a_pos, a_off}, {b_sig, b_pos, b_off}}, {tpd_a, tpd_b}, 2}, gate, map)
 extern "C" void ieee_p_1367372525_sub_814640786_4070434989(TOVU_VITAL_GATE2_PARAMS) {
     TOVU_VITAL_GATE2_CALL(Gate::And, 100);
 }
@@ -1641,9 +2093,9 @@ extern "C" void ieee_p_1367372525_sub_4006224374_4070434989(TOVU_VITAL_GATE2_PAR
 #undef TOVU_VITAL_GATE2_CALL
 
 #define TOVU_VITAL_GATE3_CALL(gate, slot)                                                                         \
-    gate_procedure(block, process, {q_sig, q_pos, q_off, q_drv},                                                  \
+    gate_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, slot},                                          \
                    {{{a_sig, a_pos, a_off}, {b_sig, b_pos, b_off}, {c_sig, c_pos, c_off}}, {tpd_a, tpd_b, tpd_c}, 3}, \
-                   gate, map, slot)
+                   gate, map)
 extern "C" void ieee_p_1367372525_sub_1174034513_4070434989(TOVU_VITAL_GATE3_PARAMS) {
     TOVU_VITAL_GATE3_CALL(Gate::And, 106);
 }
@@ -1665,11 +2117,11 @@ extern "C" void ieee_p_1367372525_sub_3254309117_4070434989(TOVU_VITAL_GATE3_PAR
 #undef TOVU_VITAL_GATE3_CALL
 
 #define TOVU_VITAL_GATE4_CALL(gate, slot)                                                                  \
-    gate_procedure(block, process, {q_sig, q_pos, q_off, q_drv},                                           \
+    gate_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, slot},                                   \
                    {{{a_sig, a_pos, a_off}, {b_sig, b_pos, b_off}, {c_sig, c_pos, c_off}, {d_sig, d_pos, d_off}}, \
                     {tpd_a, tpd_b, tpd_c, tpd_d},                                                          \
                     4},                                                                                    \
-                   gate, map, slot)
+                   gate, map)
 extern "C" void ieee_p_1367372525_sub_582011501_4070434989(TOVU_VITAL_GATE4_PARAMS) {
     TOVU_VITAL_GATE4_CALL(Gate::And, 112);
 }
@@ -1695,23 +2147,25 @@ extern "C" void ieee_p_1367372525_sub_3843955761_4070434989(TOVU_VITAL_GATE4_PAR
 namespace {
 
 // VitalBUF and VitalINV: the delay by the edge of the input, no schedules.
-void buffer_procedure(char *block, void *process, const OutSig &q, const InSig &a, const int64_t *tpd,
-                      const uint8_t *map, bool invert, uint32_t member_slot) {
+void buffer_procedure(const Procedure &p, const InSig &a, const int64_t *tpd, const uint8_t *map, bool invert) {
+    char *block = p.block;
+    // NewValue, Glitch_Data, Dly, Glch (never read).
+    uint8_t new_value = ux01_local();
+    GlitchRecord glitch = glitch_local(block);
+    int64_t dly = time_local(), glch = time_local();
+    static_cast<void>(glch);
     auto value = [&] { return invert ? ulogic_not(a.value()) : to_ux01(a.value()); };
     if (is_zero_delay01(tpd)) {
         for (;;) {
-            drive_transport(q.drv, q.pos, invert ? mapped(map, value()) : map[value()], 0);
-            wait_on(process, {on(a)});
+            p.drive(invert ? mapped(map, value()) : map[value()]);
+            wait_on(p.process, {on(a)});
         }
     }
-    GlitchData glitch(block);
-    const GlitchTarget target = glitch_target(block, process, q, member_slot);
     const int64_t tr01 = delay_of(tpd, kTr01), tr10 = delay_of(tpd, kTr10);
     const int64_t rise = invert ? tr10 : tr01, fall = invert ? tr01 : tr10;
     for (;;) {
-        const uint8_t new_value = value();
-        int64_t dly;
-        switch (get_edge(block, a.sig, a.off)) {
+        new_value = value();
+        switch (p.edge(a)) {
             case kEdge1:
             case kEdgeRise:
             case kEdgeToOne:
@@ -1722,44 +2176,61 @@ void buffer_procedure(char *block, void *process, const OutSig &q, const InSig &
             case kEdgeOneToX: dly = fall; break;
             default: dly = minimum(tr01, tr10); break;
         }
-        glitch_on_event(target, q.pos, glitch.bytes, map[new_value], dly, kMinusOneNs, 0, false, nullptr);
-        wait_on(process, {on(a)});
+        p.glitch_on_event(glitch, map[new_value], dly, kMinusOneNs);
+        wait_on(p.process, {on(a)});
     }
 }
 
 // VitalIDENT: the delay by the pair (previous value, new value) reduced to X01Z.
-void ident_procedure(char *block, void *process, const OutSig &q, const InSig &a, const int64_t *tpd,
-                     const uint8_t *map) {
-    auto value = [&] { return ieee_p_1367372525_sub_2851374196_4070434989(block, a.value()); };
+void ident_procedure(const Procedure &p, const InSig &a, const int64_t *tpd, const uint8_t *map) {
+    char *block = p.block;
+    // The subtype "v2" of the pair, made once: the procedure never returns.
+    alignas(8) char v2[tovu::layout::kSubtypeStorageSize];
+    zem_create_subtype(v2, kSubtypeV2, slv_type(), &kV2Range, kSubtypeKind);
+    uint8_t new_value = ux01z_local();
+    GlitchRecord glitch = glitch_local(block);
+    int64_t dly = time_local(), glch = time_local();
+    static_cast<void>(glch);
     if (is_zero_delay01z(tpd)) {
         for (;;) {
-            drive_transport(q.drv, q.pos, map[value()], 0);
-            wait_on(process, {on(a)});
+            p.drive(map[package_to_ux01z(block, a.value())]);
+            wait_on(p.process, {on(a)});
         }
     }
-    GlitchData glitch(block);
-    const GlitchTarget target = glitch_target(block, process, q, 121);
     auto d = [&](size_t transition) { return delay_of(tpd, transition); };
-    uint8_t new_value = U;
     for (;;) {
-        const uint8_t pair[2] = {to_x01z(new_value), to_x01z(a.value())};
+        array_bounds pair_b;
+        const uint8_t previous = to_x01z(new_value);
+        const uint8_t next = to_x01z(a.value());
+        const auto *pair = static_cast<const uint8_t *>(zem_base_array_concat(
+            nullptr, &pair_b, slv_type(), CONCAT_ELEMENT, int32_t{previous}, CONCAT_ELEMENT, int32_t{next},
+            CONCAT_END));
         const uint8_t *choices = literal(block, kLitIdentChoices);
         int arm = 0;
         while (arm < 15 && zem_mem_cmp(choices + 2 * arm, pair, 2) != 1) ++arm;
+        // From '0' and '1' (arms 0 to 7): 00 01 0Z 0X 10 11 1Z 1X.
         static constexpr size_t kArmDelay[8] = {kTr10, kTr01, kTr0z, kTr01, kTr10, kTr01, kTr1z, kTr10};
-        int64_t dly;
-        if (arm < 8) dly = d(kArmDelay[arm]);  // from '0' or '1'
-        else if (arm == 8) dly = d(kTrz0);
-        else if (arm == 9) dly = d(kTrz1);
-        else if (arm == 10) dly = 0;                          // 'Z' stays 'Z'
-        else if (arm == 11) dly = minimum(d(kTrz1), d(kTrz0));  // 'Z' -> 'X'
-        else if (arm == 12) dly = d(kTr10);
-        else if (arm == 13) dly = d(kTr01);
-        else if (arm == 14) dly = minimum(d(kTr0z), d(kTr1z));  // 'X' -> 'Z'
-        else dly = minimum(d(kTr01), d(kTr10));                 // 'X' -> 'X'
-        new_value = value();
-        glitch_on_event(target, q.pos, glitch.bytes, map[new_value], dly, kMinusOneNs, 0, false, nullptr);
-        wait_on(process, {on(a)});
+        if (arm < 8)
+            dly = d(kArmDelay[arm]);
+        else if (arm == 8)
+            dly = d(kTrz0);  // Z -> 0
+        else if (arm == 9)
+            dly = d(kTrz1);  // Z -> 1
+        else if (arm == 10)
+            dly = 0;  // 'Z' stays 'Z'
+        else if (arm == 11)
+            dly = minimum(d(kTrz1), d(kTrz0));  // Z -> X
+        else if (arm == 12)
+            dly = d(kTr10);  // X -> 0
+        else if (arm == 13)
+            dly = d(kTr01);  // X -> 1
+        else if (arm == 14)
+            dly = minimum(d(kTr0z), d(kTr1z));  // X -> Z
+        else
+            dly = minimum(d(kTr01), d(kTr10));  // X -> X
+        new_value = package_to_ux01z(block, a.value());
+        p.glitch_on_event(glitch, map[new_value], dly, kMinusOneNs);
+        wait_on(p.process, {on(a)});
     }
 }
 
@@ -1767,73 +2238,95 @@ void ident_procedure(char *block, void *process, const OutSig &q, const InSig &a
 // (InvPath for the inverters), the enable through BufEnab (active high) or
 // InvEnab (active low), the schedules inverted as each member needs.
 struct EnableMember {
-    size_t table;         // the function form's table
-    bool invert_data;     // InvPath, and the data schedule inverted
-    bool active_low;      // InvEnab, and the enable schedules inverted
-    uint32_t slot;
+    uint8_t (*function)(char *, uint8_t, uint8_t, const uint8_t *);  // the function form
+    bool invert_data;  // InvPath, and the data schedule inverted (new_schd)
+    bool active_low;   // InvEnab, and the enable schedules inverted
 };
 
-void enable_procedure(char *block, void *process, const OutSig &q, const InSig &data, const InSig &enable,
-                      const int64_t *tpd_data, const int64_t *tpd_enable, const uint8_t *map, const EnableMember &m) {
+void enable_procedure(const Procedure &p, const InSig &data, const InSig &enable, const int64_t *tpd_data,
+                      const int64_t *tpd_enable, const uint8_t *map, const EnableMember &m) {
+    char *block = p.block;
+    // The locals in declaration order: NewValue, (the inverters) new_schd,
+    // Glitch_Data, d_Schd, e1_Schd, e0_Schd, ne1_schd, ne0_schd (the
+    // inverters' a copy of DefSchedType), Dly, Glch.
+    uint8_t new_value = ux01z_local();
+    Sched new_schd{};
+    if (m.invert_data) new_schd = sched_local(block);
+    GlitchRecord glitch = glitch_local(block);
+    Sched d = sched_local(block), e1 = sched_local(block), e0 = sched_local(block);
+    Sched ne1{}, ne0{};
+    if (m.invert_data) {
+        assign_sched(ne1, constant(block, kConstDefSchedType));
+        assign_sched(ne0, constant(block, kConstDefSchedType));
+    } else {
+        ne1 = sched_local(block);
+        ne0 = sched_local(block);
+    }
+    int64_t dly = time_local(), glch = time_local();
+
     if (is_zero_delay01(tpd_data) && is_zero_delay01z(tpd_enable)) {
         for (;;) {
-            drive_transport(q.drv, q.pos, map[enable_table(block, m.table, data.value(), enable.value())], 0);
-            wait_on(process, {on(data), on(enable)});
+            p.drive(m.function(block, data.value(), enable.value(), map));
+            wait_on(p.process, {on(data), on(enable)});
         }
     }
-    GlitchData glitch(block);
-    const GlitchTarget target = glitch_target(block, process, q, m.slot);
-    Sched d = default_sched(block);
-    alignas(8) uint8_t e1[kSchedSize], e0[kSchedSize];
-    store_sched(e1, default_sched(block));
-    store_sched(e0, default_sched(block));
-    auto update = [&](uint8_t data_edge, uint8_t enable_edge) {
-        if (m.invert_data)
-            inv_path(d, data_edge, tpd_data);
+    auto update = [&](auto data_edge, auto enable_edge) {
+        p.path(d, data_edge(), tpd_data, m.invert_data);
+        if (m.active_low)
+            ieee_p_1367372525_sub_740479443_4070434989(block, p.process, bytes(e1), bytes(e0), enable_edge(),
+                                                       tpd_enable);
         else
-            buf_path(d, data_edge, tpd_data);
-        enable_update(e1, e0, enable_edge, tpd_enable, m.active_low);
+            ieee_p_1367372525_sub_2732900579_4070434989(block, p.process, bytes(e1), bytes(e0), enable_edge(),
+                                                        tpd_enable);
     };
-    update(initial_edge(block, data.value()), initial_edge(block, enable.value()));
+    update([&] { return initial_edge(block, data.value()); }, [&] { return initial_edge(block, enable.value()); });
     for (;;) {
-        update(get_edge(block, data.sig, data.off), get_edge(block, enable.sig, enable.off));
-        const uint8_t new_value = default_result_zmap()[enable_table(block, m.table, data.value(), enable.value())];
-        const Sched ds = m.invert_data ? sched_not(d) : d;
-        const Sched s1 = m.active_low ? sched_not(load_sched(e1)) : load_sched(e1);
-        const Sched s0 = m.active_low ? sched_not(load_sched(e0)) : load_sched(e0);
-        int64_t dly, glch;
-        tristate_delay(block, &dly, &glch, new_value, cur_value(glitch.bytes), ds, s1, s0);
-        glitch_on_event(target, q.pos, glitch.bytes, map[new_value], dly, glch, 0, false, nullptr);
-        wait_on(process, {on(data), on(enable)});
+        update([&] { return p.edge(data); }, [&] { return p.edge(enable); });
+        new_value = m.function(block, data.value(), enable.value(), default_result_zmap());
+        if (m.invert_data) assign_sched(new_schd, s_not(block, bytes(d)));
+        if (m.active_low) {
+            assign_sched(ne1, s_not(block, bytes(e1)));
+            assign_sched(ne0, s_not(block, bytes(e0)));
+        }
+        const Sched &data_schd = m.invert_data ? new_schd : d;
+        const Sched &one_schd = m.active_low ? ne1 : e1, &zero_schd = m.active_low ? ne0 : e0;
+        const uint8_t current = cur_value_of(block, glitch);
+        const Sched dc = data_schd, e1c = one_schd, e0c = zero_schd;
+        ieee_p_1367372525_sub_2143903942_4070434989(block, p.process, &dly, &glch, new_value, current, bytes(dc),
+                                                    bytes(e1c), bytes(e0c));
+        p.glitch_on_event(glitch, map[new_value], dly, glch);
+        wait_on(p.process, {on(data), on(enable)});
     }
 }
 
 }  // namespace
 
 extern "C" void ieee_p_1367372525_sub_1956994121_4070434989(TOVU_VITAL_BUF_PARAMS) {
-    buffer_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, {a_sig, a_pos, a_off}, tpd, map, false, 118);
+    buffer_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, 118}, {a_sig, a_pos, a_off}, tpd, map, false);
 }
 extern "C" void ieee_p_1367372525_sub_1425513643_4070434989(TOVU_VITAL_BUF_PARAMS) {
-    ident_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, {a_sig, a_pos, a_off}, tpd, map);
+    ident_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, 121}, {a_sig, a_pos, a_off}, tpd, map);
 }
 extern "C" void ieee_p_1367372525_sub_2809565465_4070434989(TOVU_VITAL_BUF_PARAMS) {
-    buffer_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, {a_sig, a_pos, a_off}, tpd, map, true, 122);
+    buffer_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, 122}, {a_sig, a_pos, a_off}, tpd, map, true);
 }
 
-#define TOVU_VITAL_ENABLE_CALL(member)                                                                          \
-    enable_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, {data_sig, data_pos, data_off},              \
+// Entries 119, 120, 123, 124: VitalBUFIF1, VitalBUFIF0, VitalINVIF1,
+// VitalINVIF0 (each IF1 before its IF0).
+#define TOVU_VITAL_ENABLE_CALL(slot, member)                                                                       \
+    enable_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, slot}, {data_sig, data_pos, data_off},         \
                      {enable_sig, enable_pos, enable_off}, tpd_data, tpd_enable, map, member)
 extern "C" void ieee_p_1367372525_sub_806467043_4070434989(TOVU_VITAL_ENABLE_PARAMS) {
-    TOVU_VITAL_ENABLE_CALL((EnableMember{kConstBufIf1, false, false, 119}));
+    TOVU_VITAL_ENABLE_CALL(119, (EnableMember{ieee_p_1367372525_sub_3976822671_4070434989, false, false}));
 }
 extern "C" void ieee_p_1367372525_sub_1188012972_4070434989(TOVU_VITAL_ENABLE_PARAMS) {
-    TOVU_VITAL_ENABLE_CALL((EnableMember{kConstBufIf0, false, true, 120}));
+    TOVU_VITAL_ENABLE_CALL(120, (EnableMember{ieee_p_1367372525_sub_3976821582_4070434989, false, true}));
 }
 extern "C" void ieee_p_1367372525_sub_3427255122_4070434989(TOVU_VITAL_ENABLE_PARAMS) {
-    TOVU_VITAL_ENABLE_CALL((EnableMember{kConstInvIf1, true, false, 123}));
+    TOVU_VITAL_ENABLE_CALL(123, (EnableMember{ieee_p_1367372525_sub_1834037887_4070434989, true, false}));
 }
 extern "C" void ieee_p_1367372525_sub_3624292364_4070434989(TOVU_VITAL_ENABLE_PARAMS) {
-    TOVU_VITAL_ENABLE_CALL((EnableMember{kConstInvIf0, true, true, 124}));
+    TOVU_VITAL_ENABLE_CALL(124, (EnableMember{ieee_p_1367372525_sub_1834036798_4070434989, true, true}));
 }
 #undef TOVU_VITAL_ENABLE_CALL
 
@@ -1843,159 +2336,236 @@ namespace {
 
 // VitalMUX2: scalar data and select; the select's edge is asked for each of
 // its two schedules.
-void mux2_procedure(char *block, void *process, const OutSig &q, const InSig &d1, const InSig &d0, const InSig &sel,
-                    const int64_t *tpd_d1, const int64_t *tpd_d0, const int64_t *tpd_sel, const uint8_t *map) {
+void mux2_procedure(const Procedure &p, const InSig &d1, const InSig &d0, const InSig &sel, const int64_t *tpd_d1,
+                    const int64_t *tpd_d0, const int64_t *tpd_sel, const uint8_t *map) {
+    char *block = p.block;
+    // NewValue, Glitch_Data, d1_Schd, d0_Schd, dSel_bSchd, dSel_iSchd,
+    // new_schd, Dly, Glch.
+    uint8_t new_value = ux01_local();
+    GlitchRecord glitch = glitch_local(block);
+    Sched s1 = sched_local(block), s0 = sched_local(block), sb = sched_local(block), si = sched_local(block);
+    Sched new_schd = sched_local(block);
+    int64_t dly = time_local(), glch = time_local();
     if (is_zero_delay01(tpd_d1) && is_zero_delay01(tpd_d0) && is_zero_delay01(tpd_sel)) {
         for (;;) {
-            drive_transport(q.drv, q.pos, map[mux2_value(d1.value(), d0.value(), sel.value())], 0);
-            wait_on(process, {on(d1), on(d0), on(sel)});
+            p.drive(mux2_value(block, d1.value(), d0.value(), sel.value(), map));
+            wait_on(p.process, {on(d1), on(d0), on(sel)});
         }
     }
-    GlitchData glitch(block);
-    const GlitchTarget target = glitch_target(block, process, q, 125);
-    Sched s1 = default_sched(block), s0 = default_sched(block), sb = default_sched(block), si = default_sched(block);
-    buf_path(s1, initial_edge(block, d1.value()), tpd_d1);
-    buf_path(s0, initial_edge(block, d0.value()), tpd_d0);
-    buf_path(sb, initial_edge(block, sel.value()), tpd_sel);
-    inv_path(si, initial_edge(block, sel.value()), tpd_sel);
+    p.buf_path(s1, initial_edge(block, d1.value()), tpd_d1);
+    p.buf_path(s0, initial_edge(block, d0.value()), tpd_d0);
+    p.buf_path(sb, initial_edge(block, sel.value()), tpd_sel);
+    p.inv_path(si, initial_edge(block, sel.value()), tpd_sel);
     for (;;) {
-        buf_path(s1, get_edge(block, d1.sig, d1.off), tpd_d1);
-        buf_path(s0, get_edge(block, d0.sig, d0.off), tpd_d0);
-        buf_path(sb, get_edge(block, sel.sig, sel.off), tpd_sel);
-        inv_path(si, get_edge(block, sel.sig, sel.off), tpd_sel);
-        const uint8_t new_value = default_result_map()[mux2_value(d1.value(), d0.value(), sel.value())];
-        int64_t dly, glch;
-        sched_delay(&dly, &glch, new_value, cur_value(glitch.bytes), sched_mux2(s1, s0, sb, si));
-        glitch_on_event(target, q.pos, glitch.bytes, map[new_value], dly, glch, 0, false, nullptr);
-        wait_on(process, {on(d1), on(d0), on(sel)});
+        p.buf_path(s1, p.edge(d1), tpd_d1);
+        p.buf_path(s0, p.edge(d0), tpd_d0);
+        p.buf_path(sb, p.edge(sel), tpd_sel);
+        p.inv_path(si, p.edge(sel), tpd_sel);
+        new_value = mux2_value(block, d1.value(), d0.value(), sel.value(), default_result_map());
+        assign_sched(new_schd, mux2_sched(block, bytes(s1), bytes(s0), bytes(sb), bytes(si)));
+        p.sched_delay(dly, glch, new_value, glitch, new_schd);
+        p.glitch_on_event(glitch, map[new_value], dly, glch);
+        wait_on(p.process, {on(d1), on(d0), on(sel)});
     }
 }
 
-// The inputs of a vector procedure in the timed model: the values of the
-// last pass (all 'U' at first), the edges, the schedules (buffered, and
-// inverted where asked for), sized once from the input's length.
-// A std_ulogic input (`scalar`) takes its edge from the signal's event, asked
-// for each schedule, instead of from the value of the last pass.
+// A vector input of a procedure in the timed model: its values at the last
+// pass (all 'U' at first), its edges and its schedules (buffered, and
+// inverted where asked for), all with the input's range, kept across waits.
 struct VectorInput {
     VecSig sig;
     const int64_t *tpd;
-    bool scalar;
-    std::vector<uint8_t> last, edges, bsched, isched;
-    VectorInput(char *block, const VecSig &s, const int64_t *delays, bool with_inverted, bool scalar_input = false)
-        : sig(s), tpd(delays), scalar(scalar_input), last(s.n, U), edges(s.n), bsched(s.n * kSchedSize),
-          isched(with_inverted ? s.n * kSchedSize : 0) {
-        const Sched initial = default_sched(block);
-        for (uint32_t k = 0; k < s.n; ++k) {
-            store_sched(sched_at(bsched.data(), k), initial);
-            if (with_inverted) store_sched(sched_at(isched.data(), k), initial);
-        }
-        for (uint32_t k = 0; k < s.n; ++k) {
-            const uint8_t edge = initial_edge(block, s.values()[k]);
-            path_update_at(sched_at(bsched.data(), k), edge, delay_element(tpd, k), false);
-            if (with_inverted) path_update_at(sched_at(isched.data(), k), edge, delay_element(tpd, k), true);
-        }
-    }
-    // GetEdge on the whole vector, then BufPath (and InvPath) on each element.
-    void update(char *block) {
-        if (scalar) {
-            path_update_at(bsched.data(), get_edge(block, sig.sig, sig.off), tpd, false);
-            if (!isched.empty()) path_update_at(isched.data(), get_edge(block, sig.sig, sig.off), tpd, true);
-            return;
-        }
-        get_edges(block, sig.values(), last.data(), edges.data(), sig.n);
-        path_update_all(bsched.data(), edges.data(), tpd, sig.n, false);
-        if (!isched.empty()) path_update_all(isched.data(), edges.data(), tpd, sig.n, true);
-    }
+    std::vector<uint8_t> last;
+    ProcedureArray edges, bsched, isched;
 };
+
+// The per-element set-up of an input's schedules: BufPath (and InvPath)
+// from the initial edge of each element's present value.
+void set_up_schedules(const Procedure &p, VectorInput &in) {
+    const array_bounds &range = in.sig.range;
+    for (uint32_t k = 0; k < in.sig.n(); ++k) {
+        const int32_t i = index_at(range, k);
+        const uint8_t edge = initial_edge(p.block, in.sig.at(i));
+        const int64_t *tpd = indexed(in.tpd, &range, i, 2);
+        p.path_element(indexed(in.bsched.data(), &range, i, kSchedSize), edge, tpd, false);
+        if (in.isched.bounds()->length > 0)
+            p.path_element(indexed(in.isched.data(), &range, i, kSchedSize), edge, tpd, true);
+    }
+}
+// GetEdge on the whole vector, then the vector BufPath (and InvPath).
+void update_schedules(const Procedure &p, VectorInput &in) {
+    const array_bounds *range = &in.sig.range;
+    p.edges(in.sig, in.last.data(), in.edges.data());
+    p.path_all(in.bsched.data(), range, in.edges.data(), range, in.tpd, range, false);
+    if (in.isched.bounds()->length > 0)
+        p.path_all(in.isched.data(), range, in.edges.data(), range, in.tpd, range, true);
+}
 
 // VitalMUX4, VitalMUX8 and VitalMUX: the zero-delay model drives VitalMUX;
 // the timed model computes the member's own value and schedule functions
 // (`width` 4 or 8, or 0 for any width).
-void mux_procedure(char *block, void *process, const OutSig &q, const VecSig &data, const VecSig &sel,
-                   const int64_t *tpd_data, const array_bounds *tpd_data_b, const int64_t *tpd_sel,
-                   const array_bounds *tpd_sel_b, const uint8_t *map, uint32_t width, uint32_t slot) {
-    check_delay_count(data.n, tpd_data_b);
-    check_delay_count(sel.n, tpd_sel_b);
-    if (all_zero_delay01(tpd_sel, sel.n) && all_zero_delay01(tpd_data, data.n)) {
+void mux_procedure(const Procedure &p, const VecSig &data, const VecSig &sel, const int64_t *tpd_data,
+                   const array_bounds *tpd_data_b, const int64_t *tpd_sel, const array_bounds *tpd_sel_b,
+                   const uint8_t *map, uint32_t width) {
+    char *block = p.block;
+    // The locals in declaration order: LastData, LastdSel (all 'U'),
+    // NewValue, Glitch_Data, new_schd, Dly, Glch, Data_Schd, Data_Edge,
+    // dSel_Edge, dSel_bSchd, dSel_iSchd, the views of the delays.
+    VectorInput d{data, tpd_data, std::vector<uint8_t>(data.n()), {}, {}, {}};
+    VectorInput s{sel, tpd_sel, std::vector<uint8_t>(sel.n()), {}, {}, {}};
+    assign_all_u(d.last.data(), data.n());
+    assign_all_u(s.last.data(), sel.n());
+    uint8_t new_value = ux01_local();
+    GlitchRecord glitch = glitch_local(block);
+    Sched new_schd = sched_local(block);
+    int64_t dly = time_local(), glch = time_local();
+    d.bsched = ProcedureArray(block + kTypeSchedArray, data.range, kSchedSize);
+    d.edges = ProcedureArray(block + kTypeEdgeArray, data.range, 1);
+    s.edges = ProcedureArray(block + kTypeEdgeArray, sel.range, 1);
+    s.bsched = ProcedureArray(block + kTypeSchedArray, sel.range, kSchedSize);
+    s.isched = ProcedureArray(block + kTypeSchedArray, sel.range, kSchedSize);
+    check_delay_count(data.n(), tpd_data_b);
+    check_delay_count(sel.n(), tpd_sel_b);
+
+    if (all_zero_delay01(tpd_sel, sel.range) && all_zero_delay01(tpd_data, data.range)) {
         for (;;) {
-            drive_transport(q.drv, q.pos, map[mux_value(block, data.values(), data.n, sel.values(), sel.n)], 0);
-            wait_on(process, {on(data), on(sel)});
+            p.drive(mux_value(block, data.values(), &data.range, sel.values(), &sel.range, map));
+            wait_on(p.process, {on(data), on(sel)});
         }
     }
-    GlitchData glitch(block);
-    const GlitchTarget target = glitch_target(block, process, q, slot);
-    VectorInput d(block, data, tpd_data, false), s(block, sel, tpd_sel, true);
+    set_up_schedules(p, d);
+    set_up_schedules(p, s);
     for (;;) {
-        d.update(block);
-        s.update(block);
-        uint8_t value;
-        Sched new_schd;
+        update_schedules(p, d);
+        update_schedules(p, s);
         const uint8_t *sb = s.bsched.data(), *si = s.isched.data();
         if (width == 4) {
-            value = mux4_value(block, data.values(), sel.values());
-            new_schd = sched_mux4(d.bsched.data(), sb, si);
+            new_value = mux4_value(block, data.values(), sel.values(), default_result_map());
+            assign_sched(new_schd, mux4_sched(block, d.bsched.data(), sb, si));
         } else if (width == 8) {
-            value = mux8_value(block, data.values(), sel.values());
-            new_schd = sched_mux8(d.bsched.data(), sb, si);
+            new_value = mux8_value(block, data.values(), sel.values(), default_result_map());
+            assign_sched(new_schd, mux8_sched(block, d.bsched.data(), sb, si));
         } else {
-            value = mux_value(block, data.values(), data.n, sel.values(), sel.n);
-            new_schd = sched_mux(block, d.bsched.data(), data.n, sb, si, sel.n);
+            new_value = mux_value(block, data.values(), &data.range, sel.values(), &sel.range, default_result_map());
+            assign_sched(new_schd, ieee_p_1367372525_sub_2549639725_4070434989(block, d.bsched.data(), &data.range,
+                                                                               sb, &sel.range, si, &sel.range));
         }
-        const uint8_t new_value = default_result_map()[value];
-        int64_t dly, glch;
-        sched_delay(&dly, &glch, new_value, cur_value(glitch.bytes), new_schd);
-        glitch_on_event(target, q.pos, glitch.bytes, map[new_value], dly, glch, 0, false, nullptr);
-        wait_on(process, {on(data), on(sel)});
+        p.sched_delay(dly, glch, new_value, glitch, new_schd);
+        p.glitch_on_event(glitch, map[new_value], dly, glch);
+        wait_on(p.process, {on(data), on(sel)});
     }
 }
 
-// The decoders: the output vector q of `outputs` elements, highest first.
-// Zero-delay model: the whole value in one transaction. Timed model: the
-// address bits' buffered and inverted schedules and the enable's, decoded
-// into one schedule per output, and the vector glitch handling.
-void decoder_procedure(char *block, void *process, const OutSig &q, const array_bounds &q_b, const VecSig &data,
-                       const InSig &enable, const int64_t *tpd_data, const int64_t *tpd_enable, const uint8_t *map,
-                       uint32_t slot, bool scalar_data = false) {
-    const uint32_t outputs = length_of(&q_b);
-    // The value of the decoder for the present inputs, checked against q's width.
-    auto value = [&](const uint8_t *&v) {
-        array_bounds vb;
-        v = decoder_value(block, &vb, data.values(), data.n, enable.value(), map);
-        if (length_of(&vb) != outputs) zem_size_not_matching(static_cast<int32_t>(outputs), vb.length, 0);
-    };
-    if (is_zero_delay01(tpd_enable) && all_zero_delay01(tpd_data, data.n)) {
+// How a decoder procedure computes its value and schedules.
+struct DecoderMember {
+    uint32_t bits;  // of the address: 1, 2, 3, or 0 for any number
+    size_t value_type_offset;  // in VITAL_Timing's block, or 0 for std_logic_vector with q's range
+};
+
+// The value of a decoder, its length checked against q's (a failed check
+// stops the run before a wrong-sized value is staged or kept).
+const uint8_t *decoder_value(char *block, const VecSig &data, uint8_t enable, const uint8_t *map, uint32_t bits,
+                             uint32_t outputs, bool zero_delay_model) {
+    if (bits == 1) return ieee_p_1367372525_sub_912567720_4070434989(block, data.values()[0], enable, map);
+    if (bits == 2) return ieee_p_1367372525_sub_1556117169_4070434989(block, data.values(), enable, map);
+    if (bits == 3 && !zero_delay_model)
+        return ieee_p_1367372525_sub_890662368_4070434989(block, data.values(), enable, map);
+    array_bounds vb;
+    const uint8_t *v = ieee_p_1367372525_sub_3733906378_4070434989(block, &vb, data.values(), &data.range, enable, map);
+    if (length_of(&vb) != outputs) zem_size_not_matching(static_cast<int32_t>(outputs), vb.length, 0);
+    return v;
+}
+
+// The schedule form of a decoder of `bits` address bits (0: any number).
+const uint8_t *decoder_schedule(char *block, const uint8_t *data_b, const uint8_t *data_i, const array_bounds &range,
+                                const uint8_t *enab, uint32_t bits, uint32_t outputs) {
+    array_bounds sb;
+    const uint8_t *r;
+    if (bits == 1)
+        r = ieee_p_1367372525_sub_494902076_4070434989(block, &sb, data_b, data_i, enab);
+    else if (bits == 2)
+        r = ieee_p_1367372525_sub_1145282600_4070434989(block, &sb, data_b, data_i, enab);
+    else if (bits == 3)
+        r = ieee_p_1367372525_sub_1271667029_4070434989(block, &sb, data_b, data_i, enab);
+    else
+        r = ieee_p_1367372525_sub_23007260_4070434989(block, &sb, data_b, &range, data_i, &range, enab);
+    if (length_of(&sb) != outputs) zem_size_not_matching(static_cast<int32_t>(outputs), sb.length, 0);
+    return r;
+}
+
+// The decoders: the output vector q, highest element first. Zero-delay
+// model: the whole value in one transaction. Timed model: the address bits'
+// buffered and inverted schedules and the enable's, decoded into one
+// schedule per output, and the vector glitch handling.
+void decoder_procedure(const Procedure &p, const array_bounds &q_b, const VecSig &data, const InSig &enable,
+                       const int64_t *tpd_data, const array_bounds *tpd_data_b, const int64_t *tpd_enable,
+                       const uint8_t *map, const DecoderMember &m) {
+    char *block = p.block;
+    const uint32_t outputs = length_of(&q_b), n = data.n();
+    // The locals in declaration order: LastData (all 'U'; not for the
+    // one-bit decoder), NewValue, Glitch_Data, Data_BSchd, Data_ISchd,
+    // Data_Edge, Enable_Schd, new_schd, Dly, Glch (q's width), the view of
+    // the delays.
+    VectorInput d{data, tpd_data, std::vector<uint8_t>(m.bits == 1 ? 0 : n), {}, {}, {}};
+    if (m.bits != 1) assign_all_u(d.last.data(), n);
+    ProcedureArray new_value = m.value_type_offset != 0
+                                   ? ProcedureArray(IEEE_P_2717149903 + m.value_type_offset, q_b, 1)
+                                   : ProcedureArray(slv_type(), q_b, 1);
+    ProcedureArray glitch(block + kTypeGlitchDataArray, q_b, kGlitchDataSize);
+    Sched data_b1{}, data_i1{};  // the one-bit decoder's address schedules
+    if (m.bits == 1) {
+        data_b1 = sched_local(block);
+        data_i1 = sched_local(block);
+    } else {
+        d.bsched = ProcedureArray(block + kTypeSchedArray, data.range, kSchedSize);
+        d.isched = ProcedureArray(block + kTypeSchedArray, data.range, kSchedSize);
+        d.edges = ProcedureArray(block + kTypeEdgeArray, data.range, 1);
+    }
+    Sched enable_schd = sched_local(block);
+    ProcedureArray new_schd(block + kTypeSchedArray, q_b, kSchedSize);
+    ProcedureArray dly(time_array_type(), q_b, 8), glch(time_array_type(), q_b, 8);
+    if (tpd_data_b) check_delay_count(n, tpd_data_b);
+
+    bool zero_delay = is_zero_delay01(tpd_enable);
+    if (zero_delay) zero_delay = m.bits == 1 ? is_zero_delay01(tpd_data) : all_zero_delay01(tpd_data, data.range);
+    if (zero_delay) {
         for (;;) {
-            const uint8_t *v;
-            value(v);
-            drive_bytes(q.drv, q.pos, v, outputs, 0);
-            wait_on(process, {on(data), on(enable)});
+            p.drive(decoder_value(block, data, enable.value(), map, m.bits, outputs, true), outputs);
+            wait_on(p.process, {on(data), on(enable)});
         }
     }
-    std::vector<uint8_t> glitch(outputs * kGlitchDataSize), cur(outputs);
-    std::vector<int64_t> dly(outputs), glch(outputs);
-    zem_type_set_default_value(block + kTypeGlitchDataArray, glitch.data(), &q_b);
-    const GlitchTarget target = glitch_target(block, process, q, slot);
-    VectorInput d(block, data, tpd_data, true, scalar_data);
-    Sched en = default_sched(block);
-    buf_path(en, initial_edge(block, enable.value()), tpd_enable);
+    const InSig data_bit{data.sig, data.pos, data.off};
+    if (m.bits == 1) {
+        p.buf_path(data_b1, initial_edge(block, data_bit.value()), tpd_data);
+        p.inv_path(data_i1, initial_edge(block, data_bit.value()), tpd_data);
+    } else {
+        set_up_schedules(p, d);
+    }
+    p.buf_path(enable_schd, initial_edge(block, enable.value()), tpd_enable);
+    const array_bounds *qr = new_value.bounds();
     for (;;) {
-        d.update(block);
-        buf_path(en, get_edge(block, enable.sig, enable.off), tpd_enable);
-        const uint8_t *new_value;
-        value(new_value);
-        alignas(8) uint8_t enab[kSchedSize];
-        store_sched(enab, en);
-        const array_bounds db = downto_zero(data.n);
-        array_bounds sb;
-        const uint8_t *new_schd = ieee_p_1367372525_sub_23007260_4070434989(block, &sb, d.bsched.data(), &db,
-                                                                            d.isched.data(), &db, enab);
-        if (length_of(&sb) != outputs) zem_size_not_matching(static_cast<int32_t>(outputs), sb.length, 0);
-        for (uint32_t k = 0; k < outputs; ++k) {
-            cur[k] = cur_value(glitch.data() + static_cast<size_t>(k) * kGlitchDataSize);
-            sched_delay(&dly[k], &glch[k], new_value[k], cur[k], load_sched(sched_at(new_schd, k)));
+        if (m.bits == 1) {
+            p.buf_path(data_b1, p.edge(data_bit), tpd_data);
+            p.inv_path(data_i1, p.edge(data_bit), tpd_data);
+        } else {
+            update_schedules(p, d);
         }
-        glitch_on_event_vector(target, q_b, glitch.data(), new_value, dly.data(), glch.data(), outputs);
-        wait_on(process, {on(data), on(enable)});
+        p.buf_path(enable_schd, p.edge(enable), tpd_enable);
+        std::memcpy(new_value.data(), decoder_value(block, data, enable.value(), map, m.bits, outputs, false), outputs);
+        const uint8_t *db = m.bits == 1 ? bytes(data_b1) : d.bsched.data();
+        const uint8_t *di = m.bits == 1 ? bytes(data_i1) : d.isched.data();
+        std::memcpy(new_schd.data(), decoder_schedule(block, db, di, data.range, bytes(enable_schd), m.bits, outputs),
+                    static_cast<size_t>(outputs) * kSchedSize);
+        array_bounds cur_b;
+        const uint8_t *cur = ieee_p_1367372525_sub_2531918842_4070434989(block, &cur_b, glitch.data(), qr);
+        ieee_p_1367372525_sub_2959442363_4070434989(block, p.process, dly.times(), qr, glch.times(), qr,
+                                                    new_value.data(), qr, cur, &cur_b, new_schd.data(), qr);
+        const array_bounds name_b = literal_bounds(1);
+        ieee_p_1367372525_sub_2661383135_4070434989(block, p.process, p.q.sig, p.q.pos, p.q.off, p.q.drv, qr,
+                                                    p.name(), &name_b, glitch.data(), qr, new_value.data(), qr,
+                                                    dly.times(), qr, prim_glitch_mode(block), glch.times(), qr,
+                                                    kWarning);
+        wait_on(p.process, {on(data), on(enable)});
     }
 }
 
@@ -2008,14 +2578,17 @@ extern "C" void ieee_p_1367372525_sub_1423760678_4070434989(char *block, void *p
                                                             uint32_t sel_off, const int64_t *tpd_d1,
                                                             const int64_t *tpd_d0, const int64_t *tpd_sel,
                                                             const uint8_t *map) {
-    mux2_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, {d1_sig, d1_pos, d1_off}, {d0_sig, d0_pos, d0_off},
-                   {sel_sig, sel_pos, sel_off}, tpd_d1, tpd_d0, tpd_sel, map);
+    mux2_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, 125}, {d1_sig, d1_pos, d1_off},
+                   {d0_sig, d0_pos, d0_off}, {sel_sig, sel_pos, sel_off}, tpd_d1, tpd_d0, tpd_sel, map);
 }
 
-#define TOVU_VITAL_MUXN_CALL(data_width, select_width, slot)                                                       \
-    mux_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, {data_sig, data_pos, data_off, data_width},        \
-                  {sel_sig, sel_pos, sel_off, select_width}, tpd_data, tpd_data_b, tpd_sel, tpd_sel_b, map,        \
-                  data_width, slot)
+// VitalMUX4 and VitalMUX8: Data (3 downto 0) or (7 downto 0), dSel (1 downto
+// 0) or (2 downto 0).
+#define TOVU_VITAL_MUXN_CALL(data_width, select_width, slot)                                                   \
+    mux_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, slot},                                        \
+                  vec_sig(data_sig, data_pos, data_off, downto_zero(data_width)),                              \
+                  vec_sig(sel_sig, sel_pos, sel_off, downto_zero(select_width)), tpd_data, tpd_data_b, tpd_sel, \
+                  tpd_sel_b, map, data_width)
 extern "C" void ieee_p_1367372525_sub_1464975953_4070434989(TOVU_VITAL_MUXN_PARAMS) { TOVU_VITAL_MUXN_CALL(4, 2, 126); }
 extern "C" void ieee_p_1367372525_sub_1050295276_4070434989(TOVU_VITAL_MUXN_PARAMS) { TOVU_VITAL_MUXN_CALL(8, 3, 127); }
 #undef TOVU_VITAL_MUXN_CALL
@@ -2028,9 +2601,8 @@ extern "C" void ieee_p_1367372525_sub_2471049937_4070434989(char *block, void *p
                                                             const array_bounds *sel_b, const int64_t *tpd_data,
                                                             const array_bounds *tpd_data_b, const int64_t *tpd_sel,
                                                             const array_bounds *tpd_sel_b, const uint8_t *map) {
-    mux_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, {data_sig, data_pos, data_off, length_of(data_b)},
-                  {sel_sig, sel_pos, sel_off, length_of(sel_b)}, tpd_data, tpd_data_b, tpd_sel, tpd_sel_b, map, 0,
-                  128);
+    mux_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, 128}, vec_sig(data_sig, data_pos, data_off, *data_b),
+                  vec_sig(sel_sig, sel_pos, sel_off, *sel_b), tpd_data, tpd_data_b, tpd_sel, tpd_sel_b, map, 0);
 }
 
 extern "C" void ieee_p_1367372525_sub_2929378169_4070434989(char *block, void *process, void *q_sig, uint32_t q_pos,
@@ -2039,17 +2611,18 @@ extern "C" void ieee_p_1367372525_sub_2929378169_4070434989(char *block, void *p
                                                             uint32_t enable_pos, uint32_t enable_off,
                                                             const int64_t *tpd_data, const int64_t *tpd_enable,
                                                             const uint8_t *map) {
-    decoder_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, downto_zero(2), {data_sig, data_pos, data_off, 1},
-                      {enable_sig, enable_pos, enable_off}, tpd_data, tpd_enable, map, 129, true);
+    decoder_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, 129}, downto_zero(2),
+                      vec_sig(data_sig, data_pos, data_off, downto_zero(1)), {enable_sig, enable_pos, enable_off},
+                      tpd_data, nullptr, tpd_enable, map, DecoderMember{1, vital_timing::kTypeStdLogicVector2});
 }
 
-#define TOVU_VITAL_DECODERN_CALL(bits, slot)                                                                          \
-    do {                                                                                                             \
-        check_delay_count(bits, tpd_data_b);                                                                         \
-        decoder_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, downto_zero(1u << (bits)),                   \
-                          {data_sig, data_pos, data_off, bits}, {enable_sig, enable_pos, enable_off}, tpd_data,      \
-                          tpd_enable, map, slot);                                                                    \
-    } while (0)
+// VitalDECODER4 and VitalDECODER8: q (3 downto 0) or (7 downto 0), Data (1
+// downto 0) or (2 downto 0).
+#define TOVU_VITAL_DECODERN_CALL(bits, slot)                                                                    \
+    decoder_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, slot}, downto_zero(1u << (bits)),          \
+                      vec_sig(data_sig, data_pos, data_off, downto_zero(bits)),                                 \
+                      {enable_sig, enable_pos, enable_off}, tpd_data, tpd_data_b, tpd_enable, map,               \
+                      DecoderMember{bits, 0})
 extern "C" void ieee_p_1367372525_sub_2884513025_4070434989(TOVU_VITAL_DECODERN_PARAMS) {
     TOVU_VITAL_DECODERN_CALL(2, 130);
 }
@@ -2065,22 +2638,31 @@ extern "C" void ieee_p_1367372525_sub_1093634699_4070434989(char *block, void *p
                                                             uint32_t enable_pos, uint32_t enable_off,
                                                             const int64_t *tpd_data, const array_bounds *tpd_data_b,
                                                             const int64_t *tpd_enable, const uint8_t *map) {
-    check_delay_count(length_of(data_b), tpd_data_b);
-    decoder_procedure(block, process, {q_sig, q_pos, q_off, q_drv}, tovu::layout::make_bounds(q_b->left, q_b->right, q_b->dir),
-                      {data_sig, data_pos, data_off, length_of(data_b)}, {enable_sig, enable_pos, enable_off},
-                      tpd_data, tpd_enable, map, 132);
+    decoder_procedure({block, process, {q_sig, q_pos, q_off, q_drv}, 132}, make_bounds(q_b->left, q_b->right, q_b->dir),
+                      vec_sig(data_sig, data_pos, data_off, *data_b), {enable_sig, enable_pos, enable_off}, tpd_data,
+                      tpd_data_b, tpd_enable, map, DecoderMember{0, 0});
 }
 
 // ==== truth and state tables =====================================================
 
 namespace {
 
-// A truth or state table: rows of symbols (VitalTableSymbolType positions).
+// A truth or state table: rows of symbols (VitalTableSymbolType positions),
+// passed with two bounds, rows then columns.
 struct SymbolTable {
     const uint8_t *data;
     uint32_t rows, cols;
     SymbolTable(const uint8_t *d, const array_bounds *b) : data(d), rows(length_of(&b[0])), cols(length_of(&b[1])) {}
     uint8_t at(uint32_t i, uint32_t j) const { return data[static_cast<size_t>(i) * cols + j]; }
+    // The routine's own copy of the table, viewed as (0 to rows-1, 0 to cols-1).
+    SymbolTable local_copy() const {
+        SymbolTable t = *this;
+        const uint64_t n = uint64_t{rows} * cols;
+        auto *copy = static_cast<uint8_t *>(transient(n));
+        if (n > 0) std::memcpy(copy, data, n);
+        t.data = copy;
+        return t;
+    }
 };
 
 // A symbol's place in the tables indexed by truth symbols ('X' .. 'Z'), and
@@ -2099,9 +2681,9 @@ void state_error(char *block, uint8_t error_id) { error_from(block, kLitStateTab
 
 // TruthOutputX01Z: the output value of a truth-table symbol.
 uint8_t truth_output(char *block, uint8_t symbol, bool &err) {
+    err = false;
     const uint8_t k = truth_index(symbol);
     uint8_t v = table(block, kConstTruthTableOutMap)[k];
-    err = false;
     if (v == DC) {
         err = true;
         v = X;
@@ -2112,9 +2694,9 @@ uint8_t truth_output(char *block, uint8_t symbol, bool &err) {
 // StateOutputX01Z: the output value of a state-table symbol; 'W' from the
 // map stands for the present output.
 uint8_t state_output(char *block, uint8_t symbol, uint8_t prev_out, bool &err) {
+    err = false;
     const uint8_t s = state_symbol(symbol);
     uint8_t v = table(block, kConstStateTableOutMap)[s];
-    err = false;
     if (v == DC) {
         err = true;
         v = X;
@@ -2140,105 +2722,73 @@ bool state_match(char *block, uint8_t symbol, uint8_t present, uint8_t last, boo
     return table(block, kConstStateTableMatch)[(last - 1) * 69 + (present - 1) * 23 + s] != kFalse;
 }
 
-uint8_t *all_x(uint32_t n) {
-    auto *v = static_cast<uint8_t *>(zem_get_transient_memory(n));
-    std::memset(v, X, n);
-    return v;
-}
-uint8_t *to_x01_copy(const uint8_t *values, uint32_t n) {
-    auto *v = static_cast<uint8_t *>(zem_get_transient_memory(n));
-    for (uint32_t k = 0; k < n; ++k) v[k] = to_x01(values[k]);
-    return v;
-}
+// A width of a table part; a negative one (a table narrower than its
+// inputs) counts as none.
+uint32_t width_of(int64_t w) { return w > 0 ? static_cast<uint32_t>(w) : 0; }
 
 // StateTableLookUp: the next outputs (ResponseLen of them, in transient
 // memory) of the first row that matches the inputs, the present outputs in
 // the state columns and the previous inputs. All 'X' when no row matches.
-uint8_t *state_lookup(char *block, const SymbolTable &t, const uint8_t *data_in, uint32_t input_size,
-                      const uint8_t *prev_data_in, uint32_t prev_data_len, int32_t num_states,
-                      const uint8_t *prev_output, uint32_t prev_output_len, uint32_t &response_len) {
+uint8_t *state_lookup(char *block, const SymbolTable &state_table, const uint8_t *data_in,
+                      const array_bounds *data_in_b, const uint8_t *prev_data_in, const array_bounds *prev_data_in_b,
+                      int32_t num_states, const uint8_t *prev_output, const array_bounds *prev_output_b,
+                      array_bounds *result) {
     zem_vhdl_check_range_of_index(0, INT32_MAX, 1, num_states);  // NATURAL
-    const uint32_t states = static_cast<uint32_t>(num_states);
-    const int64_t new_inp_len = static_cast<int64_t>(input_size) + states;
-    const int64_t response = static_cast<int64_t>(t.cols) - new_inp_len;
-    response_len = response > 0 ? static_cast<uint32_t>(response) : 0;
-    if (states > 0)
-        zem_vhdl_check_range_of_slice(0, static_cast<int32_t>(prev_output_len) - 1, 1, 0, num_states - 1, 1);
-    if (input_size > 0)
-        zem_vhdl_check_range_of_slice(0, static_cast<int32_t>(prev_data_len) - 1, 1, 0,
-                                      static_cast<int32_t>(input_size) - 1, 1);
-    if (t.rows > 0 && new_inp_len > t.cols)  // the rows are read up to column NewInpLen-1
-        zem_vhdl_check_range_of_index(0, static_cast<int32_t>(t.cols) - 1, 1, static_cast<int32_t>(new_inp_len - 1));
+    const uint32_t input_size = length_of(data_in_b), states = static_cast<uint32_t>(num_states);
+    const uint32_t prev_output_len = length_of(prev_output_b);
+    const int64_t new_inp_len = int64_t{input_size} + states;
+    const uint32_t response_len = width_of(int64_t{state_table.cols} - new_inp_len);
     const auto width = static_cast<uint32_t>(new_inp_len);
-    uint8_t *inputs = all_x(width), *prev_inputs = all_x(width);
+    // Inputs, PrevInputs (all 'X'), ReturnValue (all 'X'), the table copy.
+    const array_bounds inputs_b = make_bounds(0, static_cast<int32_t>(width) - 1, 1);
+    uint8_t *inputs = function_array(slv_type(), inputs_b, 1);
+    const array_bounds prev_inputs_b = inputs_b;
+    uint8_t *prev_inputs = function_array(slv_type(), prev_inputs_b, 1);
+    assign_all_x(prev_inputs, width);
+    const array_bounds return_b = make_bounds(0, static_cast<int32_t>(response_len) - 1, 1);
+    uint8_t *return_value = function_array(slv_type(), return_b, 1);
+    assign_all_x(return_value, response_len);
+    const SymbolTable t = state_table.local_copy();
+
+    // Inputs := DataIn & PrevOutput(0 to NumStates-1); PrevInputs(0 to
+    // InputSize-1) := PrevDataIn(0 to InputSize-1). The slices are checked
+    // against their arrays' bounds, so they are never longer than the arrays.
     if (input_size > 0) std::memcpy(inputs, data_in, input_size);
+    zem_vhdl_check_range_of_slice(prev_output_b->left, prev_output_b->right, prev_output_b->dir, 0, num_states - 1, 1);
     if (states > 0) std::memcpy(inputs + input_size, prev_output, states);
+    zem_vhdl_check_range_of_slice(prev_data_in_b->left, prev_data_in_b->right, prev_data_in_b->dir, 0,
+                                  static_cast<int32_t>(input_size) - 1, 1);
     if (input_size > 0) std::memcpy(prev_inputs, prev_data_in, input_size);
-    uint8_t *result = all_x(response_len);
+    // The rows are read up to column NewInpLen-1.
+    if (t.rows > 0 && new_inp_len > t.cols)
+        zem_vhdl_check_range_of_index(0, static_cast<int32_t>(t.cols) - 1, 1, static_cast<int32_t>(new_inp_len - 1));
+
     for (uint32_t i = 0; i < t.rows; ++i) {
         bool matched = true, err;
         for (uint32_t j = 0; j < width && matched; ++j)
             matched = state_match(block, t.at(i, j), inputs[j], prev_inputs[j], j >= input_size, err);
         if (!matched) continue;
-        const uint32_t count = response_len < prev_output_len ? response_len : prev_output_len;
+        const uint32_t count = static_cast<uint32_t>(
+            ieee_p_1367372525_sub_1019729693_4070434989(block, static_cast<int32_t>(response_len),
+                                                        static_cast<int32_t>(prev_output_len)));
         for (uint32_t k = 0; k < count; ++k) {
-            result[response_len - 1 - k] = state_output(block, t.at(i, t.cols - 1 - k),
-                                                        prev_output[prev_output_len - 1 - k], err);
+            const uint8_t temp =
+                state_output(block, t.at(i, t.cols - 1 - k), prev_output[prev_output_len - 1 - k], err);
+            return_value[response_len - 1 - k] = temp;
             if (err) {
-                std::memset(result, X, response_len);
+                assign_all_x(return_value, response_len);
                 break;
             }
         }
         break;
     }
-    return result;
-}
-
-// VitalTruthTable (vector result): the outputs of the first matching row,
-// the first output column leftmost; all 'X' when none matches, when the
-// search meets an illegal input symbol or when the row's outputs hold an
-// illegal symbol. `out_size` is the table's output width, 0 when it has none.
-uint8_t *truth_table(char *block, const SymbolTable &t, const uint8_t *data_in, uint32_t input_size,
-                     uint32_t &out_size) {
-    const int64_t width = static_cast<int64_t>(t.cols) - input_size;
-    out_size = width > 0 ? static_cast<uint32_t>(width) : 0;
-    uint8_t *result = all_x(out_size);
-    if (width <= 0) {
-        truth_error(block, kErrTabWidSml);
-        return result;
-    }
-    const uint8_t *data = to_x01_copy(data_in, input_size);
-    const uint8_t *valid = table(block, kConstValidTruthTableInput);
-    const uint8_t *match = table(block, kConstTruthTableMatch);
-    for (uint32_t i = 0; i < t.rows; ++i) {
-        bool matched = true;
-        for (uint32_t j = 0; j < input_size && matched; ++j) {
-            const uint8_t k = truth_index(t.at(i, j));
-            if (valid[k] == kFalse) {
-                error_from(block, kLitTruthTable, 15, kErrInpSym, table(block, kConstToTruthChar)[k]);
-                return result;
-            }
-            zem_vhdl_check_range_of_index(1, 3, 1, data[j]);
-            matched = match[(data[j] - 1) * 6 + k] != kFalse;
-        }
-        if (!matched) continue;
-        for (uint32_t k = 0; k < out_size; ++k) {
-            bool err;
-            result[k] = truth_output(block, t.at(i, input_size + k), err);
-            if (err) {
-                std::memset(result, X, out_size);
-                break;
-            }
-        }
-        break;
-    }
-    return result;
+    return vector_result(return_value, response_len, result, return_b);
 }
 
 // ResultAlias := all 'X', then the last min(OutSize, ResLeng) outputs copied
 // to its right end.
 void right_aligned(uint8_t *result, uint32_t res_len, const uint8_t *outputs, uint32_t out_size) {
-    if (res_len > 0) std::memset(result, X, res_len);
+    assign_all_x(result, res_len);
     const uint32_t n = out_size < res_len ? out_size : res_len;
     if (n > 0) std::memcpy(result + (res_len - n), outputs + (out_size - n), n);
 }
@@ -2255,6 +2805,19 @@ bool state_widths_ok(char *block, int64_t out_size, uint32_t res_len) {
     else if (res_len < out_size)
         state_error(block, kErrTabResLrg);
     return true;
+}
+
+uint8_t *truth_table_vector(char *block, array_bounds *result, const uint8_t *table_data, const array_bounds *table_b,
+                            const uint8_t *data_in, const array_bounds *data_in_b) {
+    return ieee_p_1367372525_sub_669306805_4070434989(block, result, table_data, table_b, data_in, data_in_b);
+}
+uint8_t *state_table_lookup(char *block, array_bounds *result, const uint8_t *table_data, const array_bounds *table_b,
+                            const uint8_t *data_in, const array_bounds *data_in_b, const uint8_t *prev_data_in,
+                            const array_bounds *prev_data_in_b, int32_t num_states, const uint8_t *prev_output,
+                            const array_bounds *prev_output_b) {
+    return ieee_p_1367372525_sub_554835078_4070434989(block, result, table_data, table_b, data_in, data_in_b,
+                                                      prev_data_in, prev_data_in_b, num_states, prev_output,
+                                                      prev_output_b);
 }
 
 }  // namespace
@@ -2288,34 +2851,73 @@ extern "C" uint8_t *ieee_p_1367372525_sub_554835078_4070434989(char *block, arra
                                                                const array_bounds *prev_data_in_b, int32_t num_states,
                                                                const uint8_t *prev_output,
                                                                const array_bounds *prev_output_b) {
-    uint32_t n;
-    uint8_t *r = state_lookup(block, SymbolTable(table_data, table_b), data_in, length_of(data_in_b), prev_data_in,
-                              length_of(prev_data_in_b), num_states, prev_output, length_of(prev_output_b), n);
-    *result = tovu::layout::make_bounds(0, static_cast<int32_t>(n) - 1, 1);
-    return r;
+    return state_lookup(block, SymbolTable(table_data, table_b), data_in, data_in_b, prev_data_in, prev_data_in_b,
+                        num_states, prev_output, prev_output_b, result);
 }
 
+// VitalTruthTable (vector result): the outputs of the first matching row,
+// the first output column leftmost; all 'X' when none matches, when the
+// search meets an illegal input symbol or when the row's outputs hold an
+// illegal symbol. A table without output columns gives a null vector.
 extern "C" uint8_t *ieee_p_1367372525_sub_669306805_4070434989(char *block, array_bounds *result,
                                                                const uint8_t *table_data, const array_bounds *table_b,
                                                                const uint8_t *data_in, const array_bounds *data_in_b) {
-    uint32_t n;
-    uint8_t *r = truth_table(block, SymbolTable(table_data, table_b), data_in, length_of(data_in_b), n);
-    *result = downto_zero(n);
-    return r;
+    const SymbolTable truth_table(table_data, table_b);
+    const uint32_t input_size = length_of(data_in_b);
+    const int64_t width = int64_t{truth_table.cols} - input_size;
+    const uint32_t out_size = width_of(width);
+    // ReturnValue (all 'X'), DataInAlias (To_X01 of DataIn), the table copy.
+    const array_bounds return_b = downto_zero(out_size);
+    uint8_t *return_value = static_cast<uint8_t *>(transient(out_size));
+    assign_all_x(return_value, out_size);
+    auto *data = static_cast<uint8_t *>(transient(input_size));
+    to_x01_into(data, data_in, data_in_b);
+    const SymbolTable t = truth_table.local_copy();
+    if (width <= 0) {
+        truth_error(block, kErrTabWidSml);
+        return vector_result(return_value, out_size, result, return_b);
+    }
+    const uint8_t *valid = table(block, kConstValidTruthTableInput);
+    const uint8_t *match = table(block, kConstTruthTableMatch);
+    for (uint32_t i = 0; i < t.rows; ++i) {
+        bool matched = true;
+        for (uint32_t j = 0; j < input_size && matched; ++j) {
+            const uint8_t k = truth_index(t.at(i, j));
+            if (valid[k] == kFalse) {
+                error_from(block, kLitTruthTable, 15, kErrInpSym, table(block, kConstToTruthChar)[k]);
+                return vector_result(return_value, out_size, result, return_b);
+            }
+            zem_vhdl_check_range_of_index(1, 3, 1, data[j]);
+            matched = match[(data[j] - 1) * 6 + k] != kFalse;
+        }
+        if (!matched) continue;
+        // From the last column, which is ReturnValue(0), the rightmost element.
+        for (uint32_t index = 0; index < out_size; ++index) {
+            uint8_t err;
+            ieee_p_1367372525_sub_1973817075_4070434989(block, nullptr, t.at(i, t.cols - 1 - index),
+                                                        return_value + (out_size - 1 - index), &err);
+            if (err != kFalse) {
+                assign_all_x(return_value, out_size);
+                break;
+            }
+        }
+        break;
+    }
+    return vector_result(return_value, out_size, result, return_b);
 }
 
 extern "C" uint8_t ieee_p_1367372525_sub_3829785817_4070434989(char *block, const uint8_t *table_data,
                                                                const array_bounds *table_b, const uint8_t *data_in,
                                                                const array_bounds *data_in_b) {
-    const SymbolTable t(table_data, table_b);
-    if (t.cols <= length_of(data_in_b)) {
+    const int64_t out_size = int64_t{SymbolTable(table_data, table_b).cols} - length_of(data_in_b);
+    if (out_size <= 0) {
         truth_error(block, kErrTabWidSml);
         return X;
     }
-    uint32_t n;
-    const uint8_t *r = truth_table(block, t, data_in, length_of(data_in_b), n);
-    if (n > 1) truth_error(block, kErrTabResLrg);
-    return r[n - 1];  // element 0: the last output column
+    array_bounds rb;
+    const uint8_t *r = truth_table_vector(block, &rb, table_data, table_b, data_in, data_in_b);
+    if (out_size > 1) truth_error(block, kErrTabResLrg);
+    return r[out_size - 1];  // element 0: the last output column
 }
 
 extern "C" void ieee_p_1367372525_sub_2718111499_4070434989(char *block, void *, void *, uint32_t result_pos,
@@ -2324,15 +2926,17 @@ extern "C" void ieee_p_1367372525_sub_2718111499_4070434989(char *block, void *,
                                                             void *data_sig, uint32_t, uint32_t data_off,
                                                             const array_bounds *data_b) {
     const uint32_t res_len = length_of(result_b);
-    uint32_t act_len;
-    const uint8_t *tmp = truth_table(block, SymbolTable(table_data, table_b), signal_data(data_sig, data_off),
-                                     length_of(data_b), act_len);
+    array_bounds tmp_b;
+    const uint8_t *tmp = truth_table_vector(block, &tmp_b, table_data, table_b, signal_data(data_sig, data_off),
+                                            data_b);
+    const uint32_t act_len = length_of(&tmp_b);
     if (res_len > act_len)
         truth_error(block, kErrTabResSml);
     else if (res_len < act_len)
         truth_error(block, kErrTabResLrg);
     // The table's outputs from Result's left end; elements beyond them 'X'.
-    uint8_t *staged = all_x(res_len);
+    auto *staged = static_cast<uint8_t *>(transient(res_len));
+    assign_all_x(staged, res_len);
     const uint32_t kept = res_len < act_len ? res_len : act_len;
     if (kept > 0) std::memcpy(staged, tmp, kept);
     drive_bytes(result_drv, result_pos, staged, res_len, 0);
@@ -2342,9 +2946,10 @@ extern "C" void ieee_p_1367372525_sub_2359968290_4070434989(char *block, void *,
                                                             uint32_t, void *result_drv, const uint8_t *table_data,
                                                             const array_bounds *table_b, void *data_sig, uint32_t,
                                                             uint32_t data_off, const array_bounds *data_b) {
-    uint32_t act_len;
-    const uint8_t *tmp = truth_table(block, SymbolTable(table_data, table_b), signal_data(data_sig, data_off),
-                                     length_of(data_b), act_len);
+    array_bounds tmp_b;
+    const uint8_t *tmp = truth_table_vector(block, &tmp_b, table_data, table_b, signal_data(data_sig, data_off),
+                                            data_b);
+    const uint32_t act_len = length_of(&tmp_b);
     if (act_len < 1) {
         truth_error(block, kErrTabResSml);
         return;
@@ -2362,29 +2967,39 @@ extern "C" void ieee_p_1367372525_sub_1289605765_4070434989(char *block, void *,
     const SymbolTable t(table_data, table_b);
     const uint32_t input_size = length_of(data_in_b), prev_len = length_of(prev_data_in_b);
     const uint32_t res_len = length_of(result_b);
-    const int64_t out_size = static_cast<int64_t>(t.cols) - input_size - num_states;
+    const int64_t out_size = int64_t{t.cols} - input_size - num_states;
+    // DataInAlias, PrevDataAlias, ResultAlias: To_X01 of the parameters
+    // (0 to length-1); ExpResult (0 to OutSize-1).
+    const array_bounds data_alias_b = make_bounds(0, static_cast<int32_t>(input_size) - 1, 1);
+    const array_bounds prev_alias_b = make_bounds(0, static_cast<int32_t>(prev_len) - 1, 1);
+    const array_bounds result_alias_b = make_bounds(0, static_cast<int32_t>(res_len) - 1, 1);
+    auto *data_alias = static_cast<uint8_t *>(transient(input_size));
+    to_x01_into(data_alias, data_in, data_in_b);
+    auto *prev_alias = static_cast<uint8_t *>(transient(prev_len));
+    to_x01_into(prev_alias, prev_data_in, prev_data_in_b);
+    auto *result_alias = static_cast<uint8_t *>(transient(res_len));
+    to_x01_into(result_alias, result, result_b);
+    const uint32_t exp_len = width_of(out_size);
+    uint8_t *exp_result = function_array(slv_type(), make_bounds(0, static_cast<int32_t>(exp_len) - 1, 1), 1);
+
     if (prev_len < input_size) {
         const array_bounds ib = literal_bounds(21);
         error_from(block, kLitStateTable, 15, kErrVctLng, block + kLitPrevDataInfo, &ib);
-        if (res_len > 0) std::memset(result, X, res_len);
-        zem_variable_act(result);
+        assign_all_x(result, res_len);
         return;
     }
     if (!state_widths_ok(block, out_size, res_len)) {
-        if (res_len > 0) std::memset(result, X, res_len);
-        zem_variable_act(result);
+        assign_all_x(result, res_len);
         return;
     }
-    const uint8_t *data = to_x01_copy(data_in, input_size);
-    uint8_t *prev = to_x01_copy(prev_data_in, prev_len);
-    const uint8_t *present = to_x01_copy(result, res_len);
-    uint32_t n;
-    const uint8_t *expected = state_lookup(block, t, data, input_size, prev, prev_len, num_states, present, res_len, n);
-    right_aligned(result, res_len, expected, n);
-    zem_variable_act(result);
-    if (input_size > 0) std::memcpy(prev, data, input_size);
-    if (prev_len > 0) std::memcpy(prev_data_in, prev, prev_len);
-    zem_variable_act(prev_data_in);
+    array_bounds eb;
+    const uint8_t *expected = state_table_lookup(block, &eb, table_data, table_b, data_alias, &data_alias_b,
+                                                 prev_alias, &prev_alias_b, num_states, result_alias, &result_alias_b);
+    if (exp_len > 0) std::memcpy(exp_result, expected, exp_len);
+    right_aligned(result_alias, res_len, exp_result, exp_len);
+    if (res_len > 0) std::memcpy(result, result_alias, res_len);
+    if (input_size > 0) std::memcpy(prev_alias, data_alias, input_size);
+    if (prev_len > 0) std::memcpy(prev_data_in, prev_alias, prev_len);
 }
 
 extern "C" void ieee_p_1367372525_sub_1778190455_4070434989(char *block, void *process, uint8_t *result,
@@ -2403,39 +3018,63 @@ namespace {
 // The signal forms of VitalStateTable: evaluate, drive the result with zero
 // delay, wait on DataIn, for ever. PrevData starts all 'X'. Only a table
 // without output columns returns, after driving all 'X' once.
-void state_table_signal(char *block, void *process, const OutSig &result, uint32_t res_len, const SymbolTable &t,
+void state_table_signal(const Procedure &p, uint32_t res_len, const uint8_t *table_data, const array_bounds *table_b,
                         const VecSig &data, int32_t num_states, bool scalar_result) {
+    char *block = p.block;
+    const SymbolTable t(table_data, table_b);
     zem_vhdl_check_range_of_index(0, INT32_MAX, 1, num_states);  // NATURAL
-    const int64_t out_size = static_cast<int64_t>(t.cols) - data.n - num_states;
-    auto drive_all_x = [&] { drive_bytes(result.drv, result.pos, all_x(res_len), res_len, 0); };
+    const uint32_t input_size = data.n();
+    const int64_t out_size = int64_t{t.cols} - input_size - num_states;
+    // PrevData (all 'X'), DataInAlias, ResultAlias, ExpResult.
+    const array_bounds inputs_b = make_bounds(0, static_cast<int32_t>(input_size) - 1, 1);
+    const array_bounds result_b = make_bounds(0, static_cast<int32_t>(res_len) - 1, 1);
+    const array_bounds exp_b = make_bounds(0, static_cast<int32_t>(width_of(out_size)) - 1, 1);
+    ProcedureArray prev(inputs_b, 1);
+    assign_all_x(prev.data(), input_size);
+    ProcedureArray data_alias(slv_type(), inputs_b, 1);
+    ProcedureArray result_alias(slv_type(), result_b, 1);
+    ProcedureArray exp_result(slv_type(), exp_b, 1);
+    auto drive_result = [&] { drive_bytes(p.q.drv, p.q.pos, result_alias.data(), res_len, 0); };
     if (scalar_result) {
         if (out_size < 1) {
             state_error(block, kErrTabWidSml);
-            drive_all_x();
+            assign_all_x(result_alias.data(), res_len);
+            drive_result();
             return;
         }
         if (out_size > 1) state_error(block, kErrTabResLrg);
     } else if (!state_widths_ok(block, out_size, res_len)) {
-        drive_all_x();
+        assign_all_x(result_alias.data(), res_len);
+        drive_result();
         return;
     }
-    std::vector<uint8_t> prev(data.n, X), present(res_len), staged(res_len);
+    const uint32_t exp_len = width_of(out_size);
     for (;;) {
-        const uint8_t *values = to_x01_copy(data.values(), data.n);
-        const uint8_t *now_out = signal_data(result.sig, result.off);
-        for (uint32_t k = 0; k < res_len; ++k) present[k] = to_x01(now_out[k]);
-        uint32_t n;
-        const uint8_t *expected =
-            state_lookup(block, t, values, data.n, prev.data(), data.n, num_states, present.data(), res_len, n);
+        // The present inputs and outputs as X01 (the scalar form reads its
+        // output first).
+        const uint8_t *present = signal_data(p.q.sig, p.q.off);
         if (scalar_result) {
-            zem_vhdl_check_range_of_index(0, static_cast<int32_t>(n) - 1, 1, static_cast<int32_t>(out_size) - 1);
-            staged[0] = expected[out_size - 1];
+            result_alias.data()[0] = to_x01(present[0]);
+            to_x01_into(data_alias.data(), data.values(), &data.range);
         } else {
-            right_aligned(staged.data(), res_len, expected, n);
+            to_x01_into(data_alias.data(), data.values(), &data.range);
+            to_x01_into(result_alias.data(), present, &result_b);
         }
-        drive_bytes(result.drv, result.pos, staged.data(), res_len, 0);
-        if (data.n > 0) std::memcpy(prev.data(), values, data.n);
-        wait_on(process, {on(data)});
+        array_bounds eb;
+        const uint8_t *expected = state_table_lookup(block, &eb, table_data, table_b, data_alias.data(), &inputs_b,
+                                                     prev.data(), &inputs_b, num_states, result_alias.data(),
+                                                     &result_b);
+        if (exp_len > 0) std::memcpy(exp_result.data(), expected, exp_len);
+        if (scalar_result) {
+            const int32_t last = static_cast<int32_t>(exp_len) - 1;
+            zem_vhdl_check_range_of_index(exp_b.left, exp_b.right, exp_b.dir, last);
+            p.drive(exp_result.data()[last]);
+        } else {
+            right_aligned(result_alias.data(), res_len, exp_result.data(), exp_len);
+            drive_result();
+        }
+        if (input_size > 0) std::memcpy(prev.data(), data_alias.data(), input_size);
+        wait_on(p.process, {on(data)});
     }
 }
 
@@ -2447,9 +3086,8 @@ extern "C" void ieee_p_1367372525_sub_1182304615_4070434989(char *block, void *p
                                                             const array_bounds *table_b, void *data_sig,
                                                             uint32_t data_pos, uint32_t data_off,
                                                             const array_bounds *data_b, int32_t num_states) {
-    state_table_signal(block, process, {result_sig, result_pos, result_off, result_drv}, length_of(result_b),
-                       SymbolTable(table_data, table_b), {data_sig, data_pos, data_off, length_of(data_b)},
-                       num_states, false);
+    state_table_signal({block, process, {result_sig, result_pos, result_off, result_drv}, 0}, length_of(result_b),
+                       table_data, table_b, vec_sig(data_sig, data_pos, data_off, *data_b), num_states, false);
 }
 
 extern "C" void ieee_p_1367372525_sub_956644378_4070434989(char *block, void *process, void *result_sig,
@@ -2457,8 +3095,8 @@ extern "C" void ieee_p_1367372525_sub_956644378_4070434989(char *block, void *pr
                                                            const uint8_t *table_data, const array_bounds *table_b,
                                                            void *data_sig, uint32_t data_pos, uint32_t data_off,
                                                            const array_bounds *data_b) {
-    state_table_signal(block, process, {result_sig, result_pos, result_off, result_drv}, 1,
-                       SymbolTable(table_data, table_b), {data_sig, data_pos, data_off, length_of(data_b)}, 1, true);
+    state_table_signal({block, process, {result_sig, result_pos, result_off, result_drv}, 0}, 1, table_data, table_b,
+                       vec_sig(data_sig, data_pos, data_off, *data_b), 1, true);
 }
 
 // ==== the resolve-and-drive entry ================================================

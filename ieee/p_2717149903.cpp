@@ -277,9 +277,11 @@ namespace {
 // Routine, separator and message joined; the caller may add Info.
 const char *error_text(char *block, const char *routine, const array_bounds *routine_b, uint8_t error_id,
                        size_t separator, array_bounds *b) {
-    array_bounds mb;
-    const char *message = ieee_p_2717149903_sub_2224505450_2101202839(block, &mb, error_id);
-    return vital::error_text(block, routine, routine_b, separator, message, &mb, b);
+    uint32_t message_length;
+    return vital::error_text(
+        block, routine, routine_b, separator,
+        [&](array_bounds *mb) { return ieee_p_2717149903_sub_2224505450_2101202839(block, mb, error_id); }, b,
+        &message_length);
 }
 
 int32_t error_severity(char *block, uint8_t error_id) {

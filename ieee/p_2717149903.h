@@ -26,6 +26,7 @@ constexpr size_t kTypeBoolArray = 0x540;
 constexpr size_t kTypeSlvAccess = 0x5b0;
 constexpr size_t kTypeTimeArrayAccess = 0x620;
 constexpr size_t kTypeBoolArrayAccess = 0x690;
+constexpr size_t kTypeStdLogicVector2 = 0x1810;  // std_logic_vector(1 downto 0)
 
 // Object descriptors of the constants (+0 points to the value).
 constexpr size_t kConstResolutionTable = 0x490;  // where std_logic_1164's `resolved` reads its table

@@ -27,6 +27,7 @@ constexpr size_t kStringType = 0x3e8;  // STRING, in STD_STANDARD
 constexpr size_t kTimeType = 0x230;    // TIME, in STD_STANDARD
 constexpr size_t kLineType = 0xcd0;    // LINE, in STD_TEXTIO
 constexpr size_t kUX01Type = 0xe18;    // UX01, in std_logic_1164's block
+constexpr size_t kUX01ZType = 0xe78;   // UX01Z, in std_logic_1164's block
 constexpr size_t kSulvType = 0xf48;    // std_ulogic_vector, in std_logic_1164's block
 constexpr size_t kSlvType = 0xfb8;     // std_logic_vector, in std_logic_1164's block
 constexpr int32_t kRight = 0, kNoField = 0;  // JUSTIFIED and FIELD of the textio writes
@@ -183,12 +184,18 @@ inline const char *concat_character(const char *left, array_bounds *b, uint8_t c
 }
 
 // VitalError's text: Routine & the two-character separator (at `separator`
-// in the block) & the message; the caller may add the information.
+// in the block), then the message, which `message` fetches (the package's
+// VitalMessage, asked after the first join) and reports the length of; the
+// caller may add the information.
+template <typename Message>
 inline const char *error_text(char *block, const char *routine, const array_bounds *routine_b, size_t separator,
-                              const char *message, const array_bounds *message_b, array_bounds *b) {
+                              Message message, array_bounds *b, uint32_t *message_length) {
     *b = *routine_b;
     const char *text = concat_literal(block, routine, b, separator, 2);
-    return concat(text, b, message, message_b);
+    array_bounds mb;
+    const char *m = message(&mb);
+    *message_length = length_of(&mb);
+    return concat(text, b, m, &mb);
 }
 
 // The pieces of a glitch report in a package's literal pool, and its table

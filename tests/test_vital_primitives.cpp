@@ -328,9 +328,11 @@ TEST_F(VitalPrimitives, MultiplexersOverAllSelects) {
         expect(ieee_p_1367372525_sub_1379054898_4070434989(P(), data.data(), &db, sel.data(), &sb, kMap),
                kMap[ref_mux(data, sel)], "MUX " + text(data) + " sel " + text(sel));
         if (s > 0) {
+            // VInterMux with the ranges VitalMUX gives it: (length downto 1).
             const auto full = random_vector(size_t{1} << s);
             const array_bounds fb = tovu::layout::make_bounds(static_cast<int32_t>(full.size()), 1, -1);
-            expect(ieee_p_1367372525_sub_3037427606_4070434989(P(), full.data(), &fb, sel.data(), &sb),
+            const array_bounds sb1 = tovu::layout::make_bounds(static_cast<int32_t>(s), 1, -1);
+            expect(ieee_p_1367372525_sub_3037427606_4070434989(P(), full.data(), &fb, sel.data(), &sb1),
                    ref_mux(full, sel), "VInterMux " + text(full) + " sel " + text(sel));
         }
     }
@@ -348,6 +350,11 @@ TEST_F(VitalPrimitives, ShortMultiplexerDataIsAFailedCheckNotARead) {
     EXPECT_THROW(ieee_p_1367372525_sub_3037427606_4070434989(P(), one.d(), one.b(), sel.d(), sel.b()), CheckFailure);
     EXPECT_THROW(ieee_p_1367372525_sub_3037427606_4070434989(P(), three.d(), three.b(), sel2.d(), sel2.b()),
                  CheckFailure);
+    // From three selects on, VInterMux reads its top select as dSelect(n) in
+    // dSelect's own range: a select ranged (2 downto 0) has no element 3.
+    const auto eight = logic_vector::vec("10110100"), sel3 = logic_vector::vec("010");
+    const array_bounds eb{8, 1, -1, 8};
+    EXPECT_THROW(ieee_p_1367372525_sub_3037427606_4070434989(P(), eight.d(), &eb, sel3.d(), sel3.b()), CheckFailure);
 }
 
 // The decoder's outputs, highest first: Enable and, per address bit, the bit

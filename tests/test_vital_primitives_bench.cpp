@@ -687,6 +687,11 @@ TEST_F(VitalPrimitivesBench, TriStateBufferTurnsOnAndOffWithTheEnablesDelays) {
     EXPECT_EQ(q2[0].value, "1");
     EXPECT_EQ(q2[1], (Change{26 * ns, "q2", "Z"}));
     EXPECT_EQ(q2[2], (Change{45 * ns, "q2", "1"}));
+    // VitalINVIF1 on b = '0' turns on and off like VitalBUFIF1 on a = '1'.
+    again();
+    g_dut[0] = buffer(reinterpret_cast<void *>(&ieee_p_1367372525_sub_3427255122_4070434989), kQ, kDriveQ, kDut0, kB);
+    ASSERT_EQ(simulate({{"en", "'0'"}}, {{20, "en", "'1'"}, {40, "en", "'0'"}}, 60), 0);
+    EXPECT_EQ(changes_of("q"), (Changes{{6 * ns, "q", "Z"}, {25 * ns, "q", "1"}, {46 * ns, "q", "Z"}}));
     // Zero delays: the function value with the map, at once.
     again();
     g_dut[0] = [&](char *b) {
@@ -728,6 +733,36 @@ TEST_F(VitalPrimitivesBench, Mux4FollowsItsSelectWithTheSelectsDelays) {
     ASSERT_EQ(simulate({{"v", "\"0101\""}}, {{10, "s", "\"01\""}, {20, "s", "\"11\""}, {30, "v", "\"1101\""}}, 50), 0);
     EXPECT_EQ(changes_of("q"), (Changes{{3 * ns, "q", "1"}, {14 * ns, "q", "0"}, {31 * ns, "q", "1"}}));
     EXPECT_EQ(changes_of("q2"), (Changes{{0, "q2", "1"}, {10 * ns, "q2", "0"}, {30 * ns, "q2", "1"}}));
+
+    // VitalMUX2 (d1 = a = '1', d0 = b = '0', dSel = c), data delays 1 ns,
+    // select tr01 = 3 ns, tr10 = 4 ns: at first d0 through the select's fall
+    // (4 ns); the select's rise at 10 ns picks d1 after 3 ns.
+    again();
+    const int64_t one_ns[2] = {1 * ns, 1 * ns}, sel_delay[2] = {3 * ns, 4 * ns};
+    g_dut[0] = [&](char *b) {
+        const Out q = out(b, kQ, kDriveQ);
+        const In d1 = in(b, kA), d0 = in(b, kB), sel = in(b, kC);
+        ieee_p_1367372525_sub_1423760678_4070434989(P(), proc(b, kDut0), q.rec, q.pos, q.off, q.drv, d1.rec, d1.pos,
+                                                    d1.off, d0.rec, d0.pos, d0.off, sel.rec, sel.pos, sel.off, one_ns,
+                                                    one_ns, sel_delay, kDefaultMap);
+    };
+    ASSERT_EQ(simulate({{"a", "'1'"}}, {{10, "c", "'1'"}}, 30), 0);
+    EXPECT_EQ(changes_of("q"), (Changes{{4 * ns, "q", "0"}, {13 * ns, "q", "1"}}));
+
+    // VitalMUX8 on w (Data(7) first) and s3, every delay 2 ns: each change
+    // of the selected value shows 2 ns after its cause.
+    again();
+    const int64_t two_ns[16] = {2 * ns, 2 * ns, 2 * ns, 2 * ns, 2 * ns, 2 * ns, 2 * ns, 2 * ns,
+                                2 * ns, 2 * ns, 2 * ns, 2 * ns, 2 * ns, 2 * ns, 2 * ns, 2 * ns};
+    const array_bounds b8{7, 0, -1, 8}, b3{2, 0, -1, 3};
+    g_dut[0] = [&](char *b) {
+        const Out q = out(b, kQ, kDriveQ);
+        const In d = in(b, kW), s = in(b, kS3);
+        ieee_p_1367372525_sub_1050295276_4070434989(P(), proc(b, kDut0), q.rec, q.pos, q.off, q.drv, d.rec, d.pos,
+                                                    d.off, s.rec, s.pos, s.off, two_ns, &b8, two_ns, &b3, kDefaultMap);
+    };
+    ASSERT_EQ(simulate({{"w", "\"00000001\""}}, {{10, "s3", "\"001\""}, {20, "w", "\"00000011\""}}, 40), 0);
+    EXPECT_EQ(changes_of("q"), (Changes{{2 * ns, "q", "1"}, {12 * ns, "q", "0"}, {22 * ns, "q", "1"}}));
 }
 
 TEST_F(VitalPrimitivesBench, DecodersDriveTheirWholeOutputAtOnceOrThroughVectorGlitchHandling) {
@@ -743,6 +778,20 @@ TEST_F(VitalPrimitivesBench, DecodersDriveTheirWholeOutputAtOnceOrThroughVectorG
     ASSERT_EQ(simulate({{"en", "'1'"}}, {{10, "v", "\"0101\""}, {20, "en", "'0'"}}, 50), 0);
     EXPECT_EQ(changes_of("qv"),
               (Changes{{0, "qv", "00000001"}, {10 * ns, "qv", "00100000"}, {20 * ns, "qv", "00000000"}}));
+
+    // VitalDECODER4, zero delays: address v(1 downto 0) onto qv(3 downto 0),
+    // four elements in one transaction.
+    again();
+    const array_bounds two{1, 0, -1, 2};
+    g_dut[0] = [&](char *b) {
+        const Out q = out(b, kQv, kDriveQv, 4);
+        const In d = in(b, kV, 2), e = in(b, kEn);
+        ieee_p_1367372525_sub_2884513025_4070434989(P(), proc(b, kDut0), q.rec, q.pos, q.off, q.drv, d.rec, d.pos,
+                                                    d.off, e.rec, e.pos, e.off, zeros, &two, kZero01, kDefaultMap);
+    };
+    ASSERT_EQ(simulate({{"en", "'1'"}}, {{10, "v", "\"0010\""}, {20, "en", "'0'"}}, 50), 0);
+    EXPECT_EQ(changes_of("qv"),
+              (Changes{{0, "qv", "UUUU0001"}, {10 * ns, "qv", "UUUU0100"}, {20 * ns, "qv", "UUUU0000"}}));
 
     // VitalDECODER2 timed on qv(1 downto 0): address a, enable en; the
     // outputs follow by the address's delays (2, 3) and the enable's (1, 4).
@@ -808,6 +857,21 @@ TEST_F(VitalPrimitivesBench, StateTableSignalFormIsAFlipFlopThatWaitsOnItsInputs
     // rising clock of 15 ns; D = 0 at 25 ns; a change of D alone keeps Q.
     EXPECT_EQ(changes_of("q"), (Changes{{0, "q", "X"}, {15 * ns, "q", "1"}, {25 * ns, "q", "0"}}));
     EXPECT_EQ(g_activations[0], 1);
+
+    // The vector form with a one-element Result and one state column does the same.
+    again();
+    const array_bounds rb{0, 0, 1, 1};
+    g_dut[0] = [&](char *b) {
+        const Out q = out(b, kQ, kDriveQ);
+        const In d = in(b, kV, 2);
+        ieee_p_1367372525_sub_1182304615_4070434989(P(), proc(b, kDut0), q.rec, q.pos, q.off, q.drv, &rb, dff.data(),
+                                                    tb, d.rec, d.pos, d.off, &db, 1);
+    };
+    ASSERT_EQ(simulate({}, {{10, "v", "\"0010\""}, {15, "v", "\"0011\""}, {20, "v", "\"0000\""},
+                            {25, "v", "\"0001\""}, {30, "v", "\"0011\""}, {35, "v", "\"0010\""}},
+                       50),
+              0);
+    EXPECT_EQ(changes_of("q"), (Changes{{0, "q", "X"}, {15 * ns, "q", "1"}, {25 * ns, "q", "0"}}));
 }
 
 TEST_F(VitalPrimitivesBench, TruthTableSignalFormsDriveOnceEachCall) {
