@@ -17,6 +17,7 @@
 #include "stimulus.h"
 #include "transient.h"
 #include "types.h"
+#include "time_queue.h"
 #include "vcd.h"
 #include "work_list.h"
 
@@ -58,15 +59,6 @@ struct DeferredCall {
     uint32_t size;
     std::vector<SignalView *> views;  // signal whose initial value this is
     std::string where;
-};
-
-enum class EntryKind : uint8_t { Driver, Process, Change, Clock };
-
-struct QueueEntry {
-    int64_t time;
-    uint64_t seq;
-    void *obj;
-    EntryKind kind;
 };
 
 struct ForceChange {
@@ -133,8 +125,7 @@ struct Kernel {
     WorkList<Net *> dirty_nets;
     WorkList<Process *> run_list;
     WorkList<Process *> run_work;
-    std::vector<QueueEntry> queue;
-    uint64_t seq = 0;
+    TimeQueue queue;
     Process *current = nullptr;
     int32_t current_line = 0;
     const char *current_path = nullptr;

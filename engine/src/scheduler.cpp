@@ -19,11 +19,6 @@ void trace_cycle_end();
 
 namespace {
 
-struct QueueLater {
-    bool operator()(const QueueEntry &a, const QueueEntry &b) const {
-        return a.time != b.time ? a.time > b.time : a.seq > b.seq;
-    }
-};
 
 // A process waiting on its sensitivity list (flag set) resumes in this
 // cycle. The flag is cleared here, before the process runs, which also keeps
@@ -302,8 +297,7 @@ std::string active_processes() {
 
 void queue_push(int64_t time, EntryKind kind, void *obj) {
     Kernel &k = K();
-    k.queue.push_back(QueueEntry{time, k.seq++, obj, kind});
-    std::push_heap(k.queue.begin(), k.queue.end(), QueueLater());
+    k.queue.push(time, kind, obj);
 }
 
 void apply_force(SignalView *v, const uint8_t *value) {
@@ -389,17 +383,15 @@ int run_cycles() {
                 k.stop_reason = "no more events";
                 break;
             }
-            int64_t t = k.queue.front().time;
+            int64_t t = k.queue.top().time;
             if (t > stop) {
                 k.now = stop;
                 k.stop_reason = "stop time reached";
                 break;
             }
             k.now = t;
-            while (!k.queue.empty() && k.queue.front().time == t) {
-                std::pop_heap(k.queue.begin(), k.queue.end(), QueueLater());
-                QueueEntry e = k.queue.back();
-                k.queue.pop_back();
+            while (!k.queue.empty() && k.queue.top().time == t) {
+                const QueueEntry e = k.queue.pop();
                 switch (e.kind) {
                     case EntryKind::Driver: driver_fire(static_cast<Driver *>(e.obj), t); break;
                     case EntryKind::Process: {
