@@ -63,28 +63,40 @@ inline void net_events(Kernel &k, Net *n, uint32_t evlo, uint32_t evhi) {
     }
 }
 
+// The elements of one update that had an event: [lo, hi).
+struct EventRange {
+    uint32_t lo = UINT32_MAX, hi = 0;
+    void add(uint32_t e) {
+        if (e < lo) lo = e;
+        hi = e + 1;
+    }
+};
+
+// Element e of a net (es bytes) takes the value at nv if it differs from
+// the current one: the old value becomes its last value and the event is
+// stamped and added to `events`.
+__attribute__((always_inline)) inline void take_value(Net *n, uint32_t e, size_t es, const uint8_t *nv, uint64_t cycle,
+                                                     int64_t now, EventRange &events) {
+    uint8_t *cv = n->value + e * es;
+    if (same_bytes(cv, nv, es)) return;
+    copy_bytes(n->last_value + e * es, cv, es);
+    copy_bytes(cv, nv, es);
+    n->elem_event_cycle[e] = cycle;
+    n->elem_last_event[e] = now;
+    events.add(e);
+}
+
 // Compares elements [lo, hi) of a net with their new values (element lo
 // first at src), takes the new ones and records an event for each element
 // that changed. ES is the element size, or 0 for any other size.
 template <size_t ES>
 inline void update_elements(Kernel &k, Net *n, const uint8_t *src, uint32_t lo, uint32_t hi) {
     const size_t es = ES ? ES : n->esize;
-    uint8_t *val = n->value;
-    const uint64_t cyc = k.cycle;
+    const uint64_t cycle = k.cycle;
     const int64_t now = k.now;
-    uint32_t evlo = UINT32_MAX, evhi = 0;
-    for (uint32_t e = lo; e < hi; ++e) {
-        const uint8_t *nv = src + (e - lo) * es;
-        uint8_t *cv = val + e * es;
-        if (__builtin_memcmp(cv, nv, es) == 0) continue;
-        copy_bytes(n->last_value + e * es, cv, es);
-        copy_bytes(cv, nv, es);
-        n->elem_event_cycle[e] = cyc;
-        n->elem_last_event[e] = now;
-        if (e < evlo) evlo = e;
-        evhi = e + 1;
-    }
-    if (evhi) net_events(k, n, evlo, evhi);
+    EventRange events;
+    for (uint32_t e = lo; e < hi; ++e) take_value(n, e, es, src + (e - lo) * es, cycle, now, events);
+    if (events.hi) net_events(k, n, events.lo, events.hi);
 }
 
 // update_elements for one-byte elements: eight elements compared at a time,
@@ -98,14 +110,13 @@ __attribute__((noinline)) void update_elements<1>(Kernel &k, Net *n, const uint8
     const uint64_t cyc = k.cycle;
     const int64_t now = k.now;
     const uint32_t count = hi - lo;
-    uint32_t first = UINT32_MAX, after = 0;  // changed elements, relative to lo
+    EventRange events;  // relative to lo
     auto take = [&](uint32_t i) {
         last[i] = val[i];
         val[i] = src[i];
         event_cycle[i] = cyc;
         last_event[i] = now;
-        if (i < first) first = i;
-        after = i + 1;
+        events.add(i);
     };
     uint32_t i = 0;
     for (; i + 8 <= count; i += 8) {
@@ -120,7 +131,7 @@ __attribute__((noinline)) void update_elements<1>(Kernel &k, Net *n, const uint8
     }
     for (; i < count; ++i)
         if (val[i] != src[i]) take(i);
-    if (after) net_events(k, n, lo + first, lo + after);
+    if (events.hi) net_events(k, n, lo + events.lo, lo + events.hi);
 }
 
 // A one-element net whose element is ES bytes.
@@ -154,47 +165,25 @@ __attribute__((always_inline)) inline void update_from(Kernel &k, Net *n, const 
 
 // Elements of a net with several sources, a resolution or forced values.
 __attribute__((noinline)) void update_resolved(Kernel &k, Net *n, uint32_t lo, uint32_t hi) {
-    const uint32_t es = n->esize;
-    uint8_t *val = n->value;
+    const size_t es = n->esize;
     uint8_t scratch[4096];
-    uint32_t evlo = UINT32_MAX, evhi = 0;
+    EventRange events;
     for (uint32_t e = lo; e < hi; ++e) {
-        const uint8_t *nv;
-        if (!n->forced.empty() && n->forced[e])
-            nv = n->force_value.data() + static_cast<size_t>(e) * es;
-        else
-            nv = resolve_element(n, e, scratch);
-        uint8_t *cv = val + static_cast<size_t>(e) * es;
-        if (std::memcmp(cv, nv, es) != 0) {
-            std::memcpy(n->last_value + static_cast<size_t>(e) * es, cv, es);
-            std::memcpy(cv, nv, es);
-            n->elem_event_cycle[e] = k.cycle;
-            n->elem_last_event[e] = k.now;
-            if (e < evlo) evlo = e;
-            evhi = e + 1;
-        }
+        const uint8_t *nv = !n->forced.empty() && n->forced[e] ? n->force_value.data() + e * es
+                                                               : resolve_element(n, e, scratch);
+        take_value(n, e, es, nv, k.cycle, k.now, events);
     }
-    if (evhi) net_events(k, n, evlo, evhi);
+    if (events.hi) net_events(k, n, events.lo, events.hi);
 }
 
 // Elements [lo, hi) of a net whose every element has one driver of its own.
 __attribute__((noinline)) void update_from_sources(Kernel &k, Net *n, uint32_t lo, uint32_t hi) {
-    const uint32_t es = n->esize;
-    const uint64_t cyc = k.cycle;
+    const size_t es = n->esize;
+    const uint64_t cycle = k.cycle;
     const int64_t now = k.now;
-    uint32_t evlo = UINT32_MAX, evhi = 0;
-    for (uint32_t e = lo; e < hi; ++e) {
-        const uint8_t *nv = n->elem_source[e];
-        uint8_t *cv = n->value + static_cast<size_t>(e) * es;
-        if (es == 1 ? *cv == *nv : std::memcmp(cv, nv, es) == 0) continue;
-        copy_bytes(n->last_value + static_cast<size_t>(e) * es, cv, es);
-        copy_bytes(cv, nv, es);
-        n->elem_event_cycle[e] = cyc;
-        n->elem_last_event[e] = now;
-        if (e < evlo) evlo = e;
-        evhi = e + 1;
-    }
-    if (evhi) net_events(k, n, evlo, evhi);
+    EventRange events;
+    for (uint32_t e = lo; e < hi; ++e) take_value(n, e, es, n->elem_source[e], cycle, now, events);
+    if (events.hi) net_events(k, n, events.lo, events.hi);
 }
 
 // Takes the new effective values of a dirty net; records events and wakes
