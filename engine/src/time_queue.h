@@ -23,7 +23,6 @@ struct QueueEntry {
 class TimeQueue {
 public:
     bool empty() const { return heap_.empty(); }
-    size_t size() const { return heap_.size(); }
     const QueueEntry &top() const { return heap_.front(); }
 
     void push(int64_t time, EntryKind kind, void *obj) {

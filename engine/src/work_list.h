@@ -26,9 +26,6 @@ public:
     bool empty() const { return size_ == 0; }
     size_t size() const { return size_; }
     void clear() { size_ = 0; }
-    void reserve(size_t n) {
-        while (capacity_ < n) grow();
-    }
     void swap(WorkList &o) noexcept {
         std::swap(store_, o.store_);
         std::swap(items_, o.items_);
