@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 namespace tovu {
 
@@ -394,6 +395,7 @@ private:
         statics(u, block, ext, &inst);
 
         // signals and ports
+        std::vector<SignalView *> bound_outputs;  // output ports that drive an actual of the parent
         for (const SignalDecl &s : u.desc->signals) {
             const Type *t = lookup_type(u, s.type, s.line);
             std::string spath = path + "/" + s.name;
@@ -417,6 +419,10 @@ private:
                     fail_at(origin, "port " + s.name + " of " + path + " has " + std::to_string(t->scalar_count()) +
                                         " elements, its actual has " + std::to_string(b.count));
                 v = new_view(b.actual->net, b.actual->first + b.first, b.count, t, spath, init);
+                if (drives_actual(s.mode)) {
+                    note_sources(b.actual, b.first, b.count);
+                    bound_outputs.push_back(v);
+                }
             } else {
                 if (s.mode != PortMode::Internal && pb != ports.end() && pb->second.has_value) {
                     if (s.mode != PortMode::In)
@@ -508,10 +514,11 @@ private:
                 if (!sources.empty() && v->net->resolution < 0)
                     fail(u, d.line,
                          "signal " + v->net->name + " has 2 drivers on element " + std::to_string(dr.net_first + i) +
-                             " but its type is not resolved (drivers: " + sources[0].driver->owner->path + ", " +
+                             " but its type is not resolved (drivers: " + source_name(*sources[0].driver) + ", " +
                              dr.owner->path + ")");
                 sources.push_back({&dr, i});
             }
+            note_sources(v, first, count);
             put_ptr(block + d.offset + kDriverObjectPtr, &dr);
             K().drivers.push_back(std::move(drv));
         }
@@ -569,7 +576,66 @@ private:
             }
             instantiate(child, path + "/" + id.label, gvals, binds, Origin{&u, id.line}, depth + 1);
         }
+        // every source of this instance's ports is known now
+        for (SignalView *port : bound_outputs) drive_default_where_sourceless(*port, origin);
     }
+
+    // Ports of these modes are sources of their actuals.
+    static bool drives_actual(PortMode m) { return m == PortMode::Out || m == PortMode::Inout; }
+
+    // Elements [first, first + count) of a signal or port have a source: a
+    // driver of its own instance, or an output port of a child instance that
+    // is associated with them.
+    void note_sources(const SignalView *v, uint32_t first, uint32_t count) {
+        std::vector<bool> &marks = sourced_[v];
+        if (marks.empty()) marks.assign(v->count, false);
+        std::fill_n(marks.begin() + first, count, true);
+    }
+
+    // An output port with no source on an element drives that element of
+    // its actual with its default value: a source of the net that never
+    // changes, next to the net's other sources (resolved with them when the
+    // net is resolved). The value is the port's declared initial value, which
+    // every driver starts from (computed values included).
+    void drive_default_where_sourceless(SignalView &port, const Origin &origin) {
+        auto it = sourced_.find(&port);
+        const std::vector<bool> *marks = it == sourced_.end() ? nullptr : &it->second;
+        Driver *dflt = nullptr;
+        for (uint32_t i = 0; i < port.count; ++i) {
+            if (marks && (*marks)[i]) continue;
+            if (!dflt) dflt = new_default_driver(port);
+            auto &sources = port.net->sources[port.first + i];
+            if (!sources.empty() && port.net->resolution < 0)
+                fail_at(origin, "signal " + port.net->name + " has 2 sources on element " +
+                                    std::to_string(port.first + i) + " but its type is not resolved (sources: " +
+                                    source_name(*sources[0].driver) + ", " + source_name(*dflt) + ")");
+            sources.push_back({dflt, i});
+        }
+    }
+
+    // A driver of no process that covers a whole port and keeps its default.
+    Driver *new_default_driver(const SignalView &port) {
+        auto drv = std::make_unique<Driver>();
+        Driver &dr = *drv;
+        dr.net = port.net;
+        dr.esize = port.net->esize;
+        dr.net_first = port.first;
+        dr.count = port.count;
+        dr.sig_first = 0;
+        dr.sig_count = port.count;
+        dr.signal_path = port.path;
+        size_t bytes = std::max<size_t>(static_cast<size_t>(port.count) * dr.esize, 8);
+        dr.driving = static_cast<uint8_t *>(hot_alloc(bytes, 8));
+        dr.pending = static_cast<uint8_t *>(hot_alloc(bytes, 8));
+        K().drivers.push_back(std::move(drv));
+        return &dr;
+    }
+
+    static std::string source_name(const Driver &d) {
+        return d.owner ? d.owner->path : "the default value of port " + d.signal_path;
+    }
+
+    std::unordered_map<const SignalView *, std::vector<bool>> sourced_;
 };
 
 }  // namespace
