@@ -165,7 +165,7 @@ TEST_F(PortDefault, AnUndrivenOutputPortDrivesItsActualWithItsDefault) {
     EXPECT_EQ(g_log, want);
     // every port of the chain reads what its actual reads
     const std::map<std::string, std::string> views = {
-        {"t_top/one/o", "0"}, {"t_top/none/o", "U"}, {"t_top/two/o", "0"}, {"t_top/two/l/o", "0"},
+        {"t_top/one/o", "0"},   {"t_top/none/o", "U"},   {"t_top/two/o", "0"},  {"t_top/two/l/o", "0"},
         {"t_top/part/o", "0H"}, {"t_top/part/l/o", "0"}, {"t_top/pull/p", "H"}, {"t_top/pullu/p", "U"},
     };
     for (const auto &[path, v] : views) EXPECT_EQ(value_at(path), v) << path;
@@ -242,7 +242,8 @@ std::string initial_in_waveform(const std::string &program, const std::string &p
             dump = true;
         } else if (word == "$end") {
             dump = false;
-        } else if (!id.empty() && line[0] != '#' && line.size() == id.size() + 1 && line.compare(1, id.size(), id) == 0) {
+        } else if (!id.empty() && line[0] != '#' && line.size() == id.size() + 1 &&
+                   line.compare(1, id.size(), id) == 0) {
             result = initial_seen ? "changes" : dump ? line.substr(0, 1) : "<not in the initial values>";
             initial_seen = true;
         }
