@@ -14,8 +14,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -89,8 +89,10 @@ public:
     bool ended(std::chrono::seconds limit) {
         const auto end = std::chrono::steady_clock::now() + limit;
         while (!waited_ && std::chrono::steady_clock::now() < end) {
-            if (waitpid(pid_, &status_, WNOHANG) == pid_) waited_ = true;
-            else std::this_thread::sleep_for(20ms);
+            if (waitpid(pid_, &status_, WNOHANG) == pid_)
+                waited_ = true;
+            else
+                std::this_thread::sleep_for(20ms);
         }
         return waited_;
     }

@@ -238,8 +238,7 @@ void zem_init_design(int argc, char **argv) {
     std::string err;
     if (!parse_options(argc, argv, k.opts, err)) {
         // One line: the program, the option and the cause.
-        std::fprintf(stderr, "%s: %s\n", argc > 0 && argv[0] ? printable(argv[0], kMaxPathInMessage).c_str() : "tovu",
-                     err.c_str());
+        std::fprintf(stderr, "%s: %s\n", k.opts.program.c_str(), err.c_str());
         k.setup_failed = true;
         return;
     }
