@@ -102,6 +102,7 @@ TEST(Options, EveryBadArgumentGivesAOneLineErrorNamingIt) {
         {{"--stop-time=ten ns"}, "--stop-time: bad time"},
         {{"--stop-time=-1 ns"}, "--stop-time: negative stop time"},
         {{"--stop-time=1.5 fs"}, "--stop-time: bad time '1.5 fs': not a whole number"},
+        {{"--stop-time=1e3 ns"}, "--stop-time: bad time '1e3 ns': an exponent is not allowed"},
         {{"--clock=fpga_tb/clk=0 ns"}, "--clock: period of 'fpga_tb/clk' must be at least 2 ps"},
         {{"--clock=fpga_tb/clk=-10 ns"}, "--clock: period of 'fpga_tb/clk' must be at least 2 ps"},
         {{"--clock=fpga_tb/clk=1 ps"}, "--clock: period of 'fpga_tb/clk' must be at least 2 ps"},

@@ -1,16 +1,21 @@
 // The program interrupted from outside, as a user does with Ctrl-C or kill:
 // SIGINT and SIGTERM end the run at the end of a time step with a whole
-// waveform file, the summary line and the status 128 + the signal's number;
-// a run killed outright has its waveform text flushed every few seconds.
+// waveform file, the summary line and the status 128 + the signal's number,
+// and end the program at once while its input is still being read; a run
+// killed outright has its waveform text flushed every few seconds; a
+// waveform pipe whose reader goes away is a write error, not a silent end.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -74,19 +79,26 @@ public:
     void signal(int signo) { kill(pid_, signo); }
 
     // The exit status, or -1 when the program did not exit by itself within
-    // the limit (it is then killed).
+    // the limit (it is then killed) or was ended by a signal.
     int wait(std::chrono::seconds limit) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        int st = 0;
-        while (std::chrono::steady_clock::now() < end) {
-            if (waitpid(pid_, &st, WNOHANG) == pid_) {
-                waited_ = true;
-                return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-            }
-            std::this_thread::sleep_for(20ms);
-        }
-        return -1;
+        if (!ended(limit)) return -1;
+        return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
     }
+
+    // Whether the program has ended within the limit.
+    bool ended(std::chrono::seconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (!waited_ && std::chrono::steady_clock::now() < end) {
+            if (waitpid(pid_, &status_, WNOHANG) == pid_)
+                waited_ = true;
+            else
+                std::this_thread::sleep_for(20ms);
+        }
+        return waited_;
+    }
+
+    // The signal that ended the program (0: it exited, or has not ended).
+    int ending_signal() const { return waited_ && WIFSIGNALED(status_) ? WTERMSIG(status_) : 0; }
 
     std::string out() const { return read_file(dir_ + "/stdout.txt"); }
     std::string err() const { return read_file(dir_ + "/stderr.txt"); }
@@ -95,6 +107,7 @@ private:
     std::string dir_;
     pid_t pid_ = -1;
     bool waited_ = false;
+    int status_ = 0;
 };
 
 class RunInterruption : public ::testing::Test {
@@ -166,6 +179,72 @@ TEST_F(RunInterruption, AKilledRunHasItsWaveformFlushedWithinSeconds) {
     p.wait(10s);
     const std::string text = read_file(vcd);
     EXPECT_NE(text.find("$enddefinitions $end"), std::string::npos) << text;
+}
+
+// Opens the named pipe `fifo` with `flags` (O_NONBLOCK among them), trying
+// again until the other end is open, at most `limit`; -1 when it never is.
+int open_fifo(const std::string &fifo, int flags, std::chrono::seconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        const int fd = ::open(fifo.c_str(), flags | O_CLOEXEC);
+        if (fd >= 0 || errno != ENXIO) return fd;
+        std::this_thread::sleep_for(20ms);
+    }
+    return -1;
+}
+
+TEST_F(RunInterruption, ASignalWhileAStimulusFileIsReadEndsTheProgramAtOnce) {
+    // The stimulus file is a pipe the test holds open: the program is still
+    // reading it when the signal comes, however loaded the machine is, and
+    // the rest of the file would come only when the test closes its end.
+    for (const int signo : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signo);
+        const std::string stim = dir_ + "/stim" + std::to_string(signo);
+        ASSERT_EQ(mkfifo(stim.c_str(), 0600), 0) << std::strerror(errno);
+        Program p(dir_, {"--stimulus=" + stim, "--stop-time=1sec"});
+        // Opening the writing end without a reader fails with ENXIO: the
+        // open succeeds once the program has opened the file.
+        const int fd = open_fifo(stim, O_WRONLY | O_NONBLOCK, 60s);
+        ASSERT_GE(fd, 0) << std::strerror(errno);
+        std::string lines;
+        for (int i = 0; i < 1000; ++i) lines += std::to_string(i) + " ns fpga_tb/tb_line '" + "01"[i % 2] + "'\n";
+        EXPECT_EQ(::write(fd, lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
+        p.signal(signo);
+        const bool ended = p.ended(10s);
+        ::close(fd);
+        EXPECT_TRUE(ended) << "the program waits for the end of the stimulus file";
+        if (!ended) p.ended(60s);
+        // Ended by the signal's own action: no run, no summary line.
+        EXPECT_EQ(p.ending_signal(), signo);
+        EXPECT_EQ(p.out(), "");
+    }
+}
+
+TEST_F(RunInterruption, AWaveformPipeWhoseReaderGoesAwayEndsTheRunWithTheWriteError) {
+    const std::string vcd = dir_ + "/wave.vcd";
+    ASSERT_EQ(mkfifo(vcd.c_str(), 0600), 0) << std::strerror(errno);
+    // Open before the program starts, without waiting for a writer.
+    const int fd = ::open(vcd.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(fd, 0) << std::strerror(errno);
+    Program p(dir_, {"--clock=fpga_tb/uut/clk_disp=5208ps", "--clock=fpga_tb/uut/clk_rx=67708ps", "--stop-time=1sec",
+                     "--vcd=" + vcd});
+    // Read the start of the waveform text, then go away.
+    char head[6] = {};
+    ssize_t got = 0;
+    const auto end = std::chrono::steady_clock::now() + 60s;
+    while (got <= 0 && std::chrono::steady_clock::now() < end) {
+        got = ::read(fd, head, sizeof head - 1);
+        if (got <= 0) std::this_thread::sleep_for(20ms);
+    }
+    ::close(fd);
+    ASSERT_GT(got, 0);
+    EXPECT_EQ(std::string(head, static_cast<size_t>(got)), std::string("$date").substr(0, static_cast<size_t>(got)));
+    EXPECT_EQ(p.wait(60s), 1) << "ended by signal " << p.ending_signal();
+    EXPECT_EQ(p.err(), "error: cannot write waveform file " + vcd + ": " + std::strerror(EPIPE) + "\n");
+    const std::string out = p.out();
+    const std::string tail = ": the waveform file could not be written\n";
+    ASSERT_GT(out.size(), tail.size()) << out;
+    EXPECT_EQ(out.substr(out.size() - tail.size()), tail) << out;
 }
 
 }  // namespace

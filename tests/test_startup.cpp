@@ -137,6 +137,34 @@ TEST(Startup, StdLogic1164RegistersItsTableAndFiveResolutions) {
     EXPECT_EQ(vital, 4);
 }
 
+TEST(Startup, EveryBadOptionIsReportedInOneShape) {
+    // Whether the option is refused as written or once the design is
+    // loaded: "PROGRAM: OPTION: cause", one line, status 2.
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--stoptime=1us"}, "benchsnap: unknown option '--stoptime' (see --help)"},
+        {{"--stop-time"}, "benchsnap: --stop-time: missing '=' and value, use --stop-time=TIME"},
+        {{"--stop-time=10"}, "benchsnap: --stop-time: bad time '10': missing unit (fs, ps, ns, us, ms, sec, min, hr)"},
+        {{"--stop-time=1e3ns"},
+         "benchsnap: --stop-time: bad time '1e3ns': an exponent is not allowed, write the number in full"},
+        {{"--clock=fpga_tb/clk=1ps"}, "benchsnap: --clock: period of 'fpga_tb/clk' must be at least 2 ps"},
+        {{"--force=fpga_tb/tb_lin='0'"}, "benchsnap: --force: no signal named 'fpga_tb/tb_lin'"},
+        {{"--force=fpga_tb/tb_line=2"},
+         "benchsnap: --force: bad value '2' for fpga_tb/tb_line: expected a literal of std_logic, found '2'"},
+        {{"--clock=fpga_tb/clkk=10ns"}, "benchsnap: --clock: no signal named 'fpga_tb/clkk'"},
+        {{"--clock=fpga_tb/uut/rx/state=10ns"}, "benchsnap: --clock: fpga_tb/uut/rx/state is not a one-bit signal"},
+        {{"--force=fpga_tb/clk='0'", "--clock=fpga_tb/clk=10ns"},
+         "benchsnap: --clock: fpga_tb/clk is already driven by --force=fpga_tb/clk; drive a signal from one place "
+         "only"},
+        {{"--vcd=/nonexistent/w.vcd"},
+         "benchsnap: --vcd: cannot open waveform file /nonexistent/w.vcd: No such file or directory"},
+    };
+    for (const auto &[options, message] : cases) {
+        Program p(options);
+        EXPECT_EQ(p.run(), 2) << options[0];
+        EXPECT_EQ(p.err, message + "\n") << options[0];
+    }
+}
+
 TEST(Startup, ExitStatusIsTheKernelsResult) {
     EXPECT_EQ(Program({"--help"}).run(), 0);
     {

@@ -109,6 +109,37 @@ TEST(Stimulus, ErrorsNameFileLineAndCauseAndLeaveTheResultUntouched) {
     }
 }
 
+TEST(Stimulus, ABadTimeNamesWhatIsWrongWithIt) {
+    const std::string units = " (fs, ps, ns, us, ms, sec, min, hr)";
+    const std::pair<const char *, std::string> cases[] = {
+        // a number before the path: the unit is missing, whatever the path
+        {"10 fpga_tb/tb_line '0'\n", "s.stim:1: bad time '10': missing unit" + units},
+        {"10 tb_line '0'\n", "s.stim:1: bad time '10': missing unit" + units},
+        // a number and a word: the word is a bad unit
+        {"10 parsecs fpga_tb/tb_line '0'\n", "s.stim:1: bad time '10 parsecs': unknown unit 'parsecs'" + units},
+        // exponents, in one word with the unit or apart from it
+        {"1e3 ns fpga_tb/tb_line '0'\n",
+         "s.stim:1: bad time '1e3 ns': an exponent is not allowed, write the number in full"},
+        {"1e3ns fpga_tb/tb_line '0'\n",
+         "s.stim:1: bad time '1e3ns': an exponent is not allowed, write the number in full"},
+        {"2.5E-3 us fpga_tb/tb_line '0'\n",
+         "s.stim:1: bad time '2.5E-3 us': an exponent is not allowed, write the number in full"},
+        {"clock fpga_tb/clk 3e4 ps\n",
+         "s.stim:1: clock period: bad time '3e4 ps': an exponent is not allowed, write the number in full"},
+        // text that is no unit where the unit belongs
+        {"1,5 ns fpga_tb/tb_line '0'\n",
+         "s.stim:1: bad time '1,5 ns': unexpected text ',5 ns' after the number, expected a unit" + units},
+        {"clock fpga_tb/clk 10 ns 5\n",
+         "s.stim:1: clock period: bad time '10 ns 5': unexpected text '5' after the unit 'ns'"},
+    };
+    for (const auto &[text, expected] : cases) {
+        tovu::StimulusFile f;
+        std::string error;
+        EXPECT_FALSE(tovu::parse_stimulus_text(text, "s.stim", f, error)) << text;
+        EXPECT_EQ(error, expected) << text;
+    }
+}
+
 TEST(Stimulus, ReadsAFileAndReportsOneThatCannotBeRead) {
     const std::string name = ::testing::TempDir() + "tovu_stimulus_test.stim";
     {

@@ -1,9 +1,14 @@
 // The VCD waveform writer: exact file text for every kind of variable,
 // aliases and scopes, identifier codes, buffering and write errors.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -232,6 +237,37 @@ TEST(VcdWriter, ReportsFilesThatCannotBeOpenedOrWritten) {
     w.close();
     EXPECT_FALSE(w.ok());
     EXPECT_NE(w.write_error().find("/dev/full"), std::string::npos) << w.write_error();
+}
+
+TEST(VcdWriter, APipeWhoseReaderHasGoneIsAWriteErrorNotASignal) {
+    // Without care the first write after the reader has closed ends the
+    // process by SIGPIPE; it must fail as any write does, name the cause
+    // and leave the process's signal state as it was.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const std::string name = "/dev/fd/" + std::to_string(fds[1]);
+    struct sigaction old_action {};
+    sigaction(SIGPIPE, nullptr, &old_action);
+    std::signal(SIGPIPE, SIG_DFL);
+    tovu::VcdWriter w;
+    std::string error;
+    ASSERT_TRUE(w.open(name, error)) << error;
+    ::close(fds[1]);
+    ::close(fds[0]);
+    const int v = w.add_var("t/v", tovu::VcdKind::Bit, 1);
+    w.time(0);
+    const uint8_t b = 1;
+    w.value(v, &b);
+    w.flush();
+    EXPECT_FALSE(w.ok());
+    EXPECT_FALSE(w.is_open());
+    EXPECT_EQ(w.write_error(), "cannot write waveform file " + name + ": " + std::strerror(EPIPE));
+    sigset_t pending, mask;
+    sigpending(&pending);
+    EXPECT_EQ(sigismember(&pending, SIGPIPE), 0);
+    sigprocmask(SIG_BLOCK, nullptr, &mask);
+    EXPECT_EQ(sigismember(&mask, SIGPIPE), 0);
+    sigaction(SIGPIPE, &old_action, nullptr);
 }
 
 }  // namespace

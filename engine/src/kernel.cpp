@@ -238,8 +238,7 @@ void zem_init_design(int argc, char **argv) {
     std::string err;
     if (!parse_options(argc, argv, k.opts, err)) {
         // One line: the program, the option and the cause.
-        std::fprintf(stderr, "%s: %s\n", argc > 0 && argv[0] ? printable(argv[0], kMaxPathInMessage).c_str() : "tovu",
-                     err.c_str());
+        std::fprintf(stderr, "%s: %s\n", k.opts.program.c_str(), err.c_str());
         k.setup_failed = true;
         return;
     }
@@ -369,8 +368,6 @@ int zem_run_simulation(int argc, char **argv) {
         std::fprintf(stderr, "error: no top unit was named\n");
         return 2;
     }
-    // From here SIGINT and SIGTERM end the run at the end of a time step.
-    InterruptionHandlers interruptions;
     auto t0 = std::chrono::steady_clock::now();
     try {
         setup_stimulus();
@@ -380,6 +377,10 @@ int zem_run_simulation(int argc, char **argv) {
         return 1;
     }
     initialise_nets();
+    // Until here a signal ends the program at once (the stimulus files may
+    // be long, or pipes that are slow to end); from here SIGINT and SIGTERM
+    // end the run at the end of a time step.
+    InterruptionHandlers interruptions;
     setup_trace();
     if (k.setup_failed) return 2;
     // A FAILURE while the initial values were computed ends the run before time 0.

@@ -10,6 +10,9 @@ namespace tovu {
 
 namespace {
 
+// Longest program name shown in a message (it is often a whole path).
+constexpr size_t kMaxProgramNameInMessage = 4096;
+
 // Splits "--name=value" into name and value; has_value is false when the
 // argument holds no '='.
 struct Argument {
@@ -159,6 +162,7 @@ bool apply_option(const OptionInfo &opt, std::string_view value, Options &out, s
 }  // namespace
 
 bool parse_options(int argc, char **argv, Options &out, std::string &error) {
+    if (argc > 0 && argv[0] != nullptr) out.program = printable(argv[0], kMaxProgramNameInMessage);
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i] != nullptr ? std::string_view(argv[i]) : std::string_view();
         if (arg.empty() || arg[0] != '-') {

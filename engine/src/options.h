@@ -25,6 +25,7 @@ struct ClockSpec {
 };
 
 struct Options {
+    std::string program = "tovu";             // the program's name (argv[0]) as messages show it
     int64_t stop_time = 200'000'000;          // --stop-time=TIME, in ps (default 200 us)
     std::string vcd_file;                     // --vcd=FILE
     std::vector<std::string> vcd_signals;     // --vcd-signals=PATTERN[,PATTERN...] (may repeat)
@@ -39,9 +40,10 @@ struct Options {
 };
 
 // Parses argv[1..argc-1] into out, on top of the values out already holds
-// (a repeated single-valued option takes its last value). Options take their
-// value after '=' in the same argument. On the first bad argument returns
-// false with a one-line error that names it.
+// (a repeated single-valued option takes its last value), and takes the
+// program's name from argv[0]. Options take their value after '=' in the
+// same argument. On the first bad argument returns false with a one-line
+// error that names it.
 bool parse_options(int argc, char **argv, Options &out, std::string &error);
 
 // The help text for --help, naming the program.

@@ -43,6 +43,16 @@ bool same_text_ignoring_case(std::string_view a, const char *b) {
     return true;
 }
 
+// The units as messages list them.
+constexpr const char *kUnitList = "fs, ps, ns, us, ms, sec, min, hr";
+
+// Whether text starts with an exponent ("e3", "E+3", "e-12").
+bool starts_exponent(std::string_view text) {
+    if (text.empty() || (text[0] != 'e' && text[0] != 'E')) return false;
+    const size_t digit = text.size() > 1 && (text[1] == '+' || text[1] == '-') ? 2 : 1;
+    return digit < text.size() && std::isdigit(static_cast<unsigned char>(text[digit]));
+}
+
 const TimeUnit *find_unit(std::string_view name) {
     for (const TimeUnit &u : kUnits) {
         if (same_text_ignoring_case(name, u.name)) return &u;
@@ -89,7 +99,7 @@ bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
         ++i;
     }
     if (!any_digit) {
-        error = "bad time " + quoted + ": expected a number followed by a unit (fs, ps, ns, us, ms, sec, min, hr)";
+        error = "bad time " + quoted + ": expected a number followed by a unit (" + kUnitList + ")";
         return false;
     }
     if (i < n && text[i] == '.') {
@@ -117,23 +127,31 @@ bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
         }
     }
 
+    if (starts_exponent(text.substr(i))) {
+        error = "bad time " + quoted + ": an exponent is not allowed, write the number in full";
+        return false;
+    }
+
     while (i < n && is_blank(text[i])) ++i;
     size_t unit_start = i;
     while (i < n && std::isalpha(static_cast<unsigned char>(text[i]))) ++i;
     const std::string_view unit_name = text.substr(unit_start, i - unit_start);
     while (i < n && is_blank(text[i])) ++i;
     if (i != n) {
-        error = "bad time " + quoted + ": unexpected text after the unit";
+        const std::string rest = "'" + printable(text.substr(i)) + "'";
+        error = "bad time " + quoted + ": unexpected text " + rest +
+                (unit_name.empty()      ? " after the number, expected a unit (" + std::string(kUnitList) + ")"
+                 : find_unit(unit_name) ? " after the unit '" + std::string(unit_name) + "'"
+                                        : " after '" + std::string(unit_name) + "'");
         return false;
     }
     if (unit_name.empty()) {
-        error = "bad time " + quoted + ": missing unit (fs, ps, ns, us, ms, sec, min, hr)";
+        error = "bad time " + quoted + ": missing unit (" + kUnitList + ")";
         return false;
     }
     const TimeUnit *unit = find_unit(unit_name);
     if (unit == nullptr) {
-        error =
-            "bad time " + quoted + ": unknown unit '" + std::string(unit_name) + "' (fs, ps, ns, us, ms, sec, min, hr)";
+        error = "bad time " + quoted + ": unknown unit '" + std::string(unit_name) + "' (" + kUnitList + ")";
         return false;
     }
     if (too_long) {

@@ -77,6 +77,12 @@ bool tokenize(std::string_view line, std::vector<std::string> &tokens, std::stri
     }
 }
 
+bool is_word(const std::string &token) {
+    for (char c : token)
+        if (!std::isalpha(static_cast<unsigned char>(c))) return false;
+    return !token.empty();
+}
+
 bool looks_like_path(const std::string &token) { return token[0] != '\'' && token[0] != '"'; }
 
 class Parser {
@@ -122,9 +128,12 @@ private:
         if (!parse_time(tokens[0], time, cause)) {
             std::string second_cause;
             if (tokens.size() < 2 || !parse_time(tokens[0] + " " + tokens[1], time, second_cause)) {
-                const bool number_alone =
-                    tokens.size() >= 2 && std::isdigit(static_cast<unsigned char>(tokens[0].back()));
-                return fail(number_alone ? second_cause : cause, error);
+                // A number followed by a word is a time with a bad unit; a
+                // number followed by a path has lost its unit.
+                const bool number_and_word = tokens.size() >= 2 &&
+                                             std::isdigit(static_cast<unsigned char>(tokens[0].back())) &&
+                                             is_word(tokens[1]);
+                return fail(number_and_word ? second_cause : cause, error);
             }
             next = 2;
         }

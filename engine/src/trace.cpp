@@ -64,21 +64,41 @@ bool selected(const std::string &path, uint32_t count) {
     return false;
 }
 
-SignalView *find_view(const std::string &path, const std::string &what) {
+// Where a drive from outside the design comes from: `shown` begins the
+// messages about it ("benchsnap: --force", as every error of an option
+// begins, or "error: run.stim:7"), `name` names it in the message about a
+// second drive of the same signal ("--force=fpga_tb/clk", "run.stim:7").
+struct DriveOrigin {
+    std::string shown;
+    std::string name;
+};
+
+DriveOrigin option_origin(const char *option, const std::string &path) {
+    return {K().opts.program + ": " + option, std::string(option) + "=" + printable(path)};
+}
+
+DriveOrigin file_origin(const std::string &file, int line) {
+    const std::string where = file + ":" + std::to_string(line);
+    return {"error: " + where, where};
+}
+
+void drive_error(const DriveOrigin &origin, const std::string &cause) { setup_error(origin.shown + ": " + cause); }
+
+SignalView *find_view(const std::string &path, const DriveOrigin &origin) {
     auto it = K().signal_by_path.find(path);
     if (it == K().signal_by_path.end()) {
-        setup_error("error: " + what + ": no signal named '" + printable(path) + "'");
+        drive_error(origin, "no signal named '" + printable(path) + "'");
         return nullptr;
     }
     return it->second;
 }
 
-bool parse_for(SignalView *v, const std::string &text, std::vector<uint8_t> &out, const std::string &what) {
+bool parse_for(SignalView *v, const std::string &text, std::vector<uint8_t> &out, const DriveOrigin &origin) {
     std::string err;
     out = parse_value_text(text, v->type, err);
     if (!err.empty() || out.size() != static_cast<size_t>(v->count) * v->net->esize) {
-        setup_error("error: " + what + ": bad value '" + printable(text) + "' for " + v->path + ": " +
-                    (err.empty() ? "wrong length" : err));
+        drive_error(origin,
+                    "bad value '" + printable(text) + "' for " + v->path + ": " + (err.empty() ? "wrong length" : err));
         return false;
     }
     return true;
@@ -90,20 +110,20 @@ bool parse_for(SignalView *v, const std::string &text, std::vector<uint8_t> &out
 // second is refused.
 class ExternalDrives {
 public:
-    // Records that source `source` (described by `what`) drives view v;
+    // Records that source `source` (coming from `origin`) drives view v;
     // false, with the error reported, when another source drives one of its
     // elements.
-    bool claim(SignalView *v, int source, const std::string &what) {
+    bool claim(SignalView *v, int source, const DriveOrigin &origin) {
         if (!claimed_.insert({source, v}).second) return true;
         const uint32_t first = v->first, end = v->first + v->count;
         for (const Drive &d : drives_) {
             if (d.net == v->net && d.source != source && d.first < end && first < d.end) {
-                setup_error("error: " + what + ": " + v->path + " is already driven by " + d.what +
-                            "; drive a signal from one place only");
+                drive_error(origin,
+                            v->path + " is already driven by " + d.what + "; drive a signal from one place only");
                 return false;
             }
         }
-        drives_.push_back({v->net, first, end, source, what});
+        drives_.push_back({v->net, first, end, source, origin.name});
         return true;
     }
 
@@ -118,18 +138,18 @@ private:
     std::set<std::pair<int, SignalView *>> claimed_;
 };
 
-void add_clock(const ClockSpec &spec, int source, const std::string &what, ExternalDrives &drives) {
-    SignalView *v = find_view(spec.path, what);
+void add_clock(const ClockSpec &spec, int source, const DriveOrigin &origin, ExternalDrives &drives) {
+    SignalView *v = find_view(spec.path, origin);
     if (!v) return;
     const Type *t = v->type;
     int lo = t->kind == TypeKind::Enum ? t->literal_pos("'0'") : -1;
     int hi = t->kind == TypeKind::Enum ? t->literal_pos("'1'") : -1;
     if (t->kind == TypeKind::Enum && lo < 0 && t->root()->literals.size() == 2) lo = 0, hi = 1;
     if (lo < 0 || hi < 0) {
-        setup_error("error: " + what + ": " + v->path + " is not a one-bit signal");
+        drive_error(origin, v->path + " is not a one-bit signal");
         return;
     }
-    if (!drives.claim(v, source, what)) return;
+    if (!drives.claim(v, source, origin)) return;
     auto c = std::make_unique<ClockStim>();
     c->view = v;
     c->high_phase = spec.period_ps / 2;
@@ -150,10 +170,10 @@ void add_stimulus_file(const std::string &file, int &source, ExternalDrives &dri
         setup_error(err);
         return;
     }
-    for (const ClockSpec &c : sf.clocks) add_clock(c, ++source, file + ":" + std::to_string(c.line), drives);
+    for (const ClockSpec &c : sf.clocks) add_clock(c, ++source, file_origin(file, c.line), drives);
     const int changes = ++source;
     for (const StimulusChange &ch : sf.changes) {
-        const std::string where = file + ":" + std::to_string(ch.line);
+        const DriveOrigin where = file_origin(file, ch.line);
         SignalView *v = find_view(ch.path, where);
         auto fc = std::make_unique<ForceChange>();
         if (!v || !parse_for(v, ch.value, fc->value, where) || !drives.claim(v, changes, where)) continue;
@@ -173,13 +193,13 @@ void setup_stimulus() {
     ExternalDrives drives;
     int source = 0;
     for (const ForceSpec &f : k.opts.forces) {
-        const std::string what = "--force=" + printable(f.path);
-        SignalView *v = find_view(f.path, what);
+        const DriveOrigin origin = option_origin("--force", f.path);
+        SignalView *v = find_view(f.path, origin);
         std::vector<uint8_t> val;
-        if (!v || !parse_for(v, f.value, val, what) || !drives.claim(v, ++source, what)) continue;
+        if (!v || !parse_for(v, f.value, val, origin) || !drives.claim(v, ++source, origin)) continue;
         apply_force(v, val.data());
     }
-    for (const ClockSpec &c : k.opts.clocks) add_clock(c, ++source, "--clock=" + printable(c.path), drives);
+    for (const ClockSpec &c : k.opts.clocks) add_clock(c, ++source, option_origin("--clock", c.path), drives);
     for (const std::string &file : k.opts.stimulus_files) add_stimulus_file(file, source, drives);
 }
 
@@ -189,7 +209,7 @@ void setup_trace() {
     if (k.opts.vcd_file.empty()) return;
     std::string err;
     if (!k.vcd.open(k.opts.vcd_file, err)) {
-        setup_error("error: --vcd: " + err);
+        setup_error(k.opts.program + ": --vcd: " + err);
         return;
     }
     std::map<std::tuple<Net *, uint32_t, uint32_t, int>, int> seen;

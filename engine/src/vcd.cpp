@@ -6,6 +6,9 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace tovu {
@@ -118,6 +121,39 @@ std::vector<std::string> split_path(const std::string &path) {
     }
     return parts;
 }
+
+// A write to a pipe whose reader has gone raises SIGPIPE, and its default
+// action ends the process without a word. While an object of this class
+// lives SIGPIPE is held back, so that such a write fails with EPIPE and is
+// reported as any other write error; take_raised() then takes away the
+// SIGPIPE the failed write left waiting (unless one was waiting before).
+class SigpipeHeldBack {
+public:
+    SigpipeHeldBack() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        sigset_t pending;
+        sigemptyset(&pending);
+        was_pending_ = sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1;
+        held_ = pthread_sigmask(SIG_BLOCK, &pipe_, &old_mask_) == 0;
+    }
+    ~SigpipeHeldBack() {
+        if (held_) pthread_sigmask(SIG_SETMASK, &old_mask_, nullptr);
+    }
+    SigpipeHeldBack(const SigpipeHeldBack &) = delete;
+    SigpipeHeldBack &operator=(const SigpipeHeldBack &) = delete;
+
+    void take_raised() {
+        if (!held_ || was_pending_) return;
+        const timespec no_wait{};
+        while (sigtimedwait(&pipe_, nullptr, &no_wait) < 0 && errno == EINTR) {
+        }
+    }
+
+private:
+    sigset_t pipe_, old_mask_;
+    bool was_pending_ = false, held_ = false;
+};
 
 }  // namespace
 
@@ -304,12 +340,19 @@ void VcdWriter::maybe_flush() {
 }
 
 void VcdWriter::flush() {
+    if (fd_ < 0 || buffer_.empty()) {
+        buffer_.clear();
+        return;
+    }
+    SigpipeHeldBack sigpipe;
     size_t done = 0;
     while (fd_ >= 0 && done < buffer_.size()) {
         const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            error_ = "cannot write waveform file " + file_ + ": " + std::strerror(n < 0 ? errno : EIO);
+            const int cause = n < 0 ? errno : EIO;
+            if (cause == EPIPE) sigpipe.take_raised();
+            error_ = "cannot write waveform file " + file_ + ": " + std::strerror(cause);
             ::close(fd_);
             fd_ = -1;
             break;
