@@ -240,6 +240,48 @@ TEST_F(DidatErrors, MissingFileAndDesignLevelErrors) {
     }
 }
 
+TEST_F(DidatErrors, AStatementOrNameThatStandsOnceIsRefusedTheSecondTime) {
+    // the header's lines: didat 1, unit 2, block 3, counts 4
+    const Case cases[] = {
+        {"@sigbase 0x400\nsigbase 0x800\n", 6, "'sigbase' given again (first at line 5)"},
+        {"@block 0x4000\n", 5, "'block' given again (first at line 3)"},
+        {"@counts pe=2\n", 5, "'counts' given again (first at line 4)"},
+        {"@unit t_bad arch\n", 5, "'unit' given again (first at line 2)"},
+        {"@didat 1\n", 5, "'didat' given again (first at line 1)"},
+        {"@end\n", 6, "'end' given again (first at line 5)"},
+        // a key of one statement
+        {"didat 1\nunit t_bad arch\nblock 0x2000\ncounts pe=2 se=1 pe=3\n", 4, "pe= given twice"},
+        {"didat 1\nunit t_bad arch entity=a entity=b\nblock 0x2000\n", 2, "entity= given twice"},
+        {"@process 0 record=0x1000 record=0x1100\n", 5, "record= given twice"},
+        {"@process 0 record=0x1000 stack stack\n", 5, "stack given twice"},
+        // names declared in a unit (names are case-insensitive)
+        {"@type t = integer 0 to 3\n\ntype T = integer 0 to 7\n", 7, "type t declared again (first at line 5)"},
+        {"%inst u t_leaf\ninst U t_leaf port a=>open\n", 6, "instance label u given again (first at line 5)"},
+        {"%inst u t_leaf generic g=1 port a=>open generic g=2\n", 5, "generic g given twice"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        expect_error(unit_file(c.text), c.line, c.cause);
+    }
+}
+
+TEST_F(DidatErrors, UseAndBaseMayBeRepeated) {
+    // Each 'base' sets the origin of the '+N' offsets after it: were the
+    // second one ignored, the second text would overlap the first.
+    write("kest/t/rep.didat",
+          "didat 1\nunit t_rep arch\nblock 0x2000\nuse std_standard\nuse std_standard\n"
+          "base 0x100\ntext +0 len=2 \"ab\"\nbase 0x200\ntext +0 len=2 \"cd\"\nbase +0x10\ntext +0 len=1 \"e\"\n");
+    capture_stderr();
+    const int st = run("t_rep", {}, [] { zem_register_didat("t_rep", "kest/t/rep.didat"); });
+    EXPECT_EQ(captured_stderr(), "");
+    EXPECT_EQ(st, 0);
+    const char *block = zem_get_engine_memory("t_rep");
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(std::string(block + 0x100, 2), "ab");
+    EXPECT_EQ(std::string(block + 0x200, 2), "cd");
+    EXPECT_EQ(std::string(block + 0x210, 1), "e");
+}
+
 // Process and subprogram tables as the units lay them out: the table, then
 // other data of the unit.
 struct {
