@@ -3,9 +3,11 @@
 // that cannot be read, numbers outside their field, truncated files, files
 // that are folders or never end, and counts larger than a unit's tables.
 #include <algorithm>
+#include <iterator>
 
 #include "lexer.h"
 #include "sim_fixture.h"
+#include "unit_tables.h"
 
 using tovu_test::SimFixture;
 
@@ -240,8 +242,53 @@ TEST_F(DidatErrors, MissingFileAndDesignLevelErrors) {
     }
 }
 
-// Process and subprogram tables as the units lay them out: the table, then
-// other data of the unit.
+TEST_F(DidatErrors, AStatementOrNameThatStandsOnceIsRefusedTheSecondTime) {
+    // the header's lines: didat 1, unit 2, block 3, counts 4
+    const Case cases[] = {
+        {"@sigbase 0x400\nsigbase 0x800\n", 6, "'sigbase' given again (first at line 5)"},
+        {"@block 0x4000\n", 5, "'block' given again (first at line 3)"},
+        {"@counts pe=2\n", 5, "'counts' given again (first at line 4)"},
+        {"@unit t_bad arch\n", 5, "'unit' given again (first at line 2)"},
+        {"@didat 1\n", 5, "'didat' given again (first at line 1)"},
+        {"@end\n", 6, "'end' given again (first at line 5)"},
+        // a key of one statement
+        {"didat 1\nunit t_bad arch\nblock 0x2000\ncounts pe=2 se=1 pe=3\n", 4, "pe= given twice"},
+        {"didat 1\nunit t_bad arch entity=a entity=b\nblock 0x2000\n", 2, "entity= given twice"},
+        {"@process 0 record=0x1000 record=0x1100\n", 5, "record= given twice"},
+        {"@process 0 record=0x1000 stack stack\n", 5, "stack given twice"},
+        // names declared in a unit (names are case-insensitive)
+        {"@type t = integer 0 to 3\n\ntype T = integer 0 to 7\n", 7, "type t declared again (first at line 5)"},
+        {"%inst u t_leaf\ninst U t_leaf port a=>open\n", 6, "instance label u given again (first at line 5)"},
+        {"%inst u t_leaf generic g=1 port a=>open generic g=2\n", 5, "generic g given twice"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        expect_error(unit_file(c.text), c.line, c.cause);
+    }
+}
+
+TEST_F(DidatErrors, UseAndBaseMayBeRepeated) {
+    // Each 'base' sets the origin of the '+N' offsets after it: were the
+    // second one ignored, the second text would overlap the first.
+    write("kest/t/rep.didat",
+          "didat 1\nunit t_rep arch\nblock 0x2000\nuse std_standard\nuse std_standard\n"
+          "base 0x100\ntext +0 len=2 \"ab\"\nbase 0x200\ntext +0 len=2 \"cd\"\nbase +0x10\ntext +0 len=1 \"e\"\n");
+    capture_stderr();
+    const int st = run("t_rep", {}, [] { zem_register_didat("t_rep", "kest/t/rep.didat"); });
+    EXPECT_EQ(captured_stderr(), "");
+    EXPECT_EQ(st, 0);
+    const char *block = zem_get_engine_memory("t_rep");
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(std::string(block + 0x100, 2), "ab");
+    EXPECT_EQ(std::string(block + 0x200, 2), "cd");
+    EXPECT_EQ(std::string(block + 0x210, 1), "e");
+}
+
+// Process and subprogram tables as the units lay them out: an array of its
+// own, or a table followed in the same object by other data of the unit (the
+// source path).
+void *g_two_pe[] = {reinterpret_cast<void *>(&noop), reinterpret_cast<void *>(&noop)};
+void *g_one_se[] = {reinterpret_cast<void *>(&noop)};
 struct {
     void *pe[1];
     const char *path;
@@ -251,29 +298,98 @@ struct {
     const char *path;
 } g_short_se = {{reinterpret_cast<void *>(&noop), nullptr}, "t/short.vhd"};
 
-TEST_F(DidatErrors, CountsBeyondTheUnitsTablesAreRefused) {
-    const Case cases[] = {
-        {"counts pe=2\nprocess 0 record=0x1000\nprocess 1 record=0x1100\n", 4,
-         "counts pe=2, but entry 1 of the unit's process table is not a function: the table has fewer entries"},
-        {"counts pe=1 se=3\nprocess 0 record=0x1000\n", 4,
-         "counts se=3, but entry 2 of the unit's subprogram table is not a function: the table has fewer entries"},
-        {"counts pe=1 se=2\nprocess 0 record=0x1000\nconst 0x100 c bit_vector(0 to 3) := call se[1](x, y)\n", 6,
-         "entry 1 of the subprogram table is empty"},
-    };
-    for (const Case &c : cases) {
+struct TableCase {
+    std::string text;  // after the header's three lines
+    void **pe, **se;
+    std::string cause;  // empty: accepted
+};
+
+class UnitTables : public SimFixture {
+protected:
+    void TearDown() override {
+        tovu::testing::set_program_file("/proc/self/exe");
+        SimFixture::TearDown();
+    }
+
+    void expect_outcome(const TableCase &c) {
         SCOPED_TRACE(c.text);
         tovu::testing::reset();
         write("kest/t/short.didat", "didat 1\nunit t_short arch\nblock 0x2000\n" + c.text);
         capture_stderr();
-        int st = run("t_short", {}, [] {
+        const int st = run("t_short", {"--stop-time=0ps"}, [&] {
             zem_register_didat("t_short", "kest/t/short.didat");
-            zem_register_executes(g_short_pe.pe);
-            zem_register_subprogram_executes(g_short_se.se);
+            zem_register_executes(c.pe);
+            zem_register_subprogram_executes(c.se);
         });
-        std::string err = captured_stderr();
+        const std::string err = captured_stderr();
+        if (c.cause.empty()) {
+            EXPECT_EQ(st, 0);
+            EXPECT_EQ(err, "");
+            return;
+        }
         EXPECT_EQ(st, 2);
-        EXPECT_NE(err.find("short.didat:" + std::to_string(c.line) + ": error: " + c.cause), std::string::npos) << err;
+        EXPECT_NE(err.find("short.didat:4: error: " + c.cause + "\n"), std::string::npos) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     }
+
+    static std::string processes(int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i)
+            s += "process " + std::to_string(i) + " record=" + std::to_string(0x1000 + 0x100 * i) + "\n";
+        return s;
+    }
+};
+
+TEST_F(UnitTables, ACountBeyondTheRegisteredTableIsRefusedNamingItsSize) {
+    static_assert(std::size(g_two_pe) == 2 && std::size(g_one_se) == 1);
+    const TableCase cases[] = {
+        {"counts pe=3\n" + processes(3), g_two_pe, nullptr, "counts pe=3, but the unit's process table has 2 entries"},
+        {"counts pe=2\n" + processes(2), g_two_pe, nullptr, ""},
+        {"counts pe=1 se=2\n" + processes(1), g_two_pe, g_one_se,
+         "counts se=2, but the unit's subprogram table has 1 entry"},
+        {"counts pe=1 se=1\n" + processes(1), g_two_pe, g_one_se, ""},
+        // the word after the table in its object is the unit's path, not an entry
+        {"counts pe=2\n" + processes(2), g_short_pe.pe, nullptr,
+         "counts pe=2, but the unit's process table has 1 entry"},
+        {"counts pe=1\n" + processes(1), g_short_pe.pe, nullptr, ""},
+        // an empty entry is an entry
+        {"counts pe=1 se=3\n" + processes(1), g_short_pe.pe, g_short_se.se,
+         "counts se=3, but the unit's subprogram table has 2 entries"},
+        {"counts pe=1 se=2\n" + processes(1), g_short_pe.pe, g_short_se.se, ""},
+    };
+    for (const TableCase &c : cases) expect_outcome(c);
+
+    // within the counts, an empty entry the file uses
+    tovu::testing::reset();
+    write("kest/t/short.didat", "didat 1\nunit t_short arch\nblock 0x2000\ncounts pe=1 se=2\nprocess 0 record=0x1000\n"
+                                "const 0x100 c bit_vector(0 to 3) := call se[1](x, y)\n");
+    capture_stderr();
+    EXPECT_EQ(run("t_short", {}, [] {
+                  zem_register_didat("t_short", "kest/t/short.didat");
+                  zem_register_executes(g_short_pe.pe);
+                  zem_register_subprogram_executes(g_short_se.se);
+              }),
+              2);
+    const std::string err = captured_stderr();
+    EXPECT_NE(err.find("short.didat:6: error: entry 1 of the subprogram table is empty"), std::string::npos) << err;
+}
+
+TEST_F(UnitTables, WithoutASymbolTableTheCountsAreTrustedAndNothingPastATableIsRead) {
+    // A subprogram count beyond the table: nothing calls the entries, so the
+    // run is sound as long as the kernel does not read them to guess (a
+    // memory checker catches a read past g_one_se).
+    write("kest/t/not-elf", "not a program\n");
+    for (const std::string &file : {dir_ + "/kest/t/missing", dir_ + "/kest/t/not-elf"}) {
+        SCOPED_TRACE(file);
+        tovu::testing::set_program_file(file);
+        expect_outcome({"counts pe=1 se=3\n" + processes(1), g_two_pe, g_one_se, ""});
+        expect_outcome({"counts pe=1 se=2\n" + processes(1), g_short_pe.pe, g_one_se, ""});
+        expect_outcome({"counts pe=1 se=4\n" + processes(1), g_short_pe.pe, g_short_se.se, ""});
+    }
+    // the same files against the program's own symbols
+    tovu::testing::set_program_file("/proc/self/exe");
+    expect_outcome({"counts pe=1 se=3\n" + processes(1), g_two_pe, g_one_se,
+                    "counts se=3, but the unit's subprogram table has 1 entry"});
 }
 
 }  // namespace

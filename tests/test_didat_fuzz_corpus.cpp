@@ -39,6 +39,8 @@ TEST(DidatFuzzCorpus, EveryInputIsParsedOrRefusedWithAWellFormedMessage) {
     EXPECT_TRUE(check_file(fs::path(TOVU_SOURCE_DIR) / "tests/fuzz/didat/valid-unit.didat").accepted);
     EXPECT_TRUE(check_file(fs::path(TOVU_SOURCE_DIR) / "tests/fuzz/didat/crlf-lines.didat").accepted);
     EXPECT_FALSE(check_file(fs::path(TOVU_SOURCE_DIR) / "tests/fuzz/didat/cut-after-statement.didat").accepted);
+    for (const char *repeated : {"repeated-sigbase.didat", "repeated-inst-label.didat"})
+        EXPECT_FALSE(check_file(fs::path(TOVU_SOURCE_DIR) / "tests/fuzz/didat" / repeated).accepted) << repeated;
 }
 
 TEST(DidatFuzzCorpus, EveryShippedDesignDataFileIsAccepted) {

@@ -1,5 +1,6 @@
 // Parser of the design-data text format (see docs/design-data.md).
 #include <cstdio>
+#include <map>
 #include <set>
 #include <stdexcept>
 
@@ -44,6 +45,33 @@ void check_alignment(const std::string &what, int64_t offset, int64_t alignment)
         throw ParseError(what + " offset " + number_text(offset, true) + " is not a multiple of " +
                          std::to_string(alignment));
 }
+
+// The line a statement or name that may stand only once was first given on:
+// a second one is refused, naming the first.
+class FirstLines {
+public:
+    // Records `name` at `line`; throws if it was given before.
+    void once(const std::string &name, int line, const std::string &what, const char *verb = "given") {
+        const auto [it, fresh] = lines_.emplace(name, line);
+        if (!fresh)
+            throw ParseError(what + " " + verb + " again (first at line " + std::to_string(it->second) + ")");
+    }
+
+private:
+    std::map<std::string, int> lines_;
+};
+
+// The keys of one statement (KEY=VALUE, or a flag word): each may be given
+// once.
+class KeysGiven {
+public:
+    void once(const std::string &key, const char *suffix = "=") {
+        if (!keys_.insert(key).second) throw ParseError(key + suffix + " given twice");
+    }
+
+private:
+    std::set<std::string> keys_;
+};
 
 // Walks the tokens of one statement.
 class Cursor {
@@ -232,17 +260,23 @@ public:
         std::string kw = c.ident("a keyword");
         if (first) {
             if (kw != "didat") throw ParseError("the first statement must be 'didat 1'");
+            statements_.once("didat", line_, "'didat'");
             if (c.number("version") != 1) throw ParseError("unsupported design-data version");
             c.end();
             return;
         }
+        if (kw == "end") statements_.once("end", line_, "'end'");
         if (ended_) throw ParseError("'" + kw + "' after the closing 'end' statement");
         if (kw == "end") {
             c.end();
             ended_ = true;
             return;
         }
-        if (kw == "didat") throw ParseError("repeated 'didat' statement");
+        // 'use' adds units and 'base' moves the origin of the '+N' offsets
+        // that follow it: both may be repeated. The header's other
+        // statements set one value of the file each.
+        if (kw == "didat" || kw == "unit" || kw == "block" || kw == "counts" || kw == "sigbase")
+            statements_.once(kw, line_, "'" + kw + "'");
         if (kw != "unit" && !have_unit_) throw ParseError("'" + kw + "' before the 'unit' statement");
         if (kw == "unit")
             unit(c);
@@ -320,7 +354,6 @@ private:
     void push(ObjectDecl &o) { u_.objects.push_back(std::move(o)); }
 
     void unit(Cursor &c) {
-        if (have_unit_) throw ParseError("repeated 'unit' statement");
         have_unit_ = true;
         u_.unit_line = line_;
         u_.name = c.ident("unit name");
@@ -329,9 +362,11 @@ private:
             u_.is_package = true;
         else if (kind != "arch")
             throw ParseError("expected 'package' or 'arch', found '" + kind + "'");
+        KeysGiven keys;
         while (!c.done()) {
             std::string key = c.ident("entity= or source=");
             c.expect("=");
+            keys.once(key);
             if (key == "entity")
                 u_.entity = c.ident("entity name");
             else if (key == "source") {
@@ -346,10 +381,12 @@ private:
 
     void counts(Cursor &c) {
         u_.counts_line = line_;
+        KeysGiven keys;
         while (!c.done()) {
             std::string key = c.ident("pe= or se=");
             c.expect("=");
             if (key != "pe" && key != "se") throw ParseError("unknown count '" + key + "'");
+            keys.once(key);
             const int64_t v = c.ranged((key + " count").c_str(), 0, kMaxNumber);
             if (key == "pe")
                 u_.pe_count = static_cast<uint32_t>(v);
@@ -362,6 +399,7 @@ private:
         TypeDef t;
         t.line = line_;
         t.name = c.ident("type name");
+        types_.once(t.name, line_, "type " + t.name, "declared");
         c.expect("=");
         t.toks = c.rest();
         if (t.toks.empty()) throw ParseError("empty type definition");
@@ -384,13 +422,16 @@ private:
         ProcessDecl p;
         p.line = line_;
         p.num = static_cast<uint32_t>(c.ranged("process number", 0, kMaxNumber));
+        KeysGiven keys;
         while (!c.done()) {
             if (c.accept_word("stack")) {
+                keys.once("stack", "");
                 p.own_stack = true;
                 continue;
             }
             std::string key = c.ident("record=, flag=, sens=, name= or stack");
             c.expect("=");
+            keys.once(key);
             if (key == "record") {
                 p.record = parse_offset(c, base_);
                 check_alignment("process record", p.record, kPointerAlignment);
@@ -504,7 +545,9 @@ private:
         InstanceDecl in;
         in.line = line_;
         in.label = c.ident("instance label");
+        labels_.once(in.label, line_, "instance label " + in.label);
         in.unit = c.ident("unit name");
+        KeysGiven generics;
         enum { None, Generics, Ports } mode = None;
         while (!c.done()) {
             if (c.accept_word("generic")) {
@@ -518,6 +561,7 @@ private:
             if (mode == None) throw ParseError("expected 'generic' or 'port'" + c.near());
             std::string formal = c.ident("formal name");
             if (mode == Generics) {
+                generics.once("generic " + formal, "");
                 c.expect("=");
                 in.generics.emplace_back(formal, single_value(c));
             } else {
@@ -544,6 +588,9 @@ private:
     int line_ = 0;
     int64_t base_ = -1;
     bool have_unit_ = false, have_block_ = false, have_record_ = false, ended_ = false;
+    FirstLines statements_;  // the statements that stand once in a file
+    FirstLines types_;       // type names
+    FirstLines labels_;      // instance labels
 };
 
 }  // namespace
