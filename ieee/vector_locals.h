@@ -1,7 +1,8 @@
 // Local array variables of the std_logic_vector operators of the unsigned
 // and signed views of std_logic_arith: a result variable built in the
 // function's own buffer and returned in exactly its length of transient
-// memory.
+// memory; and the locals of numeric_std, which the functions write
+// themselves (FrameVector).
 #ifndef TOVU_IEEE_VECTOR_LOCALS_H
 #define TOVU_IEEE_VECTOR_LOCALS_H
 
