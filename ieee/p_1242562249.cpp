@@ -1,25 +1,25 @@
 // numeric_std (unit ieee_p_1242562249): UNSIGNED and SIGNED arithmetic over
 // std_logic.
 //
-// Each operation reads its vector operands through a view with the range
-// LEN-1 downto 0 (leftmost element most significant, for SIGNED the sign),
-// whatever the operand's own bounds, and builds its result as a value with
-// that same kind of range. The operations are written as internal C++
-// functions on such values, composed the way the package body composes its
-// subprograms (so the warnings of inner calls are raised as the package
-// raises them); the exported functions at the end of the file are the entry
-// points of the subprogram table and convert between the calling convention
-// and the internal values.
+// Each function is one subprogram of the package body and is written the way
+// the body composes it: its vector locals live in the call's own frame
+// (vector_locals::FrameVector), given their type's default value or their
+// declared initial value; it reads its vector operands through views with
+// the range LEN-1 downto 0 (leftmost element most significant, for SIGNED the
+// sign) whatever the operands' own bounds; it calls the package's other
+// subprograms through their entry points and copies what they return into
+// its locals; checked accesses and slice assignments go through the kernel's
+// checks first; and every array it returns is a copy in transient memory.
 #include "ieee/p_1242562249.h"
 
+#include <stddef.h>
 #include <stdint.h>
 #include <string.h>
 
-#include <algorithm>
 #include <climits>
-#include <vector>
 
 #include "ieee/p_2592010699.h"
+#include "ieee/vector_locals.h"
 #include "units/globals.h"
 #include "tovu/layout.h"
 
@@ -28,6 +28,8 @@ namespace {
 using tovu::layout::make_bounds;
 using tovu::layout::object_value;
 using tovu::layout::type_descriptor;
+using vector_locals::FrameVector;
+using vector_locals::length_of;
 
 // ---------------------------------------------------------------------------
 // Values and objects
@@ -40,8 +42,22 @@ constexpr uint8_t kU = 0, kX = 1, k0 = 2, k1 = 3, kL = 6, kH = 7;
 constexpr size_t kNoWarning = 0x580;   // object descriptor -> BOOLEAN
 constexpr size_t kMatchTable = 0x5f8;  // object descriptor -> 9 x 9 BOOLEAN, byte 9*L + R
 
-// Descriptors of other units.
+// Type descriptors of the locals: the package's own, and those of other units.
+constexpr size_t kUnsignedType = 0xbb8;
+constexpr size_t kSignedType = 0xc28;
 constexpr size_t kStdLogicVectorType = 0xfb8;  // in std_logic_1164's block
+constexpr size_t kIntegerType = 0x180;         // in std.standard's block
+
+// The one-element literals "0" of the division family, one per use.
+constexpr size_t kDivmodTempZero = 0x13d7;      // TEMP := "0" & NUM
+constexpr size_t kDivmodCompareZero = 0x13f0;   // "0" & DENOM(...) compared
+constexpr size_t kDivmodSubtractZero = 0x13f1;  // "0" & DENOM(...) subtracted
+constexpr size_t kDivNegateZero = 0x141a;       // "/" (SIGNED): "0" - FQUOT
+constexpr size_t kRemNegateZero = 0x1461;       // "rem" (SIGNED): "0" - FREMAIN
+constexpr size_t kModNegateZero = 0x14fa;       // "mod" (SIGNED): "0" - FREMAIN
+constexpr size_t kModFirstZeroTest = 0x14fb;    // "mod" (SIGNED): FREMAIN /= "0"
+constexpr size_t kModSecondZeroTest = 0x14fc;
+
 
 struct ReportText {
     size_t offset;
@@ -107,47 +123,77 @@ uint8_t logic_and(uint8_t l, uint8_t r) { return ieee_p_2592010699_sub_160543507
 uint8_t logic_or(uint8_t l, uint8_t r) { return ieee_p_2592010699_sub_2545490612_503743352(IEEE_P_2592010699, l, r); }
 uint8_t logic_xor(uint8_t l, uint8_t r) { return ieee_p_2592010699_sub_2507238156_503743352(IEEE_P_2592010699, l, r); }
 
+
+constexpr bool kUnsigned = false;
+constexpr bool kSigned = true;
+
+void *vector_type(char *block, bool sgn) { return type_descriptor(block, sgn ? kSignedType : kUnsignedType); }
+void *std_logic_vector_type() { return type_descriptor(IEEE_P_2592010699, kStdLogicVectorType); }
+void *integer_type() { return type_descriptor(STD_STANDARD, kIntegerType); }
+
 // ---------------------------------------------------------------------------
-// Operand views and result values
+// Ranges, checks, aggregates and returns
 // ---------------------------------------------------------------------------
 
-// A vector operand read through the view LEN-1 downto 0: data[0] is the
-// leftmost (most significant) element.
-struct View {
-    const uint8_t *data;
-    int32_t length;
+// The range N-1 downto 0 of N elements (a null range for N <= 0).
+array_bounds downto_zero(int32_t n) { return n > 0 ? make_bounds(n - 1, 0, -1) : make_bounds(-1, 0, -1); }
+
+size_t offset_in(const array_bounds &b, int32_t i) {
+    return static_cast<size_t>(b.dir > 0 ? int64_t{i} - b.left : int64_t{b.left} - i);
+}
+int32_t slice_length(int32_t left, int32_t right, int32_t dir) {
+    const int64_t n = int64_t{dir} * (int64_t{right} - left) + 1;
+    return n > 0 ? static_cast<int32_t>(n) : 0;
+}
+
+void check_index(const array_bounds &b, int32_t i) { zem_vhdl_check_range_of_index(b.left, b.right, b.dir, i); }
+void check_slice(const array_bounds &b, int32_t left, int32_t right) {
+    zem_vhdl_check_range_of_slice(b.left, b.right, b.dir, left, right, b.dir);
+}
+
+// TARGET(tl .. tr) := SOURCE(sl .. sr): the source slice checked against its
+// object, then the target slice against the variable, then one block copy.
+void assign_slice(FrameVector &target, int32_t tl, int32_t tr, const uint8_t *source, const array_bounds &sb,
+                  int32_t sl, int32_t sr) {
+    check_slice(sb, sl, sr);
+    check_slice(target.range(), tl, tr);
+    const int32_t n = slice_length(tl, tr, target.range().dir);
+    if (n > 0) memcpy(target.data() + target.offset(tl), source + offset_in(sb, sl), static_cast<size_t>(n));
+}
+// TARGET(tl .. tr) := a value of the slice's length.
+void assign_to_slice(FrameVector &target, int32_t tl, int32_t tr, const uint8_t *value) {
+    check_slice(target.range(), tl, tr);
+    const int32_t n = slice_length(tl, tr, target.range().dir);
+    if (n > 0) memcpy(target.data() + target.offset(tl), value, static_cast<size_t>(n));
+}
+
+// The aggregate (others => V) of N elements, built in transient memory.
+const uint8_t *aggregate(int32_t n, uint8_t v) {
+    const uint32_t bytes = n > 0 ? static_cast<uint32_t>(n) : 0;
+    auto *p = static_cast<uint8_t *>(zem_get_transient_memory(bytes));
+    if (bytes > 0) memset(p, v, bytes);
+    return p;
+}
+
+// A value a subprogram returned: its transient data and bounds.
+struct Value {
+    const uint8_t *data = nullptr;
+    array_bounds bounds{0, 0, 0, 0};
+    int32_t length() const { return length_of(&bounds); }
     uint8_t leftmost() const { return data[0]; }
-    // Element I of the view.
-    uint8_t at(int32_t i) const { return data[length - 1 - i]; }
 };
 
-inline View view_of(const uint8_t *data, const array_bounds *bounds) {
-    return View{data, bounds->length > 0 ? bounds->length : 0};
-}
-
-// A computed vector with the range LEN-1 downto 0, leftmost element first.
-struct Vector {
-    std::vector<uint8_t> elements;
-
-    Vector() = default;
-    explicit Vector(int32_t length, uint8_t fill) : elements(static_cast<size_t>(std::max(length, 0)), fill) {}
-    explicit Vector(View v) : elements(v.data, v.data + v.length) {}
-
-    int32_t length() const { return static_cast<int32_t>(elements.size()); }
-    View view() const { return View{elements.data(), length()}; }
-    uint8_t leftmost() const { return elements[0]; }
-    uint8_t &at(int32_t i) { return elements[static_cast<size_t>(length() - 1 - i)]; }
-    uint8_t at(int32_t i) const { return elements[static_cast<size_t>(length() - 1 - i)]; }
+// A vector argument: data and bounds, from a local, a returned value or an
+// operand as it was passed.
+struct Arg {
+    const uint8_t *data;
+    const array_bounds *bounds;
+    Arg(const uint8_t *d, const array_bounds *b) : data(d), bounds(b) {}
+    Arg(const FrameVector &v) : data(v.data()), bounds(v.bounds()) {}  // NOLINT: implicit by design
+    Arg(const Value &v) : data(v.data), bounds(&v.bounds) {}           // NOLINT
 };
 
-// An array result: a transient copy and the bounds LEN-1 downto 0.
-uint8_t *return_vector(const Vector &v, array_bounds *out) {
-    const int32_t n = v.length();
-    auto *copy = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(n)));
-    if (n > 0) memcpy(copy, v.elements.data(), static_cast<size_t>(n));
-    *out = make_bounds(n - 1, 0, -1);
-    return copy;
-}
+void take(FrameVector &target, const Value &v) { target.take(v.data, v.bounds); }
 
 // The package's null vector: no elements, the range 0 downto 1.
 uint8_t *return_null(array_bounds *out) {
@@ -155,21 +201,91 @@ uint8_t *return_null(array_bounds *out) {
     *out = make_bounds(0, 1, -1);
     return copy;
 }
-
-// A value that is either computed or the package's null vector.
-struct Result {
-    Vector value;
-    bool null = false;
-};
-Result null_result() { return Result{Vector(), true}; }
-Result result(Vector v) { return Result{std::move(v), false}; }
-
-uint8_t *return_result(const Result &r, array_bounds *out) {
-    return r.null ? return_null(out) : return_vector(r.value, out);
+// RETURN of a value a callee gave: a copy with the callee's bounds (the length
+// written anew from them).
+uint8_t *return_copy(const Value &v, array_bounds *out) {
+    const int32_t n = v.length();
+    auto *copy = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(n)));
+    if (n > 0) memcpy(copy, v.data, static_cast<size_t>(n));
+    *out = make_bounds(v.bounds.left, v.bounds.right, v.bounds.dir);
+    return copy;
 }
 
-constexpr bool kUnsigned = false;
-constexpr bool kSigned = true;
+// The one-element literal "0" at `offset` of the block, range 0 to 0.
+const array_bounds kLiteralBounds{0, 0, 1, 1};
+Arg literal_zero(char *block, size_t offset) {
+    return Arg(reinterpret_cast<const uint8_t *>(block + offset), &kLiteralBounds);
+}
+
+// ---------------------------------------------------------------------------
+// Calls of the package's own subprograms
+// ---------------------------------------------------------------------------
+
+template <typename F, typename... A>
+Value call(F f, char *block, A... args) {
+    Value v;
+    v.data = f(block, &v.bounds, args...);
+    return v;
+}
+
+Value to_01(char *block, bool sgn, Arg s) {
+    return call(sgn ? &ieee_p_1242562249_sub_2570320491_1035706684 : &ieee_p_1242562249_sub_1804770815_1035706684,
+                block, s.data, s.bounds, kX);
+}
+Value resize(char *block, bool sgn, Arg arg, int32_t new_size) {
+    return call(sgn ? &ieee_p_1242562249_sub_3410769178_1035706684 : &ieee_p_1242562249_sub_2045698577_1035706684,
+                block, arg.data, arg.bounds, new_size);
+}
+// TO_UNSIGNED or TO_SIGNED
+Value to_vector(char *block, bool sgn, int32_t arg, int32_t size) {
+    return call(sgn ? &ieee_p_1242562249_sub_2563015576_1035706684 : &ieee_p_1242562249_sub_180853171_1035706684,
+                block, arg, size);
+}
+Value vector_not(char *block, bool sgn, Arg l) {
+    return call(sgn ? &ieee_p_1242562249_sub_3991088854_1035706684 : &ieee_p_1242562249_sub_2892387531_1035706684,
+                block, l.data, l.bounds);
+}
+// ADD_UNSIGNED or ADD_SIGNED
+Value add_helper(char *block, bool sgn, Arg l, Arg r, uint8_t c) {
+    return call(sgn ? &ieee_p_1242562249_sub_702267453_1035706684 : &ieee_p_1242562249_sub_353865036_1035706684,
+                block, l.data, l.bounds, r.data, r.bounds, c);
+}
+Value plus(char *block, bool sgn, Arg l, Arg r) {
+    return call(sgn ? &ieee_p_1242562249_sub_3273497107_1035706684 : &ieee_p_1242562249_sub_1547198987_1035706684,
+                block, l.data, l.bounds, r.data, r.bounds);
+}
+Value minus(char *block, bool sgn, Arg l, Arg r) {
+    return call(sgn ? &ieee_p_1242562249_sub_3273568981_1035706684 : &ieee_p_1242562249_sub_1547270861_1035706684,
+                block, l.data, l.bounds, r.data, r.bounds);
+}
+Value times(char *block, bool sgn, Arg l, Arg r) {
+    return call(sgn ? &ieee_p_1242562249_sub_2807594338_1035706684 : &ieee_p_1242562249_sub_2053728113_1035706684,
+                block, l.data, l.bounds, r.data, r.bounds);
+}
+Value negation(char *block, Arg arg) { return call(&ieee_p_1242562249_sub_3481121704_1035706684, block, arg.data, arg.bounds); }
+Value shift_left(char *block, bool sgn, Arg arg, int32_t count) {
+    return call(sgn ? &ieee_p_1242562249_sub_4004982826_1035706684 : &ieee_p_1242562249_sub_2770553711_1035706684,
+                block, arg.data, arg.bounds, count);
+}
+int32_t to_integer(char *block, Arg arg) { return ieee_p_1242562249_sub_1657552908_1035706684(block, arg.data, arg.bounds); }
+bool unsigned_not_equal(char *block, Arg l, Arg r) {
+    return ieee_p_1242562249_sub_3454299738_1035706684(block, l.data, l.bounds, r.data, r.bounds) != 0;
+}
+bool not_equal(char *block, bool sgn, Arg l, Arg r) {
+    if (!sgn) return unsigned_not_equal(block, l, r);
+    return ieee_p_1242562249_sub_4063966832_1035706684(block, l.data, l.bounds, r.data, r.bounds) != 0;
+}
+bool unsigned_greater_equal(char *block, Arg l, Arg r) {
+    return ieee_p_1242562249_sub_3472088553_1035706684(block, l.data, l.bounds, r.data, r.bounds) != 0;
+}
+
+// DIVMOD of two UNSIGNED locals into two more.
+void divmod(char *block, const FrameVector &num, const FrameVector &xdenom, FrameVector &xquot,
+            FrameVector &xremain) {
+    ieee_p_1242562249_sub_4109383058_1035706684(block, nullptr, num.data(), num.bounds(), xdenom.data(),
+                                                xdenom.bounds(), xquot.data(), xquot.bounds(), xremain.data(),
+                                                xremain.bounds());
+}
 
 // ---------------------------------------------------------------------------
 // Frame helpers: MAX, MIN, NUM_BITS, TO_01, equality
@@ -201,110 +317,120 @@ int32_t num_bits(bool sgn, int32_t arg) { return sgn ? signed_num_bits(arg) : un
 
 // TO_01: '0'/'L' -> '0', '1'/'H' -> '1'; any other element turns the whole
 // result into XMAP. A null argument gives the null vector with a warning.
-Result to_01(char *block, View s, uint8_t xmap, bool sgn) {
-    if (s.length == 0) {
+uint8_t *to_01_body(char *block, bool sgn, const uint8_t *s, const array_bounds *s_bounds, uint8_t xmap,
+                    array_bounds *out) {
+    const int32_t len = length_of(s_bounds);
+    FrameVector result(vector_type(block, sgn), downto_zero(len));
+    bool bad_element = false;
+    if (len == 0) {
         warn(block, sgn ? kToSignedNull : kToUnsignedNull);
-        return null_result();
+        return return_null(out);
     }
-    Vector r(s.length, kU);
-    bool bad = false;
-    for (int32_t k = 0; k < s.length; ++k) {
-        switch (s.data[k]) {
+    const array_bounds view = downto_zero(len);
+    for (int32_t i = len - 1; i >= 0; --i) {
+        check_index(view, i);
+        switch (s[offset_in(view, i)]) {
             case k0:
-            case kL: r.elements[static_cast<size_t>(k)] = k0; break;
+            case kL: result.at(i) = k0; break;
             case k1:
-            case kH: r.elements[static_cast<size_t>(k)] = k1; break;
-            default: bad = true; break;
+            case kH: result.at(i) = k1; break;
+            default: bad_element = true; break;
         }
     }
-    if (bad) std::fill(r.elements.begin(), r.elements.end(), xmap);
-    return result(std::move(r));
+    if (bad_element) memset(result.data(), xmap, static_cast<size_t>(len));
+    return result.return_value(out);
 }
 
-// TO_01 with 'X' of a non-null operand (every internal caller has tested
-// the length first).
-Vector to_01x(char *block, View s, bool sgn) { return to_01(block, s, kX, sgn).value; }
-
-bool elements_equal(View l, View r) {
-    if (l.length != r.length) return false;
-    return l.length == 0 || memcmp(l.data, r.data, static_cast<size_t>(l.length)) == 0;
+bool elements_equal(Arg l, Arg r) {
+    const int32_t n = length_of(l.bounds);
+    if (n != length_of(r.bounds)) return false;
+    return n == 0 || memcmp(l.data, r.data, static_cast<size_t>(n)) == 0;
 }
 
 // ---------------------------------------------------------------------------
 // Conversions and RESIZE
 // ---------------------------------------------------------------------------
 
-int32_t to_integer_unsigned(char *block, View arg) {
-    if (arg.length == 0) {
+int32_t to_integer_unsigned(char *block, const uint8_t *arg, const array_bounds *arg_bounds) {
+    const int32_t len = length_of(arg_bounds);
+    FrameVector xarg(vector_type(block, kUnsigned), downto_zero(len));
+    if (len == 0) {
         warn(block, kToIntegerUnsNull);
         return 0;
     }
-    const Vector x = to_01x(block, arg, kUnsigned);
-    if (x.leftmost() == kX) {
+    const array_bounds view = downto_zero(len);
+    take(xarg, to_01(block, kUnsigned, Arg(arg, &view)));
+    if (xarg.leftmost() == kX) {
         warn(block, kToIntegerUnsMetavalue);
         return 0;
     }
     // 32-bit accumulation: only the low 32 bits survive, read as signed.
-    uint32_t value = 0;
-    for (uint8_t e : x.elements) value = (value << 1) + (e == k1 ? 1u : 0u);
-    return static_cast<int32_t>(value);
+    uint32_t result = 0;
+    for (int32_t i = len - 1; i >= 0; --i) result = (result << 1) + (xarg.at(i) == k1 ? 1u : 0u);
+    return static_cast<int32_t>(result);
 }
 
-Result to_unsigned(char *block, int32_t arg, int32_t size) {
-    if (size <= 0) return null_result();
-    Vector r(size, k0);
-    int32_t value = arg;
+bool is_odd(int32_t v) { return zem_vhdl_mod(v, 2) != 0; }
+
+uint8_t *to_unsigned_body(char *block, int32_t arg, int32_t size, array_bounds *out) {
+    FrameVector result(vector_type(block, kUnsigned), downto_zero(size));
+    int32_t i_val = arg;
+    if (size <= 0) return return_null(out);
     for (int32_t i = 0; i < size; ++i) {
-        r.at(i) = (value & 1) != 0 ? k1 : k0;
-        value /= 2;
+        check_index(result.range(), i);
+        result.at(i) = is_odd(i_val) ? k1 : k0;
+        i_val /= 2;
     }
-    if (value != 0) warn(block, kToUnsignedTruncated);
-    return result(std::move(r));
+    if (i_val != 0) warn(block, kToUnsignedTruncated);
+    return result.return_value(out);
 }
 
-Result to_signed(char *block, int32_t arg, int32_t size) {
-    if (size <= 0) return null_result();
-    Vector r(size, k0);
-    const uint8_t fill = arg < 0 ? k1 : k0;
-    int32_t value = arg < 0 ? ~arg : arg;
+uint8_t *to_signed_body(char *block, int32_t arg, int32_t size, array_bounds *out) {
+    FrameVector result(vector_type(block, kSigned), downto_zero(size));
+    uint8_t b_val = k0;
+    int32_t i_val = arg;
+    if (size <= 0) return return_null(out);
+    if (arg < 0) {
+        b_val = k1;
+        i_val = ~arg;  // -(ARG + 1) without overflow
+    }
     for (int32_t i = 0; i < size; ++i) {
-        r.at(i) = (value & 1) != 0 ? logic_not(fill) : fill;
-        value /= 2;
+        check_index(result.range(), i);
+        result.at(i) = is_odd(i_val) ? logic_not(b_val) : b_val;
+        i_val /= 2;
     }
-    if (value != 0 || r.leftmost() != fill) warn(block, kToSignedTruncated);
-    return result(std::move(r));
-}
-
-Result to_vector(char *block, bool sgn, int32_t arg, int32_t size) {
-    return sgn ? to_signed(block, arg, size) : to_unsigned(block, arg, size);
+    if (i_val != 0 || result.leftmost() != b_val) warn(block, kToSignedTruncated);
+    return result.return_value(out);
 }
 
 // RESIZE (UNSIGNED): zero extension, or the rightmost NEW_SIZE elements.
-Result resize_unsigned(View arg, int32_t new_size) {
-    if (new_size <= 0) return null_result();
-    Vector r(new_size, k0);
-    const int32_t kept = min_of(arg.length, new_size);
-    if (kept > 0)
-        memcpy(&r.elements[static_cast<size_t>(new_size - kept)], arg.data + (arg.length - kept),
-               static_cast<size_t>(kept));
-    return result(std::move(r));
+uint8_t *resize_unsigned_body(char *block, const uint8_t *arg, const array_bounds *arg_bounds, int32_t new_size,
+                              array_bounds *out) {
+    const int32_t len = length_of(arg_bounds);
+    FrameVector result(downto_zero(new_size), aggregate(new_size, k0));
+    if (new_size <= 0) return return_null(out);
+    if (len == 0) return result.return_value(out);
+    const array_bounds view = downto_zero(len);
+    if (new_size < len) {
+        assign_slice(result, new_size - 1, 0, arg, view, new_size - 1, 0);
+    } else {
+        assign_to_slice(result, new_size - 1, len, aggregate(new_size - len, k0));
+        assign_to_slice(result, len - 1, 0, arg);
+    }
+    return result.return_value(out);
 }
 
 // RESIZE (SIGNED): the sign, then the low MIN(LEN, NEW_SIZE)-1 elements.
-Result resize_signed(View arg, int32_t new_size) {
-    if (new_size <= 0) return null_result();
-    if (arg.length == 0) return result(Vector(new_size, k0));
-    Vector r(new_size, arg.leftmost());
-    const int32_t bound = min_of(arg.length, new_size) - 2;
-    if (bound >= 0) {
-        const int32_t n = bound + 1;
-        memcpy(&r.elements[static_cast<size_t>(new_size - n)], arg.data + (arg.length - n), static_cast<size_t>(n));
-    }
-    return result(std::move(r));
-}
-
-Result resize(bool sgn, View arg, int32_t new_size) {
-    return sgn ? resize_signed(arg, new_size) : resize_unsigned(arg, new_size);
+uint8_t *resize_signed_body(char *block, const uint8_t *arg, const array_bounds *arg_bounds, int32_t new_size,
+                            array_bounds *out) {
+    const int32_t len = length_of(arg_bounds);
+    FrameVector result(downto_zero(new_size), aggregate(new_size, k0));
+    if (new_size <= 0) return return_null(out);
+    const int32_t bound = min_of(len, new_size) - 2;
+    if (len == 0) return result.return_value(out);
+    result.assign(aggregate(new_size, arg[0]));  // (others => the sign)
+    if (bound >= 0) assign_slice(result, bound, 0, arg, downto_zero(len), bound, 0);
+    return result.return_value(out);
 }
 
 // ---------------------------------------------------------------------------
@@ -315,362 +441,535 @@ using VectorUnaryOp = uint8_t *(*)(char *, array_bounds *, const uint8_t *, cons
 using VectorBinaryOp = uint8_t *(*)(char *, array_bounds *, const uint8_t *, const array_bounds *, const uint8_t *,
                                     const array_bounds *);
 
-// Result of L's length from the elements std_logic_1164 returned (which has
-// the same length; never more is copied).
-Vector logic_result(int32_t length, const uint8_t *value, const array_bounds &value_bounds) {
-    Vector r(length, kU);
-    const int32_t n = min_of(length, value_bounds.length > 0 ? value_bounds.length : 0);
-    if (n > 0) memcpy(r.elements.data(), value, static_cast<size_t>(n));
-    return r;
+// RESULT, of L's length and numeric_std type, takes the elements
+// std_logic_1164 returned (the length it gives them).
+uint8_t *logic_unary(char *block, bool sgn, VectorUnaryOp op, const uint8_t *l, const array_bounds *l_bounds,
+                     array_bounds *out) {
+    FrameVector result(vector_type(block, sgn), downto_zero(length_of(l_bounds)));
+    take(result, call(op, IEEE_P_2592010699, l, l_bounds));
+    return result.return_value(out);
 }
 
-Vector logic_unary(VectorUnaryOp op, const uint8_t *l, const array_bounds *lb) {
-    array_bounds vb;
-    const uint8_t *v = op(IEEE_P_2592010699, &vb, l, lb);
-    return logic_result(view_of(l, lb).length, v, vb);
-}
-
-Vector logic_binary(VectorBinaryOp op, const uint8_t *l, const array_bounds *lb, const uint8_t *r,
-                    const array_bounds *rb) {
-    array_bounds vb;
-    const uint8_t *v = op(IEEE_P_2592010699, &vb, l, lb, r, rb);
-    return logic_result(view_of(l, lb).length, v, vb);
-}
-
-// numeric_std's "not" on a computed vector.
-Vector vector_not(const Vector &v) {
-    const array_bounds b = make_bounds(v.length() - 1, 0, -1);
-    return logic_unary(&ieee_p_2592010699_sub_1837678034_503743352, v.elements.data(), &b);
+uint8_t *logic_binary(char *block, bool sgn, VectorBinaryOp op, const uint8_t *l, const array_bounds *l_bounds,
+                      const uint8_t *r, const array_bounds *r_bounds, array_bounds *out) {
+    FrameVector result(vector_type(block, sgn), downto_zero(length_of(l_bounds)));
+    take(result, call(op, IEEE_P_2592010699, l, l_bounds, r, r_bounds));
+    return result.return_value(out);
 }
 
 // ---------------------------------------------------------------------------
 // Addition and subtraction
 // ---------------------------------------------------------------------------
 
-// ADD_UNSIGNED / ADD_SIGNED: ripple-carry sum of two operands of one length
-// through std_logic_1164's tables; the carry out is dropped. An operand
-// pair of different lengths is a failed length check.
-Vector add_with_carry(View l, View r, uint8_t c) {
-    if (r.length != l.length) zem_size_not_matching(l.length, r.length, 0);
-    Vector sum(l.length, kU);
-    uint8_t carry = c;
-    for (int32_t i = 0; i < l.length; ++i) {
-        const uint8_t a = l.at(i), b = r.at(i);
-        sum.at(i) = logic_xor(logic_xor(carry, a), b);
-        carry = logic_or(logic_or(logic_and(carry, a), logic_and(carry, b)), logic_and(a, b));
+// ADD_UNSIGNED / ADD_SIGNED: ripple-carry sum through std_logic_1164's
+// tables, each element access checked; the carry out is dropped. Both
+// operands are read with L's length; a pair of different lengths is a failed
+// length check.
+uint8_t *add_helper_body(char *block, bool sgn, const uint8_t *l, const array_bounds *l_bounds, const uint8_t *r,
+                         const array_bounds *r_bounds, uint8_t c, array_bounds *out) {
+    const int32_t len = length_of(l_bounds);
+    if (length_of(r_bounds) != len) zem_size_not_matching(len, length_of(r_bounds), 0);
+    const array_bounds view = downto_zero(len);  // XL and XR
+    FrameVector result(vector_type(block, sgn), view);
+    uint8_t cbit = c;
+    const auto xl = [&](int32_t i) {
+        check_index(view, i);
+        return l[offset_in(view, i)];
+    };
+    const auto xr = [&](int32_t i) {
+        check_index(view, i);
+        return r[offset_in(view, i)];
+    };
+    for (int32_t i = 0; i < len; ++i) {
+        // RESULT(I) := (CBIT xor XL(I)) xor XR(I)
+        const uint8_t partial = logic_xor(cbit, xl(i));
+        const uint8_t sum = logic_xor(partial, xr(i));
+        check_index(result.range(), i);
+        result.at(i) = sum;
+        // CBIT := ((CBIT and XL(I)) or (CBIT and XR(I))) or (XL(I) and XR(I))
+        const uint8_t cl = logic_and(cbit, xl(i));
+        const uint8_t cr = logic_and(cbit, xr(i));
+        const uint8_t either = logic_or(cl, cr);
+        const uint8_t a = xl(i);
+        const uint8_t both = logic_and(a, xr(i));
+        cbit = logic_or(either, both);
     }
-    return sum;
+    return result.return_value(out);
 }
 
-// "+" and "-" on two vectors: both brought to the longer length, each
-// screened for metavalues (all 'X' of that length if one is found).
-Result add_vectors(char *block, bool sgn, View l, View r, bool subtract) {
-    const int32_t size = max_of(l.length, r.length);
-    if (l.length == 0 || r.length == 0) return null_result();
-    const Vector l01 = to_01x(block, resize(sgn, l, size).value.view(), sgn);
-    if (l01.leftmost() == kX) return result(l01);
-    const Vector r01 = to_01x(block, resize(sgn, r, size).value.view(), sgn);
-    if (r01.leftmost() == kX) return result(r01);
-    if (subtract) return result(add_with_carry(l01.view(), vector_not(r01).view(), k1));
-    return result(add_with_carry(l01.view(), r01.view(), k0));
+// "+" and "-" on two vectors: both resized to the longer length and
+// translated, each screened for metavalues (all 'X' of that length).
+uint8_t *add_vectors(char *block, bool sgn, bool subtract, const uint8_t *l, const array_bounds *l_bounds,
+                     const uint8_t *r, const array_bounds *r_bounds, array_bounds *out) {
+    const int32_t size = max_of(length_of(l_bounds), length_of(r_bounds));
+    FrameVector l01(vector_type(block, sgn), downto_zero(size));
+    FrameVector r01(vector_type(block, sgn), downto_zero(size));
+    if (length_of(l_bounds) == 0 || length_of(r_bounds) == 0) return return_null(out);
+    take(l01, to_01(block, sgn, resize(block, sgn, Arg(l, l_bounds), size)));
+    if (l01.leftmost() == kX) return l01.return_value(out);
+    take(r01, to_01(block, sgn, resize(block, sgn, Arg(r, r_bounds), size)));
+    if (r01.leftmost() == kX) return r01.return_value(out);
+    if (subtract) return return_copy(add_helper(block, sgn, l01, vector_not(block, sgn, r01), k1), out);
+    return return_copy(add_helper(block, sgn, l01, r01, k0), out);
 }
 
-Vector add(char *block, bool sgn, const Vector &l, const Vector &r) {
-    return add_vectors(block, sgn, l.view(), r.view(), false).value;
-}
-Vector sub(char *block, bool sgn, const Vector &l, const Vector &r) {
-    return add_vectors(block, sgn, l.view(), r.view(), true).value;
+// A vector with an integer: the integer converted to the vector's length,
+// then the vector operator with the operands in source order.
+using VectorOperator = Value (*)(char *, bool, Arg, Arg);
+uint8_t *with_integer(char *block, bool sgn, VectorOperator op, Arg v, int32_t n, bool integer_left,
+                      array_bounds *out) {
+    const Value x = to_vector(block, sgn, n, length_of(v.bounds));
+    return return_copy(integer_left ? op(block, sgn, x, v) : op(block, sgn, v, x), out);
 }
 
 // ---------------------------------------------------------------------------
 // Negation and absolute value
 // ---------------------------------------------------------------------------
 
-Result negate(char *block, View arg) {
-    if (arg.length == 0) return null_result();
-    const Vector x = to_01x(block, arg, kSigned);
-    if (x.leftmost() == kX) return result(x);
-    Vector r(arg.length, kU);
-    uint8_t carry = k1;
-    for (int32_t i = 0; i < arg.length; ++i) {
-        const uint8_t inverted = logic_not(x.at(i));
-        r.at(i) = logic_xor(inverted, carry);
-        carry = logic_and(carry, inverted);
+uint8_t *negate_body(char *block, const uint8_t *arg, const array_bounds *arg_bounds, array_bounds *out) {
+    const int32_t len = length_of(arg_bounds);
+    FrameVector result(vector_type(block, kSigned), downto_zero(len));
+    FrameVector xarg01(vector_type(block, kSigned), downto_zero(len));
+    uint8_t cbit = k1;
+    if (len == 0) return return_null(out);
+    take(xarg01, to_01(block, kSigned, Arg(arg, arg_bounds)));
+    if (xarg01.leftmost() == kX) return xarg01.return_value(out);
+    const auto element = [&](int32_t i) {
+        check_index(xarg01.range(), i);
+        return xarg01.at(i);
+    };
+    for (int32_t i = 0; i < len; ++i) {
+        // RESULT(I) := (not XARG01(I)) xor CBIT; CBIT := CBIT and (not XARG01(I))
+        const uint8_t bit = logic_xor(logic_not(element(i)), cbit);
+        check_index(result.range(), i);
+        result.at(i) = bit;
+        cbit = logic_and(cbit, logic_not(element(i)));
     }
-    return result(std::move(r));
+    return result.return_value(out);
 }
 
-Result absolute(char *block, View arg) {
-    if (arg.length == 0) return null_result();
-    Vector r = to_01x(block, arg, kSigned);
-    if (r.leftmost() == kX) return result(std::move(r));
-    if (r.leftmost() == k1) r = negate(block, r.view()).value;
-    return result(std::move(r));
+uint8_t *absolute_body(char *block, const uint8_t *arg, const array_bounds *arg_bounds, array_bounds *out) {
+    const int32_t len = length_of(arg_bounds);
+    FrameVector result(vector_type(block, kSigned), downto_zero(len));
+    if (len == 0) return return_null(out);
+    const array_bounds view = downto_zero(len);
+    take(result, to_01(block, kSigned, Arg(arg, &view)));
+    if (result.leftmost() == kX) return result.return_value(out);
+    if (result.leftmost() == k1) take(result, negation(block, result));
+    return result.return_value(out);
 }
 
 // ---------------------------------------------------------------------------
 // Shifts and rotates
 // ---------------------------------------------------------------------------
 
-// The workers: results with the range LEN-1 downto 0. A negative count is a
-// count beyond every length.
-enum class Shift { kLeft, kRight, kRightArithmetic, kRotateLeft, kRotateRight };
-
-// Rotation amount COUNT mod LEN (LEN > 0), never negative.
-int32_t rotation(int32_t count, int32_t length) {
-    const int32_t m = count % length;
-    return m < 0 ? m + length : m;
-}
-
-Vector shift_worker(Shift kind, View arg, int32_t count) {
-    const int32_t len = arg.length;
-    if (len == 0) return Vector();
-    const int32_t arg_l = len - 1;
-    const bool within = count >= 0 && count <= arg_l;
-    switch (kind) {
-        case Shift::kLeft: {
-            Vector r(len, k0);
-            if (within) memcpy(r.elements.data(), arg.data + count, static_cast<size_t>(len - count));
-            return r;
-        }
-        case Shift::kRight: {
-            Vector r(len, k0);
-            if (within) memcpy(r.elements.data() + count, arg.data, static_cast<size_t>(len - count));
-            return r;
-        }
-        case Shift::kRightArithmetic: {
-            const int32_t n = within ? count : arg_l;
-            Vector r(len, arg.leftmost());
-            memcpy(r.elements.data() + n, arg.data, static_cast<size_t>(len - n));
-            return r;
-        }
-        case Shift::kRotateLeft: {
-            Vector r(arg);
-            std::rotate(r.elements.begin(), r.elements.begin() + rotation(count, len), r.elements.end());
-            return r;
-        }
-        case Shift::kRotateRight: {
-            Vector r(arg);
-            std::rotate(r.elements.begin(), r.elements.begin() + (len - rotation(count, len)) % len, r.elements.end());
-            return r;
-        }
+// XSLL and XSRL: RESULT starts all '0'; a count within the length moves the
+// kept elements in one slice. A negative count is a count beyond every
+// length.
+uint8_t *logical_shift(bool left, const uint8_t *arg, const array_bounds *arg_bounds, int32_t count,
+                       array_bounds *out) {
+    const int32_t len = length_of(arg_bounds), arg_l = len - 1;
+    const array_bounds xarg = downto_zero(len);
+    FrameVector result(xarg, aggregate(len, k0));
+    if (count >= 0 && count <= arg_l) {
+        if (left)
+            assign_slice(result, arg_l, count, arg, xarg, arg_l - count, 0);
+        else
+            assign_slice(result, arg_l - count, 0, arg, xarg, arg_l, count);
     }
-    return Vector();
+    return result.return_value(out);
 }
 
-// A worker's result with its bounds; XSRA returns its operand unchanged, with
-// the operand's own range, for a count of 0 or a length of at most 1.
-uint8_t *return_worker(Shift kind, const uint8_t *data, const array_bounds *bounds, int32_t count, array_bounds *out) {
-    const View arg = view_of(data, bounds);
-    if (kind == Shift::kRightArithmetic && (arg.length <= 1 || count == 0)) {
-        auto *copy = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(arg.length)));
-        if (arg.length > 0) memcpy(copy, data, static_cast<size_t>(arg.length));
-        *out = make_bounds(bounds->left, bounds->right, bounds->dir);
+// XSRA: the operand itself, with its own range, for a count of 0 or a length
+// of at most 1; else the kept elements and copies of the sign.
+uint8_t *arithmetic_shift_right(const uint8_t *arg, const array_bounds *arg_bounds, int32_t count,
+                                array_bounds *out) {
+    const int32_t len = length_of(arg_bounds), arg_l = len - 1;
+    const array_bounds xarg = downto_zero(len);
+    FrameVector result(std_logic_vector_type(), xarg);
+    int32_t xcount = count;
+    if (len <= 1 || xcount == 0) {
+        auto *copy = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(len)));
+        if (len > 0) memcpy(copy, arg, static_cast<size_t>(len));
+        *out = make_bounds(arg_bounds->left, arg_bounds->right, arg_bounds->dir);
         return copy;
     }
-    return return_vector(shift_worker(kind, arg, count), out);
+    if (xcount < 0 || xcount > arg_l) xcount = arg_l;
+    assign_slice(result, arg_l - xcount, 0, arg, xarg, arg_l, xcount);
+    check_index(xarg, arg_l);
+    const uint8_t *sign = aggregate(xcount, arg[offset_in(xarg, arg_l)]);
+    assign_to_slice(result, arg_l, arg_l - xcount + 1, sign);
+    return result.return_value(out);
 }
+
+// XROL and XROR: RESULT starts as the operand; the count is taken modulo the
+// length by the kernel, and the two parts change places. A null operand has
+// nothing to rotate (and no modulus by its length is taken).
+uint8_t *rotate(bool left, const uint8_t *arg, const array_bounds *arg_bounds, int32_t count, array_bounds *out) {
+    const int32_t len = length_of(arg_bounds), arg_l = len - 1;
+    const array_bounds xarg = downto_zero(len);
+    FrameVector result(xarg, arg);
+    if (len == 0) return result.return_value(out);
+    const int32_t countm = zem_vhdl_mod(count, arg_l + 1);
+    if (countm != 0) {
+        if (left) {
+            assign_slice(result, arg_l, countm, arg, xarg, arg_l - countm, 0);
+            assign_slice(result, countm - 1, 0, arg, xarg, arg_l, arg_l - countm + 1);
+        } else {
+            assign_slice(result, arg_l - countm, 0, arg, xarg, arg_l, countm);
+            assign_slice(result, arg_l, arg_l - countm + 1, arg, xarg, countm - 1, 0);
+        }
+    }
+    return result.return_value(out);
+}
+
+using ShiftFunction = uint8_t *(*)(char *, array_bounds *, const uint8_t *, const array_bounds *, int32_t);
 
 // SHIFT_LEFT, SHIFT_RIGHT, ROTATE_LEFT, ROTATE_RIGHT: the null vector for a
-// null operand, else the worker's result as it came.
-uint8_t *return_shift(Shift kind, const uint8_t *data, const array_bounds *bounds, int32_t count, array_bounds *out) {
-    if (view_of(data, bounds).length == 0) return return_null(out);
-    return return_worker(kind, data, bounds, count, out);
+// null operand, else a copy of the worker's result with its bounds.
+uint8_t *shift_function(ShiftFunction worker, char *block, const uint8_t *arg, const array_bounds *arg_bounds,
+                        int32_t count, array_bounds *out) {
+    if (length_of(arg_bounds) == 0) return return_null(out);
+    return return_copy(call(worker, block, arg, arg_bounds, count), out);
 }
-
-Vector shift_left(const Vector &v, int32_t count) { return shift_worker(Shift::kLeft, v.view(), count); }
 
 // sll, srl, rol, ror: a negative count shifts the other way. The most
 // negative INTEGER has no 32-bit negation: it stays negative, which the
 // shifts read as a count beyond every length; a rotate is given the true
 // amount 2**31 mod LEN.
-uint8_t *return_shift_operator(Shift forward, Shift backward, const uint8_t *data, const array_bounds *bounds,
-                               int32_t count, array_bounds *out) {
-    if (count >= 0) return return_shift(forward, data, bounds, count, out);
+uint8_t *shift_operator(ShiftFunction forward, ShiftFunction backward, bool rotates, char *block,
+                        const uint8_t *arg, const array_bounds *arg_bounds, int32_t count, array_bounds *out) {
+    if (count >= 0) return return_copy(call(forward, block, arg, arg_bounds, count), out);
     int32_t magnitude = static_cast<int32_t>(0u - static_cast<uint32_t>(count));
-    const int32_t len = view_of(data, bounds).length;
-    if (count == INT32_MIN && len > 0 && (backward == Shift::kRotateLeft || backward == Shift::kRotateRight))
+    const int32_t len = length_of(arg_bounds);
+    if (count == INT32_MIN && len > 0 && rotates)
         magnitude = static_cast<int32_t>(2147483648u % static_cast<uint32_t>(len));
-    return return_shift(backward, data, bounds, magnitude, out);
+    return return_copy(call(backward, block, arg, arg_bounds, magnitude), out);
 }
 
 // ---------------------------------------------------------------------------
 // Multiplication
 // ---------------------------------------------------------------------------
 
-Result multiply(char *block, bool sgn, View l, View r) {
-    if (l.length == 0 || r.length == 0) return null_result();
-    const int32_t total = l.length + r.length;
-    const Vector xl = to_01x(block, l, sgn);
-    const Vector xr = to_01x(block, r, sgn);
-    if (xl.leftmost() == kX || xr.leftmost() == kX) return result(Vector(total, kX));
-    Vector product(total, k0);
-    Vector adval = resize(sgn, xr.view(), total).value;
-    // A SIGNED left operand's sign bit weighs -2**(L'length-1): it is
-    // handled after the loop by a subtraction.
-    const int32_t last = sgn ? l.length - 1 : l.length;
-    for (int32_t i = 0; i < last; ++i) {
-        if (xl.at(i) == k1) product = add(block, sgn, product, adval);
-        adval = shift_left(adval, 1);
+uint8_t *multiply(char *block, bool sgn, const uint8_t *l, const array_bounds *l_bounds, const uint8_t *r,
+                  const array_bounds *r_bounds, array_bounds *out) {
+    const int32_t l_len = length_of(l_bounds), r_len = length_of(r_bounds);
+    const int32_t l_left = l_len - 1, r_left = r_len - 1, total = l_len + r_len;
+    FrameVector xl(vector_type(block, sgn), downto_zero(l_len));
+    FrameVector xr(vector_type(block, sgn), downto_zero(r_len));
+    FrameVector result(downto_zero(total), aggregate(total, k0));
+    FrameVector adval(vector_type(block, sgn), downto_zero(total));
+    if (l_left < 0 || r_left < 0) return return_null(out);
+    const array_bounds l_view = downto_zero(l_len), r_view = downto_zero(r_len);
+    take(xl, to_01(block, sgn, Arg(l, &l_view)));
+    take(xr, to_01(block, sgn, Arg(r, &r_view)));
+    bool metavalue;
+    if (!sgn) {
+        metavalue = xl.leftmost() == kX || xr.leftmost() == kX;
+    } else {
+        check_index(xl.range(), l_left);
+        metavalue = xl.at(l_left) == kX;
+        if (!metavalue) {
+            check_index(xr.range(), r_left);
+            metavalue = xr.at(r_left) == kX;
+        }
     }
-    if (sgn && xl.at(l.length - 1) == k1) product = sub(block, sgn, product, adval);
-    return result(std::move(product));
+    if (metavalue) {
+        result.assign(aggregate(total, kX));
+        return result.return_value(out);
+    }
+    take(adval, resize(block, sgn, xr, total));
+    // A SIGNED left operand's sign bit weighs -2**L_LEFT: it is handled after
+    // the loop by a subtraction.
+    const int32_t last = sgn ? l_left - 1 : l_left;
+    for (int32_t i = 0; i <= last; ++i) {
+        check_index(xl.range(), i);
+        if (xl.at(i) == k1) take(result, plus(block, sgn, result, adval));
+        take(adval, shift_left(block, sgn, adval, 1));
+    }
+    if (sgn) {
+        check_index(xl.range(), l_left);
+        if (xl.at(l_left) == k1) take(result, minus(block, sgn, result, adval));
+    }
+    return result.return_value(out);
 }
 
 // ---------------------------------------------------------------------------
 // Division
 // ---------------------------------------------------------------------------
 
+// "0" & DENOM(TOPBIT downto 0), with the literal at `zero`.
+Value zero_and_denominator(char *block, size_t zero, const uint8_t *xdenom, const array_bounds &denom,
+                           int32_t topbit) {
+    check_slice(denom, topbit, 0);
+    const array_bounds slice = make_bounds(topbit, 0, -1);
+    const Arg literal = literal_zero(block, zero);
+    Value v;
+    v.data = static_cast<const uint8_t *>(
+        zem_base_array_concat(nullptr, &v.bounds, vector_type(block, kUnsigned), CONCAT_ARRAY, literal.data,
+                              literal.bounds, CONCAT_ARRAY, xdenom + offset_in(denom, topbit), &slice, CONCAT_END));
+    return v;
+}
+
 // DIVMOD: restoring long division of two UNSIGNED values holding only '0'
-// and '1'; quotient and remainder resized to the lengths asked for.
-struct Division {
-    Vector quotient;
-    Vector remainder;
-};
+// and '1'; the caller's XQUOT and XREMAIN receive the quotient and the
+// remainder resized to their own lengths.
+void divmod_body(char *block, const uint8_t *num, const array_bounds *num_bounds, const uint8_t *xdenom,
+                 const array_bounds *xdenom_bounds, uint8_t *xquot, const array_bounds *xquot_bounds,
+                 uint8_t *xremain, const array_bounds *xremain_bounds) {
+    const int32_t num_len = length_of(num_bounds), denom_len = length_of(xdenom_bounds);
+    FrameVector temp(vector_type(block, kUnsigned), make_bounds(num_len, 0, -1));
+    FrameVector quot(vector_type(block, kUnsigned), downto_zero(max_of(num_len, denom_len)));
+    int32_t topbit;
+    zem_type_set_default_value(integer_type(), &topbit, nullptr);
+    const array_bounds denom = downto_zero(denom_len);  // alias of XDENOM
 
-bool unsigned_greater_equal(char *block, View l, View r);
-bool not_equal_to_zero(char *block, const Vector &v);
-
-Division divmod(char *block, View num, View xdenom, int32_t quot_length, int32_t remain_length) {
-    // TEMP (NUM'length downto 0) := '0' & NUM
-    Vector temp(num.length + 1, k0);
-    if (num.length > 0) memcpy(temp.elements.data() + 1, num.data, static_cast<size_t>(num.length));
-    Vector quot(max_of(num.length, xdenom.length), k0);
-
-    int32_t topbit = -1;
-    for (int32_t j = xdenom.length - 1; j >= 0; --j) {
-        if (xdenom.at(j) == k1) {
+    const Arg literal = literal_zero(block, kDivmodTempZero);
+    array_bounds concat_bounds;
+    const auto *concat = static_cast<const uint8_t *>(zem_base_array_concat(
+        nullptr, &concat_bounds, vector_type(block, kUnsigned), CONCAT_ARRAY, literal.data, literal.bounds,
+        CONCAT_ARRAY, num, num_bounds, CONCAT_END));
+    temp.take(concat, concat_bounds);
+    quot.assign(aggregate(quot.length(), k0));
+    topbit = -1;
+    for (int32_t j = denom_len - 1; j >= 0; --j) {
+        if (xdenom[offset_in(denom, j)] == k1) {
             topbit = j;
             break;
         }
     }
     if (topbit < 0) error(block, kDivideByZero);
 
-    // '0' & DENOM(TOPBIT downto 0)
-    Vector divisor(topbit + 2, k0);
-    if (topbit >= 0)
-        memcpy(divisor.elements.data() + 1, xdenom.data + (xdenom.length - 1 - topbit),
-               static_cast<size_t>(topbit + 1));
-
-    const int32_t temp_left = num.length;
-    for (int32_t j = num.length - (topbit + 1); j >= 0; --j) {
-        // TEMP(TOPBIT+J+1 downto J)
-        zem_vhdl_check_range_of_slice(temp_left, 0, -1, topbit + j + 1, j, -1);
-        uint8_t *slice = temp.elements.data() + (temp_left - (topbit + j + 1));
-        const View slice_view{slice, topbit + 2};
-        if (unsigned_greater_equal(block, slice_view, divisor.view())) {
-            const Vector difference = sub(block, kUnsigned, Vector(slice_view), divisor);
-            memcpy(slice, difference.elements.data(), static_cast<size_t>(topbit + 2));
-            zem_vhdl_check_range_of_index(quot.length() - 1, 0, -1, j);
+    for (int32_t j = num_len - (topbit + 1); j >= 0; --j) {
+        const int32_t high = topbit + j + 1;
+        const array_bounds part_bounds = make_bounds(high, j, -1);
+        // TEMP(TOPBIT+J+1 downto J) >= "0" & DENOM(TOPBIT downto 0)
+        check_slice(temp.range(), high, j);
+        const Arg part(temp.data() + temp.offset(high), &part_bounds);
+        if (unsigned_greater_equal(block, part,
+                                   zero_and_denominator(block, kDivmodCompareZero, xdenom, denom, topbit))) {
+            check_slice(temp.range(), high, j);
+            const Value difference =
+                minus(block, kUnsigned, Arg(temp.data() + temp.offset(high), &part_bounds),
+                      zero_and_denominator(block, kDivmodSubtractZero, xdenom, denom, topbit));
+            assign_to_slice(temp, high, j, difference.data);
+            check_index(quot.range(), j);
             quot.at(j) = k1;
         }
-        zem_vhdl_check_range_of_index(temp_left, 0, -1, topbit + j + 1);
-        if (temp.at(topbit + j + 1) != k0) error(block, kDivmodInternalError);
+        check_index(temp.range(), high);
+        if (temp.at(high) != k0) error(block, kDivmodInternalError);
     }
-    return Division{resize_unsigned(quot.view(), quot_length).value, resize_unsigned(temp.view(), remain_length).value};
+    const int32_t quot_len = length_of(xquot_bounds), remain_len = length_of(xremain_bounds);
+    const Value q = resize(block, kUnsigned, quot, quot_len);
+    if (quot_len > 0) memcpy(xquot, q.data, static_cast<size_t>(min_of(quot_len, q.length())));
+    const Value rem = resize(block, kUnsigned, temp, remain_len);
+    if (remain_len > 0) memcpy(xremain, rem.data, static_cast<size_t>(min_of(remain_len, rem.length())));
 }
 
 enum class DivOp { kDiv, kRem, kMod };
 
-const Vector kZero1(1, k0);  // the one-element literal '0'
-
-// "/", "rem" and "mod" on two vectors.
-Result divide_vectors(char *block, bool sgn, DivOp op, View l, View r) {
-    if (l.length == 0 || r.length == 0) return null_result();
-    const int32_t result_length = op == DivOp::kDiv ? l.length : r.length;
-    Vector xl = to_01x(block, l, sgn);
-    Vector xr = to_01x(block, r, sgn);
-    if (xl.leftmost() == kX || xr.leftmost() == kX) return result(Vector(result_length, kX));
-    if (!sgn) {
-        Division d = divmod(block, xl.view(), xr.view(), l.length, r.length);
-        return result(op == DivOp::kDiv ? std::move(d.quotient) : std::move(d.remainder));
+// "/", "rem" and "mod" on two UNSIGNED vectors.
+uint8_t *divide_unsigned(char *block, DivOp op, const uint8_t *l, const array_bounds *l_bounds, const uint8_t *r,
+                         const array_bounds *r_bounds, array_bounds *out) {
+    const int32_t l_len = length_of(l_bounds), r_len = length_of(r_bounds);
+    void *type = vector_type(block, kUnsigned);
+    FrameVector xl(type, downto_zero(l_len)), xr(type, downto_zero(r_len));
+    FrameVector fquot(type, downto_zero(l_len)), fremain(type, downto_zero(r_len));
+    if (l_len == 0 || r_len == 0) return return_null(out);
+    const array_bounds l_view = downto_zero(l_len), r_view = downto_zero(r_len);
+    take(xl, to_01(block, kUnsigned, Arg(l, &l_view)));
+    take(xr, to_01(block, kUnsigned, Arg(r, &r_view)));
+    FrameVector &answer = op == DivOp::kDiv ? fquot : fremain;
+    if (xl.leftmost() == kX || xr.leftmost() == kX) {
+        answer.assign(aggregate(answer.length(), kX));
+        return answer.return_value(out);
     }
-    const bool l_negative = xl.leftmost() == k1;
-    const bool r_negative = xr.leftmost() == k1;
-    if (l_negative) xl = negate(block, xl.view()).value;
-    if (r_negative) xr = negate(block, xr.view()).value;
-    Division d = divmod(block, xl.view(), xr.view(), l.length, r.length);
+    divmod(block, xl, xr, fquot, fremain);
+    return answer.return_value(out);
+}
+
+// "/", "rem" and "mod" on two SIGNED vectors: the magnitudes divided, the
+// signs put back.
+uint8_t *divide_signed(char *block, DivOp op, const uint8_t *l, const array_bounds *l_bounds, const uint8_t *r,
+                       const array_bounds *r_bounds, array_bounds *out) {
+    const int32_t l_len = length_of(l_bounds), r_len = length_of(r_bounds);
+    void *u = vector_type(block, kUnsigned);
+    void *s = vector_type(block, kSigned);
+    const array_bounds l_view = downto_zero(l_len), r_view = downto_zero(r_len);
+    if (op == DivOp::kRem) {
+        FrameVector fquot(u, l_view), fremain(u, r_view), xnum(u, l_view), xdenom(u, r_view);
+        bool rneg = false;
+        if (l_len == 0 || r_len == 0) return return_null(out);
+        take(xnum, to_01(block, kSigned, Arg(l, &l_view)));
+        take(xdenom, to_01(block, kSigned, Arg(r, &r_view)));
+        if (xnum.leftmost() == kX || xdenom.leftmost() == kX) {
+            fremain.assign(aggregate(r_len, kX));
+            return fremain.return_value(out);
+        }
+        if (xnum.leftmost() == k1) {
+            take(xnum, negation(block, xnum));
+            rneg = true;
+        }
+        if (xdenom.leftmost() == k1) take(xdenom, negation(block, xdenom));
+        divmod(block, xnum, xdenom, fquot, fremain);
+        if (rneg) take(fremain, minus(block, kUnsigned, literal_zero(block, kRemNegateZero), fremain));
+        return fremain.return_value(out);
+    }
+    FrameVector xl(s, l_view), xr(s, r_view);
+    FrameVector fquot(u, l_view), fremain(u, r_view), xnum(u, l_view), xdenom(u, r_view);
+    bool negative = false;  // QNEG for "/", RNEG for "mod"
+    if (l_len == 0 || r_len == 0) return return_null(out);
+    take(xl, to_01(block, kSigned, Arg(l, &l_view)));
+    take(xr, to_01(block, kSigned, Arg(r, &r_view)));
+    FrameVector &answer = op == DivOp::kDiv ? fquot : fremain;
+    if (xl.leftmost() == kX || xr.leftmost() == kX) {
+        answer.assign(aggregate(answer.length(), kX));
+        return answer.return_value(out);
+    }
+    if (xl.leftmost() == k1) {
+        take(xnum, negation(block, xl));
+        if (op == DivOp::kDiv) negative = true;
+    } else {
+        xnum.assign(xl.data());
+    }
+    if (xr.leftmost() == k1) {
+        take(xdenom, negation(block, xr));
+        negative = op == DivOp::kDiv ? !negative : true;
+    } else {
+        xdenom.assign(xr.data());
+    }
+    divmod(block, xnum, xdenom, fquot, fremain);
+    if (op == DivOp::kDiv) {
+        if (negative) take(fquot, minus(block, kUnsigned, literal_zero(block, kDivNegateZero), fquot));
+        return fquot.return_value(out);
+    }
+    // "mod": the adjustments read L's own sign element, not its translation.
+    const bool l_sign = l[0] == k1;
+    if (negative && l_sign) {
+        take(fremain, minus(block, kUnsigned, literal_zero(block, kModNegateZero), fremain));
+    } else if (negative && unsigned_not_equal(block, fremain, literal_zero(block, kModFirstZeroTest))) {
+        take(fremain, minus(block, kUnsigned, fremain, xdenom));
+    } else if (l_sign && unsigned_not_equal(block, fremain, literal_zero(block, kModSecondZeroTest))) {
+        take(fremain, minus(block, kUnsigned, xdenom, fremain));
+    }
+    return fremain.return_value(out);
+}
+
+Value divide(char *block, bool sgn, DivOp op, Arg l, Arg r) {
+    using F = uint8_t *(*)(char *, array_bounds *, const uint8_t *, const array_bounds *, const uint8_t *,
+                           const array_bounds *);
+    F f = nullptr;
     switch (op) {
         case DivOp::kDiv:
-            if (l_negative != r_negative) d.quotient = sub(block, kUnsigned, kZero1, d.quotient);
-            return result(std::move(d.quotient));
+            f = sgn ? &ieee_p_1242562249_sub_2849293644_1035706684 : &ieee_p_1242562249_sub_1922276087_1035706684;
+            break;
         case DivOp::kRem:
-            if (l_negative) d.remainder = sub(block, kUnsigned, kZero1, d.remainder);
-            return result(std::move(d.remainder));
-        case DivOp::kMod: {
-            // The adjustments read L's own sign element, not its translation.
-            const bool l_sign = l.leftmost() == k1;
-            if (r_negative && l_sign) {
-                d.remainder = sub(block, kUnsigned, kZero1, d.remainder);
-            } else if (r_negative && not_equal_to_zero(block, d.remainder)) {
-                d.remainder = sub(block, kUnsigned, d.remainder, xr);
-            } else if (l_sign && not_equal_to_zero(block, d.remainder)) {
-                d.remainder = sub(block, kUnsigned, xr, d.remainder);
-            }
-            return result(std::move(d.remainder));
-        }
+            f = sgn ? &ieee_p_1242562249_sub_492975887_1035706684 : &ieee_p_1242562249_sub_3059403468_1035706684;
+            break;
+        case DivOp::kMod:
+            f = sgn ? &ieee_p_1242562249_sub_3802353957_1035706684 : &ieee_p_1242562249_sub_2875262280_1035706684;
+            break;
     }
-    return null_result();
+    return call(f, block, l.data, l.bounds, r.data, r.bounds);
 }
 
 // The cut of a LONG-element value V back to SHORT elements loses significant
 // elements: the warning of the form.
-void truncation_test(char *block, bool sgn, const Vector &v, int32_t short_length, ReportText text);
+void truncation_test(char *block, bool sgn, const FrameVector &v, int32_t short_length, ReportText text) {
+    const int32_t long_length = v.length();
+    if (long_length <= short_length || v.at(0) == kX) return;
+    // V(LONG-1 downto SHORT) /= (LONG-1 downto SHORT => '0' or V(SHORT-1))
+    const array_bounds high_bounds = make_bounds(long_length - 1, short_length, -1);
+    check_slice(v.range(), long_length - 1, short_length);
+    const Arg high(v.data() + v.offset(long_length - 1), &high_bounds);
+    uint8_t fill = k0;
+    if (sgn) {
+        check_index(v.range(), short_length - 1);
+        fill = v.at(short_length - 1);
+    }
+    const Arg extension(aggregate(long_length - short_length, fill), &high_bounds);
+    if (not_equal(block, sgn, high, extension)) warn(block, text);
+}
 
 // "/", "rem" and "mod" with an integer divisor R.
-Result divide_by_integer(char *block, bool sgn, DivOp op, View l, int32_t r, const ReportText *truncated) {
-    const int32_t r_length = max_of(l.length, num_bits(sgn, r));
-    if (l.length == 0) return null_result();
-    if (op == DivOp::kDiv && r_length > l.length) return result(Vector(l.length, k0));
-    const Vector xr = to_vector(block, sgn, r, r_length).value;
-    const Vector value = divide_vectors(block, sgn, op, l, xr.view()).value;
-    if (op == DivOp::kDiv) {
-        const Vector quot = resize(sgn, value.view(), r_length).value;
-        return resize(sgn, quot.view(), l.length);
+uint8_t *divide_by_integer(char *block, bool sgn, DivOp op, const uint8_t *l, const array_bounds *l_bounds,
+                           int32_t r, const ReportText *truncated, array_bounds *out) {
+    const int32_t l_len = length_of(l_bounds);
+    const int32_t r_length = max_of(l_len, num_bits(sgn, r));
+    FrameVector xr(vector_type(block, sgn), downto_zero(r_length));
+    FrameVector value(vector_type(block, sgn), downto_zero(r_length));  // QUOT or XREM
+    if (l_len == 0) return return_null(out);
+    if (op == DivOp::kDiv && r_length > l_len) {
+        value.assign(aggregate(r_length, k0));
+        return return_copy(resize(block, sgn, value, l_len), out);
     }
-    const Vector xrem = (op == DivOp::kRem && !sgn) ? value : resize(sgn, value.view(), r_length).value;
-    truncation_test(block, sgn, xrem, l.length, *truncated);
-    return resize(sgn, xrem.view(), l.length);
+    take(xr, to_vector(block, sgn, r, r_length));
+    const Value v = divide(block, sgn, op, Arg(l, l_bounds), xr);
+    if (op == DivOp::kRem && !sgn)
+        take(value, v);
+    else
+        take(value, resize(block, sgn, v, r_length));
+    if (op != DivOp::kDiv) truncation_test(block, sgn, value, l_len, *truncated);
+    return return_copy(resize(block, sgn, value, l_len), out);
 }
 
 // "/", "rem" and "mod" with an integer dividend L.
-Result divide_integer(char *block, bool sgn, DivOp op, int32_t l, View r, ReportText truncated) {
-    const int32_t l_length = max_of(num_bits(sgn, l), r.length);
-    const bool unsigned_rem = op == DivOp::kRem && !sgn;
-    if (r.length == 0 && !unsigned_rem) return null_result();
-    const Vector xl = to_vector(block, sgn, l, l_length).value;
-    const Vector value = resize(sgn, divide_vectors(block, sgn, op, xl.view(), r).value.view(), l_length).value;
-    truncation_test(block, sgn, value, r.length, truncated);
-    return resize(sgn, value.view(), r.length);
+uint8_t *divide_integer(char *block, bool sgn, DivOp op, int32_t l, const uint8_t *r, const array_bounds *r_bounds,
+                        ReportText truncated, array_bounds *out) {
+    const int32_t r_len = length_of(r_bounds);
+    const int32_t l_length = max_of(num_bits(sgn, l), r_len);
+    FrameVector xl(vector_type(block, sgn), downto_zero(l_length));
+    FrameVector value(vector_type(block, sgn), downto_zero(l_length));  // QUOT or XREM
+    if (r_len == 0 && !(op == DivOp::kRem && !sgn)) return return_null(out);
+    take(xl, to_vector(block, sgn, l, l_length));
+    take(value, resize(block, sgn, divide(block, sgn, op, xl, Arg(r, r_bounds)), l_length));
+    truncation_test(block, sgn, value, r_len, truncated);
+    return return_copy(resize(block, sgn, value, r_len), out);
 }
 
 // ---------------------------------------------------------------------------
 // Equality and ordering
 // ---------------------------------------------------------------------------
 
-// UNSIGNED_LESS, SIGNED_LESS, ..._OR_EQUAL: the predefined array ordering of
-// two vectors of '0' and '1'; for SIGNED with the sign elements inverted, so
-// that the two's-complement order becomes the order of the patterns.
-bool ordered(bool sgn, bool or_equal, View l, View r) {
-    void *slv = type_descriptor(IEEE_P_2592010699, kStdLogicVectorType);
-    Vector il(l), ir(r);
-    if (sgn) {
-        if (il.length() > 0) il.elements[0] = logic_not(il.elements[0]);
-        if (ir.length() > 0) ir.elements[0] = logic_not(ir.elements[0]);
-    }
-    return or_equal ? zem_vhdl_lessthanEqual(slv, il.elements.data(), il.length(), ir.elements.data(), ir.length()) != 0
-                    : zem_vhdl_lessthan(slv, il.elements.data(), il.length(), ir.elements.data(), ir.length()) != 0;
+// UNSIGNED_LESS, UNSIGNED_LESS_OR_EQUAL: the predefined array ordering of two
+// vectors of '0' and '1'.
+bool ordered(bool or_equal, Arg l, Arg r) {
+    return or_equal ? zem_vhdl_lessthanEqual(std_logic_vector_type(), l.data, length_of(l.bounds), r.data,
+                                             length_of(r.bounds)) != 0
+                    : zem_vhdl_lessthan(std_logic_vector_type(), l.data, length_of(l.bounds), r.data,
+                                        length_of(r.bounds)) != 0;
+}
+
+// SIGNED_LESS, SIGNED_LESS_OR_EQUAL: copies with the sign elements inverted,
+// so that the two's-complement order becomes the order of the patterns.
+bool signed_ordered(char *block, bool or_equal, Arg l, Arg r) {
+    const int32_t l_len = length_of(l.bounds), r_len = length_of(r.bounds);
+    FrameVector intern_l(vector_type(block, kSigned), make_bounds(0, l_len - 1, 1));
+    FrameVector intern_r(vector_type(block, kSigned), make_bounds(0, r_len - 1, 1));
+    intern_l.assign(l.data);
+    intern_r.assign(r.data);
+    if (l_len > 0) intern_l.data()[0] = logic_not(intern_l.data()[0]);
+    if (r_len > 0) intern_r.data()[0] = logic_not(intern_r.data()[0]);
+    return ordered(or_equal, intern_l, intern_r);
+}
+
+bool less(char *block, bool sgn, bool or_equal, Arg l, Arg r) {
+    using F = uint8_t (*)(char *, const uint8_t *, const array_bounds *, const uint8_t *, const array_bounds *);
+    F f = sgn ? (or_equal ? &ieee_p_1242562249_sub_2517024443_1035706684 : &ieee_p_1242562249_sub_3494152804_1035706684)
+              : (or_equal ? &ieee_p_1242562249_sub_959202607_1035706684 : &ieee_p_1242562249_sub_282954104_1035706684);
+    return f(block, l.data, l.bounds, r.data, r.bounds) != 0;
 }
 
 enum class Relation { kGreater, kLess, kLessEqual, kGreaterEqual, kEqual, kNotEqual };
 
-// The relation between two translated vectors of one length.
-bool relate(bool sgn, Relation rel, View l, View r) {
+// The relation between two translated vectors of one length, through the
+// package's helpers.
+bool relate(char *block, bool sgn, Relation rel, Arg l, Arg r) {
     switch (rel) {
-        case Relation::kGreater: return !ordered(sgn, true, l, r);
-        case Relation::kLess: return ordered(sgn, false, l, r);
-        case Relation::kLessEqual: return ordered(sgn, true, l, r);
-        case Relation::kGreaterEqual: return !ordered(sgn, false, l, r);
+        case Relation::kGreater: return !less(block, sgn, true, l, r);
+        case Relation::kLess: return less(block, sgn, false, l, r);
+        case Relation::kLessEqual: return less(block, sgn, true, l, r);
+        case Relation::kGreaterEqual: return !less(block, sgn, false, l, r);
         case Relation::kEqual: return elements_equal(l, r);
         case Relation::kNotEqual: return !elements_equal(l, r);
     }
@@ -681,37 +980,48 @@ bool relate(bool sgn, Relation rel, View l, View r) {
 bool default_answer(Relation rel) { return rel == Relation::kNotEqual; }
 
 // A relational operator on two vectors (slots 56, 57, 62, 63, ...).
-bool compare_vectors(char *block, bool sgn, Relation rel, int slot, View l, View r) {
+bool compare_vectors(char *block, bool sgn, Relation rel, int slot, const uint8_t *l, const array_bounds *l_bounds,
+                     const uint8_t *r, const array_bounds *r_bounds) {
     const ComparisonTexts texts = comparison_texts(slot);
-    const int32_t size = max_of(l.length, r.length);
-    if (l.length == 0 || r.length == 0) {
+    const int32_t l_len = length_of(l_bounds), r_len = length_of(r_bounds);
+    const int32_t size = max_of(l_len, r_len);
+    FrameVector l01(vector_type(block, sgn), downto_zero(l_len));
+    FrameVector r01(vector_type(block, sgn), downto_zero(r_len));
+    if (l_len == 0 || r_len == 0) {
         warn(block, texts.null_argument);
         return default_answer(rel);
     }
-    const Vector l01 = to_01x(block, l, sgn);
-    const Vector r01 = to_01x(block, r, sgn);
+    const array_bounds l_view = downto_zero(l_len), r_view = downto_zero(r_len);
+    take(l01, to_01(block, sgn, Arg(l, &l_view)));
+    take(r01, to_01(block, sgn, Arg(r, &r_view)));
     if (l01.leftmost() == kX || r01.leftmost() == kX) {
         warn(block, texts.metavalue);
         return default_answer(rel);
     }
-    return relate(sgn, rel, resize(sgn, l01.view(), size).value.view(), resize(sgn, r01.view(), size).value.view());
+    const Value lx = resize(block, sgn, l01, size);
+    const Value rx = resize(block, sgn, r01, size);
+    return relate(block, sgn, rel, lx, rx);
 }
 
 // A relational operator between a vector V and an integer N, N on the left
 // when `integer_left`. An integer that needs more elements than V has
 // decides by its sign alone.
-bool compare_with_integer(char *block, bool sgn, Relation rel, int slot, View v, int32_t n, bool integer_left) {
+bool compare_with_integer(char *block, bool sgn, Relation rel, int slot, const uint8_t *v,
+                          const array_bounds *v_bounds, int32_t n, bool integer_left) {
     const ComparisonTexts texts = comparison_texts(slot);
-    if (v.length == 0) {
+    const int32_t len = length_of(v_bounds);
+    FrameVector v01(vector_type(block, sgn), downto_zero(len));
+    if (len == 0) {
         warn(block, texts.null_argument);
         return default_answer(rel);
     }
-    const Vector v01 = to_01x(block, v, sgn);
+    const array_bounds view = downto_zero(len);
+    take(v01, to_01(block, sgn, Arg(v, &view)));
     if (v01.leftmost() == kX) {
         warn(block, texts.metavalue);
         return default_answer(rel);
     }
-    if (static_cast<uint32_t>(num_bits(sgn, n)) > static_cast<uint32_t>(v.length)) {
+    if (static_cast<uint32_t>(num_bits(sgn, n)) > static_cast<uint32_t>(len)) {
         switch (rel) {
             case Relation::kEqual: return false;
             case Relation::kNotEqual: return true;
@@ -721,42 +1031,26 @@ bool compare_with_integer(char *block, bool sgn, Relation rel, int slot, View v,
             case Relation::kLessEqual: return integer_left ? n < 0 : n > 0;
         }
     }
-    const Vector nv = to_vector(block, sgn, n, v.length).value;
-    return integer_left ? relate(sgn, rel, nv.view(), v01.view()) : relate(sgn, rel, v01.view(), nv.view());
+    const Value nv = to_vector(block, sgn, n, v01.length());
+    return integer_left ? relate(block, sgn, rel, nv, v01) : relate(block, sgn, rel, v01, nv);
 }
 
-bool unsigned_greater_equal(char *block, View l, View r) {
-    return compare_vectors(block, kUnsigned, Relation::kGreaterEqual, 74, l, r);
-}
-
-bool not_equal_to_zero(char *block, const Vector &v) {
-    return compare_vectors(block, kUnsigned, Relation::kNotEqual, 86, v.view(), kZero1.view());
-}
-
-void truncation_test(char *block, bool sgn, const Vector &v, int32_t short_length, ReportText text) {
-    const int32_t long_length = v.length();
-    if (long_length <= short_length || v.at(0) == kX) return;
-    // V(LONG-1 downto SHORT) against '0's, or against copies of V(SHORT-1)
-    const View high{v.elements.data(), long_length - short_length};
-    const Vector fill(long_length - short_length, sgn ? v.at(short_length - 1) : k0);
-    if (compare_vectors(block, sgn, Relation::kNotEqual, sgn ? 87 : 86, high, fill.view())) warn(block, text);
-}
-
-int32_t to_integer_signed(char *block, View arg) {
-    if (arg.length == 0) {
+int32_t to_integer_signed(char *block, const uint8_t *arg, const array_bounds *arg_bounds) {
+    const int32_t len = length_of(arg_bounds);
+    FrameVector xarg(vector_type(block, kSigned), downto_zero(len));
+    if (len == 0) {
         warn(block, kToIntegerSgnNull);
         return 0;
     }
-    const Vector x = to_01x(block, arg, kSigned);
-    if (x.leftmost() == kX) {
+    take(xarg, to_01(block, kSigned, Arg(arg, arg_bounds)));
+    if (xarg.leftmost() == kX) {
         warn(block, kToIntegerSgnMetavalue);
         return 0;
     }
-    if (x.leftmost() == k0) return to_integer_unsigned(block, x.view());
-    // -(X + 1) is never negative; its value complemented is X.
-    const Vector one = to_signed(block, 1, x.length()).value;
-    const Vector plus_one = add(block, kSigned, x, one);
-    return ~to_integer_unsigned(block, negate(block, plus_one.view()).value.view());
+    if (xarg.leftmost() == k0) return to_integer(block, xarg);
+    // -(XARG + 1) is never negative; its value complemented is XARG's.
+    const Value plus_one = call(&ieee_p_1242562249_sub_2931903318_1035706684, block, xarg.data(), xarg.bounds(), 1);
+    return ~to_integer(block, negation(block, plus_one));
 }
 
 // ---------------------------------------------------------------------------
@@ -765,22 +1059,30 @@ int32_t to_integer_signed(char *block, View arg) {
 
 bool match_elements(char *block, uint8_t l, uint8_t r) { return object_value(block, kMatchTable)[9 * l + r] != 0; }
 
-bool match_vectors(char *block, int slot, View l, View r, bool check_values) {
+// The table's index range, against which the element values are checked.
+constexpr int32_t kFirstPosition = 0, kLastPosition = 8;
+
+bool match_vectors(char *block, int slot, const uint8_t *l, const array_bounds *l_bounds, const uint8_t *r,
+                   const array_bounds *r_bounds, bool check_values) {
     const ComparisonTexts texts = match_texts(slot);
-    if (l.length == 0 || r.length == 0) {
+    const int32_t l_len = length_of(l_bounds), r_len = length_of(r_bounds);
+    if (l_len == 0 || r_len == 0) {
         warn(block, texts.null_argument);
         return false;
     }
-    if (l.length != r.length) {
+    if (l_len != r_len) {
         warn(block, texts.metavalue);
         return false;
     }
-    for (int32_t k = 0; k < l.length; ++k) {
-        if (check_values) {
-            zem_vhdl_check_range_of_index(0, 8, 1, l.data[k]);
-            zem_vhdl_check_range_of_index(0, 8, 1, r.data[k]);
-        }
-        if (!match_elements(block, l.data[k], r.data[k])) return false;
+    const array_bounds lv = make_bounds(1, l_len, 1), rv = make_bounds(1, r_len, 1);
+    for (int32_t i = 1; i <= l_len; ++i) {
+        check_index(lv, i);
+        check_index(rv, i);
+        const uint8_t a = l[offset_in(lv, i)];
+        if (check_values) zem_vhdl_check_range_of_index(kFirstPosition, kLastPosition, 1, a);
+        const uint8_t b = r[offset_in(rv, i)];
+        if (check_values) zem_vhdl_check_range_of_index(kFirstPosition, kLastPosition, 1, b);
+        if (!match_elements(block, a, b)) return false;
     }
     return true;
 }
@@ -792,7 +1094,7 @@ bool match_vectors(char *block, int slot, View l, View r, bool check_values) {
 // ---------------------------------------------------------------------------
 
 #define VEC(name) const uint8_t *name, const array_bounds *name##_bounds
-#define VIEW(name) view_of(name, name##_bounds)
+#define ARG(name) name, name##_bounds
 
 extern "C" {
 
@@ -804,221 +1106,201 @@ int32_t ieee_p_1242562249_sub_3824177444_1035706684(char *, int32_t arg) { retur
 int32_t ieee_p_1242562249_sub_3295552210_1035706684(char *, int32_t arg) { return unsigned_num_bits(arg); }
 
 // 4, 5: ADD_UNSIGNED, ADD_SIGNED
-uint8_t *ieee_p_1242562249_sub_353865036_1035706684(char *, array_bounds *result, VEC(l), VEC(r), uint8_t c) {
-    return return_vector(add_with_carry(VIEW(l), VIEW(r), c), result);
+uint8_t *ieee_p_1242562249_sub_353865036_1035706684(char *block, array_bounds *result, VEC(l), VEC(r), uint8_t c) {
+    return add_helper_body(block, kUnsigned, ARG(l), ARG(r), c, result);
 }
-uint8_t *ieee_p_1242562249_sub_702267453_1035706684(char *, array_bounds *result, VEC(l), VEC(r), uint8_t c) {
-    return return_vector(add_with_carry(VIEW(l), VIEW(r), c), result);
+uint8_t *ieee_p_1242562249_sub_702267453_1035706684(char *block, array_bounds *result, VEC(l), VEC(r), uint8_t c) {
+    return add_helper_body(block, kSigned, ARG(l), ARG(r), c, result);
 }
 
 // 6: DIVMOD, writing exactly the lengths of XQUOT and XREMAIN
 void ieee_p_1242562249_sub_4109383058_1035706684(char *block, void *, VEC(num), VEC(xdenom), uint8_t *xquot,
                                                  const array_bounds *xquot_bounds, uint8_t *xremain,
                                                  const array_bounds *xremain_bounds) {
-    const int32_t quot_length = view_of(xquot, xquot_bounds).length;
-    const int32_t remain_length = view_of(xremain, xremain_bounds).length;
-    const Division d = divmod(block, VIEW(num), VIEW(xdenom), quot_length, remain_length);
-    if (quot_length > 0) memcpy(xquot, d.quotient.elements.data(), static_cast<size_t>(quot_length));
-    if (remain_length > 0) memcpy(xremain, d.remainder.elements.data(), static_cast<size_t>(remain_length));
+    divmod_body(block, ARG(num), ARG(xdenom), xquot, xquot_bounds, xremain, xremain_bounds);
 }
 
 // 7 to 11: XSLL, XSRL, XSRA, XROL, XROR
 uint8_t *ieee_p_1242562249_sub_618269441_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_worker(Shift::kLeft, l, l_bounds, r, result);
+    return logical_shift(true, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_618485063_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_worker(Shift::kRight, l, l_bounds, r, result);
+    return logical_shift(false, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_505238664_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_worker(Shift::kRightArithmetic, l, l_bounds, r, result);
+    return arithmetic_shift_right(ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_614346876_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_worker(Shift::kRotateLeft, l, l_bounds, r, result);
+    return rotate(true, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_614353410_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_worker(Shift::kRotateRight, l, l_bounds, r, result);
+    return rotate(false, ARG(l), r, result);
 }
 
 // 12, 13: UNSIGNED_EQUAL, SIGNED_EQUAL
-uint8_t ieee_p_1242562249_sub_1233203289_1035706684(char *, VEC(l), VEC(r)) { return elements_equal(VIEW(l), VIEW(r)); }
-uint8_t ieee_p_1242562249_sub_3760432601_1035706684(char *, VEC(l), VEC(r)) { return elements_equal(VIEW(l), VIEW(r)); }
+uint8_t ieee_p_1242562249_sub_1233203289_1035706684(char *, VEC(l), VEC(r)) { return elements_equal(Arg(ARG(l)), Arg(ARG(r))); }
+uint8_t ieee_p_1242562249_sub_3760432601_1035706684(char *, VEC(l), VEC(r)) { return elements_equal(Arg(ARG(l)), Arg(ARG(r))); }
 
 // 14 to 17: UNSIGNED_LESS, SIGNED_LESS, UNSIGNED_LESS_OR_EQUAL, SIGNED_LESS_OR_EQUAL
 uint8_t ieee_p_1242562249_sub_282954104_1035706684(char *, VEC(l), VEC(r)) {
-    return ordered(kUnsigned, false, VIEW(l), VIEW(r));
+    return ordered(false, Arg(ARG(l)), Arg(ARG(r)));
 }
-uint8_t ieee_p_1242562249_sub_3494152804_1035706684(char *, VEC(l), VEC(r)) {
-    return ordered(kSigned, false, VIEW(l), VIEW(r));
+uint8_t ieee_p_1242562249_sub_3494152804_1035706684(char *block, VEC(l), VEC(r)) {
+    return signed_ordered(block, false, Arg(ARG(l)), Arg(ARG(r)));
 }
 uint8_t ieee_p_1242562249_sub_959202607_1035706684(char *, VEC(l), VEC(r)) {
-    return ordered(kUnsigned, true, VIEW(l), VIEW(r));
+    return ordered(true, Arg(ARG(l)), Arg(ARG(r)));
 }
-uint8_t ieee_p_1242562249_sub_2517024443_1035706684(char *, VEC(l), VEC(r)) {
-    return ordered(kSigned, true, VIEW(l), VIEW(r));
+uint8_t ieee_p_1242562249_sub_2517024443_1035706684(char *block, VEC(l), VEC(r)) {
+    return signed_ordered(block, true, Arg(ARG(l)), Arg(ARG(r)));
 }
 
 // 18, 19: abs, unary "-"
 uint8_t *ieee_p_1242562249_sub_3869231325_1035706684(char *block, array_bounds *result, VEC(arg)) {
-    return return_result(absolute(block, VIEW(arg)), result);
+    return absolute_body(block, ARG(arg), result);
 }
 uint8_t *ieee_p_1242562249_sub_3481121704_1035706684(char *block, array_bounds *result, VEC(arg)) {
-    return return_result(negate(block, VIEW(arg)), result);
+    return negate_body(block, ARG(arg), result);
 }
 
 // 20 to 31: "+" and "-"
 uint8_t *ieee_p_1242562249_sub_1547198987_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(add_vectors(block, kUnsigned, VIEW(l), VIEW(r), false), result);
+    return add_vectors(block, kUnsigned, false, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_3273497107_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(add_vectors(block, kSigned, VIEW(l), VIEW(r), false), result);
+    return add_vectors(block, kSigned, false, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_1919365254_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    const View lv = VIEW(l);
-    return return_result(add_vectors(block, kUnsigned, lv, to_unsigned(block, r, lv.length).value.view(), false),
-                         result);
+    return with_integer(block, kUnsigned, plus, Arg(ARG(l)), r, false, result);
 }
 uint8_t *ieee_p_1242562249_sub_1654215474_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    const View rv = VIEW(r);
-    return return_result(add_vectors(block, kUnsigned, to_unsigned(block, l, rv.length).value.view(), rv, false),
-                         result);
+    return with_integer(block, kUnsigned, plus, Arg(ARG(r)), l, true, result);
 }
 uint8_t *ieee_p_1242562249_sub_2931903318_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    const View lv = VIEW(l);
-    return return_result(add_vectors(block, kSigned, lv, to_signed(block, r, lv.length).value.view(), false), result);
+    return with_integer(block, kSigned, plus, Arg(ARG(l)), r, false, result);
 }
 uint8_t *ieee_p_1242562249_sub_3666461690_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    const View rv = VIEW(r);
-    return return_result(add_vectors(block, kSigned, to_signed(block, l, rv.length).value.view(), rv, false), result);
+    return with_integer(block, kSigned, plus, Arg(ARG(r)), l, true, result);
 }
 uint8_t *ieee_p_1242562249_sub_1547270861_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(add_vectors(block, kUnsigned, VIEW(l), VIEW(r), true), result);
+    return add_vectors(block, kUnsigned, true, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_3273568981_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(add_vectors(block, kSigned, VIEW(l), VIEW(r), true), result);
+    return add_vectors(block, kSigned, true, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_1919437128_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    const View lv = VIEW(l);
-    return return_result(add_vectors(block, kUnsigned, lv, to_unsigned(block, r, lv.length).value.view(), true),
-                         result);
+    return with_integer(block, kUnsigned, minus, Arg(ARG(l)), r, false, result);
 }
 uint8_t *ieee_p_1242562249_sub_1654287348_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    const View rv = VIEW(r);
-    return return_result(add_vectors(block, kUnsigned, to_unsigned(block, l, rv.length).value.view(), rv, true),
-                         result);
+    return with_integer(block, kUnsigned, minus, Arg(ARG(r)), l, true, result);
 }
 uint8_t *ieee_p_1242562249_sub_2931975192_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    const View lv = VIEW(l);
-    return return_result(add_vectors(block, kSigned, lv, to_signed(block, r, lv.length).value.view(), true), result);
+    return with_integer(block, kSigned, minus, Arg(ARG(l)), r, false, result);
 }
 uint8_t *ieee_p_1242562249_sub_3666533564_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    const View rv = VIEW(r);
-    return return_result(add_vectors(block, kSigned, to_signed(block, l, rv.length).value.view(), rv, true), result);
+    return with_integer(block, kSigned, minus, Arg(ARG(r)), l, true, result);
 }
 
 // 32 to 37: "*"
 uint8_t *ieee_p_1242562249_sub_2053728113_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(multiply(block, kUnsigned, VIEW(l), VIEW(r)), result);
+    return multiply(block, kUnsigned, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_2807594338_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(multiply(block, kSigned, VIEW(l), VIEW(r)), result);
+    return multiply(block, kSigned, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_1919329317_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    const View lv = VIEW(l);
-    return return_result(multiply(block, kUnsigned, lv, to_unsigned(block, r, lv.length).value.view()), result);
+    return with_integer(block, kUnsigned, times, Arg(ARG(l)), r, false, result);
 }
 uint8_t *ieee_p_1242562249_sub_1654179537_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    const View rv = VIEW(r);
-    return return_result(multiply(block, kUnsigned, to_unsigned(block, l, rv.length).value.view(), rv), result);
+    return with_integer(block, kUnsigned, times, Arg(ARG(r)), l, true, result);
 }
 uint8_t *ieee_p_1242562249_sub_2931867381_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    const View lv = VIEW(l);
-    return return_result(multiply(block, kSigned, lv, to_signed(block, r, lv.length).value.view()), result);
+    return with_integer(block, kSigned, times, Arg(ARG(l)), r, false, result);
 }
 uint8_t *ieee_p_1242562249_sub_3666425753_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    const View rv = VIEW(r);
-    return return_result(multiply(block, kSigned, to_signed(block, l, rv.length).value.view(), rv), result);
+    return with_integer(block, kSigned, times, Arg(ARG(r)), l, true, result);
 }
 
 // 38 to 43: "/"
 uint8_t *ieee_p_1242562249_sub_1922276087_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(divide_vectors(block, kUnsigned, DivOp::kDiv, VIEW(l), VIEW(r)), result);
+    return divide_unsigned(block, DivOp::kDiv, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_2849293644_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(divide_vectors(block, kSigned, DivOp::kDiv, VIEW(l), VIEW(r)), result);
+    return divide_signed(block, DivOp::kDiv, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_1808404841_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return return_result(divide_by_integer(block, kUnsigned, DivOp::kDiv, VIEW(l), r, nullptr), result);
+    return divide_by_integer(block, kUnsigned, DivOp::kDiv, ARG(l), r, nullptr, result);
 }
 uint8_t *ieee_p_1242562249_sub_1486818655_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    return return_result(divide_integer(block, kUnsigned, DivOp::kDiv, l, VIEW(r), kDivNatUnsTruncated), result);
+    return divide_integer(block, kUnsigned, DivOp::kDiv, l, ARG(r), kDivNatUnsTruncated, result);
 }
 uint8_t *ieee_p_1242562249_sub_3461525680_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return return_result(divide_by_integer(block, kSigned, DivOp::kDiv, VIEW(l), r, nullptr), result);
+    return divide_by_integer(block, kSigned, DivOp::kDiv, ARG(l), r, nullptr, result);
 }
 uint8_t *ieee_p_1242562249_sub_2775072687_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    return return_result(divide_integer(block, kSigned, DivOp::kDiv, l, VIEW(r), kDivIntSgnTruncated), result);
+    return divide_integer(block, kSigned, DivOp::kDiv, l, ARG(r), kDivIntSgnTruncated, result);
 }
 
 // 44 to 49: "rem"
 uint8_t *ieee_p_1242562249_sub_3059403468_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(divide_vectors(block, kUnsigned, DivOp::kRem, VIEW(l), VIEW(r)), result);
+    return divide_unsigned(block, DivOp::kRem, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_492975887_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(divide_vectors(block, kSigned, DivOp::kRem, VIEW(l), VIEW(r)), result);
+    return divide_signed(block, DivOp::kRem, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_2962408653_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return return_result(divide_by_integer(block, kUnsigned, DivOp::kRem, VIEW(l), r, &kRemUnsNatTruncated), result);
+    return divide_by_integer(block, kUnsigned, DivOp::kRem, ARG(l), r, &kRemUnsNatTruncated, result);
 }
 uint8_t *ieee_p_1242562249_sub_2640822467_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    return return_result(divide_integer(block, kUnsigned, DivOp::kRem, l, VIEW(r), kRemNatUnsTruncated), result);
+    return divide_integer(block, kUnsigned, DivOp::kRem, l, ARG(r), kRemNatUnsTruncated, result);
 }
 uint8_t *ieee_p_1242562249_sub_320562204_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return return_result(divide_by_integer(block, kSigned, DivOp::kRem, VIEW(l), r, &kRemSgnIntTruncated), result);
+    return divide_by_integer(block, kSigned, DivOp::kRem, ARG(l), r, &kRemSgnIntTruncated, result);
 }
 uint8_t *ieee_p_1242562249_sub_3929076507_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    return return_result(divide_integer(block, kSigned, DivOp::kRem, l, VIEW(r), kRemIntSgnTruncated), result);
+    return divide_integer(block, kSigned, DivOp::kRem, l, ARG(r), kRemIntSgnTruncated, result);
 }
 
 // 50 to 55: "mod"
 uint8_t *ieee_p_1242562249_sub_2875262280_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(divide_vectors(block, kUnsigned, DivOp::kMod, VIEW(l), VIEW(r)), result);
+    return divide_unsigned(block, DivOp::kMod, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_3802353957_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) {
-    return return_result(divide_vectors(block, kSigned, DivOp::kMod, VIEW(l), VIEW(r)), result);
+    return divide_signed(block, DivOp::kMod, ARG(l), ARG(r), result);
 }
 uint8_t *ieee_p_1242562249_sub_2778267465_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return return_result(divide_by_integer(block, kUnsigned, DivOp::kMod, VIEW(l), r, &kModUnsNatTruncated), result);
+    return divide_by_integer(block, kUnsigned, DivOp::kMod, ARG(l), r, &kModUnsNatTruncated, result);
 }
 uint8_t *ieee_p_1242562249_sub_2456681279_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    return return_result(divide_integer(block, kUnsigned, DivOp::kMod, l, VIEW(r), kModNatUnsTruncated), result);
+    return divide_integer(block, kUnsigned, DivOp::kMod, l, ARG(r), kModNatUnsTruncated, result);
 }
 uint8_t *ieee_p_1242562249_sub_136421016_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return return_result(divide_by_integer(block, kSigned, DivOp::kMod, VIEW(l), r, &kModSgnIntTruncated), result);
+    return divide_by_integer(block, kSigned, DivOp::kMod, ARG(l), r, &kModSgnIntTruncated, result);
 }
 uint8_t *ieee_p_1242562249_sub_3744935319_1035706684(char *block, array_bounds *result, int32_t l, VEC(r)) {
-    return return_result(divide_integer(block, kSigned, DivOp::kMod, l, VIEW(r), kModIntSgnTruncated), result);
+    return divide_integer(block, kSigned, DivOp::kMod, l, ARG(r), kModIntSgnTruncated, result);
 }
 
 // 56 to 91: the relational operators, six forms each: (U, U), (S, S),
 // (N, U), (I, S), (U, N), (S, I).
 #define RELATIONAL_FORMS(rel, base, h0, h1, h2, h3, h4, h5)                              \
     uint8_t ieee_p_1242562249_sub_##h0##_1035706684(char *block, VEC(l), VEC(r)) {       \
-        return compare_vectors(block, kUnsigned, rel, base, VIEW(l), VIEW(r));           \
+        return compare_vectors(block, kUnsigned, rel, base, ARG(l), ARG(r));           \
     }                                                                                    \
     uint8_t ieee_p_1242562249_sub_##h1##_1035706684(char *block, VEC(l), VEC(r)) {       \
-        return compare_vectors(block, kSigned, rel, base + 1, VIEW(l), VIEW(r));         \
+        return compare_vectors(block, kSigned, rel, base + 1, ARG(l), ARG(r));         \
     }                                                                                    \
     uint8_t ieee_p_1242562249_sub_##h2##_1035706684(char *block, int32_t l, VEC(r)) {    \
-        return compare_with_integer(block, kUnsigned, rel, base + 2, VIEW(r), l, true);  \
+        return compare_with_integer(block, kUnsigned, rel, base + 2, ARG(r), l, true);  \
     }                                                                                    \
     uint8_t ieee_p_1242562249_sub_##h3##_1035706684(char *block, int32_t l, VEC(r)) {    \
-        return compare_with_integer(block, kSigned, rel, base + 3, VIEW(r), l, true);    \
+        return compare_with_integer(block, kSigned, rel, base + 3, ARG(r), l, true);    \
     }                                                                                    \
     uint8_t ieee_p_1242562249_sub_##h4##_1035706684(char *block, VEC(l), int32_t r) {    \
-        return compare_with_integer(block, kUnsigned, rel, base + 4, VIEW(l), r, false); \
+        return compare_with_integer(block, kUnsigned, rel, base + 4, ARG(l), r, false); \
     }                                                                                    \
     uint8_t ieee_p_1242562249_sub_##h5##_1035706684(char *block, VEC(l), int32_t r) {    \
-        return compare_with_integer(block, kSigned, rel, base + 5, VIEW(l), r, false);   \
+        return compare_with_integer(block, kSigned, rel, base + 5, ARG(l), r, false);   \
     }
 
 RELATIONAL_FORMS(Relation::kGreater, 56, 2110411308, 2720078402, 1686818447, 2019698268, 1781543830, 2479290730)
@@ -1031,106 +1313,106 @@ RELATIONAL_FORMS(Relation::kNotEqual, 86, 3454299738, 4063966832, 3030706877, 33
 #undef RELATIONAL_FORMS
 
 // 92 to 99: SHIFT_LEFT, SHIFT_RIGHT, ROTATE_LEFT, ROTATE_RIGHT
-uint8_t *ieee_p_1242562249_sub_2770553711_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift(Shift::kLeft, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_2770553711_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_function(&ieee_p_1242562249_sub_618269441_1035706684, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_1830103426_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift(Shift::kRight, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_1830103426_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_function(&ieee_p_1242562249_sub_618485063_1035706684, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_4004982826_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift(Shift::kLeft, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_4004982826_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_function(&ieee_p_1242562249_sub_618269441_1035706684, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_3064532541_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift(Shift::kRightArithmetic, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_3064532541_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_function(&ieee_p_1242562249_sub_505238664_1035706684, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_4109847776_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift(Shift::kRotateLeft, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_4109847776_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_function(&ieee_p_1242562249_sub_614346876_1035706684, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_3077134611_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift(Shift::kRotateRight, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_3077134611_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_function(&ieee_p_1242562249_sub_614353410_1035706684, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_1049309595_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift(Shift::kRotateLeft, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_1049309595_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_function(&ieee_p_1242562249_sub_614346876_1035706684, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_16596430_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift(Shift::kRotateRight, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_16596430_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_function(&ieee_p_1242562249_sub_614353410_1035706684, block, ARG(l), r, result);
 }
 
 // 100 to 107: sll, srl, rol, ror (UNSIGNED, SIGNED); sll and srl on SIGNED
 // shift logically
-uint8_t *ieee_p_1242562249_sub_2540846514_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift_operator(Shift::kLeft, Shift::kRight, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_2540846514_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_operator(&ieee_p_1242562249_sub_2770553711_1035706684, &ieee_p_1242562249_sub_1830103426_1035706684, false, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_4230814580_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift_operator(Shift::kLeft, Shift::kRight, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_4230814580_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_operator(&ieee_p_1242562249_sub_4004982826_1035706684, &ieee_p_1242562249_sub_1830103426_1035706684, false, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_2547962040_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift_operator(Shift::kRight, Shift::kLeft, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_2547962040_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_operator(&ieee_p_1242562249_sub_1830103426_1035706684, &ieee_p_1242562249_sub_2770553711_1035706684, false, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_4237930106_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift_operator(Shift::kRight, Shift::kLeft, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_4237930106_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_operator(&ieee_p_1242562249_sub_1830103426_1035706684, &ieee_p_1242562249_sub_4004982826_1035706684, false, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_2505268884_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift_operator(Shift::kRotateLeft, Shift::kRotateRight, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_2505268884_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_operator(&ieee_p_1242562249_sub_4109847776_1035706684, &ieee_p_1242562249_sub_3077134611_1035706684, true, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_4195236950_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift_operator(Shift::kRotateLeft, Shift::kRotateRight, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_4195236950_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_operator(&ieee_p_1242562249_sub_1049309595_1035706684, &ieee_p_1242562249_sub_16596430_1035706684, true, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_2505484506_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift_operator(Shift::kRotateRight, Shift::kRotateLeft, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_2505484506_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_operator(&ieee_p_1242562249_sub_3077134611_1035706684, &ieee_p_1242562249_sub_4109847776_1035706684, true, block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_4195452572_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_shift_operator(Shift::kRotateRight, Shift::kRotateLeft, l, l_bounds, r, result);
+uint8_t *ieee_p_1242562249_sub_4195452572_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return shift_operator(&ieee_p_1242562249_sub_16596430_1035706684, &ieee_p_1242562249_sub_1049309595_1035706684, true, block, ARG(l), r, result);
 }
 
 // 108, 109: TO_INTEGER (UNSIGNED), TO_INTEGER (SIGNED)
 int32_t ieee_p_1242562249_sub_1657552908_1035706684(char *block, VEC(arg)) {
-    return to_integer_unsigned(block, VIEW(arg));
+    return to_integer_unsigned(block, ARG(arg));
 }
 int32_t ieee_p_1242562249_sub_2271993008_1035706684(char *block, VEC(arg)) {
-    return to_integer_signed(block, VIEW(arg));
+    return to_integer_signed(block, ARG(arg));
 }
 
 // 110, 111: TO_UNSIGNED, TO_SIGNED
 uint8_t *ieee_p_1242562249_sub_180853171_1035706684(char *block, array_bounds *result, int32_t arg, int32_t size) {
-    return return_result(to_unsigned(block, arg, size), result);
+    return to_unsigned_body(block, arg, size, result);
 }
 uint8_t *ieee_p_1242562249_sub_2563015576_1035706684(char *block, array_bounds *result, int32_t arg, int32_t size) {
-    return return_result(to_signed(block, arg, size), result);
+    return to_signed_body(block, arg, size, result);
 }
 
 // 112, 113: RESIZE (SIGNED), RESIZE (UNSIGNED)
-uint8_t *ieee_p_1242562249_sub_3410769178_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_result(resize_signed(VIEW(l), r), result);
+uint8_t *ieee_p_1242562249_sub_3410769178_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return resize_signed_body(block, ARG(l), r, result);
 }
-uint8_t *ieee_p_1242562249_sub_2045698577_1035706684(char *, array_bounds *result, VEC(l), int32_t r) {
-    return return_result(resize_unsigned(VIEW(l), r), result);
+uint8_t *ieee_p_1242562249_sub_2045698577_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
+    return resize_unsigned_body(block, ARG(l), r, result);
 }
 
 // 114 to 127: not, and, or, nand, nor, xor, xnor on UNSIGNED, then on SIGNED
-#define LOGIC_UNARY(hash, op)                                                                    \
-    uint8_t *ieee_p_1242562249_sub_##hash##_1035706684(char *, array_bounds *result, VEC(arg)) { \
-        return return_vector(logic_unary(&op, arg, arg_bounds), result);                         \
+#define LOGIC_UNARY(hash, sgn, op)                                                                     \
+    uint8_t *ieee_p_1242562249_sub_##hash##_1035706684(char *block, array_bounds *result, VEC(arg)) {  \
+        return logic_unary(block, sgn, &op, ARG(arg), result);                                         \
     }
-#define LOGIC_BINARY(hash, op)                                                                         \
-    uint8_t *ieee_p_1242562249_sub_##hash##_1035706684(char *, array_bounds *result, VEC(l), VEC(r)) { \
-        return return_vector(logic_binary(&op, l, l_bounds, r, r_bounds), result);                     \
+#define LOGIC_BINARY(hash, sgn, op)                                                                         \
+    uint8_t *ieee_p_1242562249_sub_##hash##_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) { \
+        return logic_binary(block, sgn, &op, ARG(l), ARG(r), result);                                       \
     }
 
-LOGIC_UNARY(2892387531, ieee_p_2592010699_sub_1837678034_503743352)
-LOGIC_BINARY(1854260743, ieee_p_2592010699_sub_795620321_503743352)
-LOGIC_BINARY(2794316277, ieee_p_2592010699_sub_1735675855_503743352)
-LOGIC_BINARY(562151893, ieee_p_2592010699_sub_3798478767_503743352)
-LOGIC_BINARY(2364709891, ieee_p_2592010699_sub_1306069469_503743352)
-LOGIC_BINARY(2756063821, ieee_p_2592010699_sub_1697423399_503743352)
-LOGIC_BINARY(1102378843, ieee_p_2592010699_sub_43738421_503743352)
-LOGIC_UNARY(3991088854, ieee_p_2592010699_sub_1837678034_503743352)
-LOGIC_BINARY(3696923623, ieee_p_2592010699_sub_795620321_503743352)
-LOGIC_BINARY(342011861, ieee_p_2592010699_sub_1735675855_503743352)
-LOGIC_BINARY(2404814773, ieee_p_2592010699_sub_3798478767_503743352)
-LOGIC_BINARY(4207372771, ieee_p_2592010699_sub_1306069469_503743352)
-LOGIC_BINARY(303759405, ieee_p_2592010699_sub_1697423399_503743352)
-LOGIC_BINARY(2945041723, ieee_p_2592010699_sub_43738421_503743352)
+LOGIC_UNARY(2892387531, kUnsigned, ieee_p_2592010699_sub_1837678034_503743352)
+LOGIC_BINARY(1854260743, kUnsigned, ieee_p_2592010699_sub_795620321_503743352)
+LOGIC_BINARY(2794316277, kUnsigned, ieee_p_2592010699_sub_1735675855_503743352)
+LOGIC_BINARY(562151893, kUnsigned, ieee_p_2592010699_sub_3798478767_503743352)
+LOGIC_BINARY(2364709891, kUnsigned, ieee_p_2592010699_sub_1306069469_503743352)
+LOGIC_BINARY(2756063821, kUnsigned, ieee_p_2592010699_sub_1697423399_503743352)
+LOGIC_BINARY(1102378843, kUnsigned, ieee_p_2592010699_sub_43738421_503743352)
+LOGIC_UNARY(3991088854, kSigned, ieee_p_2592010699_sub_1837678034_503743352)
+LOGIC_BINARY(3696923623, kSigned, ieee_p_2592010699_sub_795620321_503743352)
+LOGIC_BINARY(342011861, kSigned, ieee_p_2592010699_sub_1735675855_503743352)
+LOGIC_BINARY(2404814773, kSigned, ieee_p_2592010699_sub_3798478767_503743352)
+LOGIC_BINARY(4207372771, kSigned, ieee_p_2592010699_sub_1306069469_503743352)
+LOGIC_BINARY(303759405, kSigned, ieee_p_2592010699_sub_1697423399_503743352)
+LOGIC_BINARY(2945041723, kSigned, ieee_p_2592010699_sub_43738421_503743352)
 
 #undef LOGIC_UNARY
 #undef LOGIC_BINARY
@@ -1141,30 +1423,30 @@ uint8_t ieee_p_1242562249_sub_319130236_1035706684(char *block, uint8_t l, uint8
     return match_elements(block, l, r);
 }
 uint8_t ieee_p_1242562249_sub_438795891_1035706684(char *block, VEC(l), VEC(r)) {
-    return match_vectors(block, 129, VIEW(l), VIEW(r), true);
+    return match_vectors(block, 129, ARG(l), ARG(r), true);
 }
 uint8_t ieee_p_1242562249_sub_4174973090_1035706684(char *block, VEC(l), VEC(r)) {
-    return match_vectors(block, 130, VIEW(l), VIEW(r), true);
+    return match_vectors(block, 130, ARG(l), ARG(r), true);
 }
 uint8_t ieee_p_1242562249_sub_337943598_1035706684(char *block, VEC(l), VEC(r)) {
-    return match_vectors(block, 131, VIEW(l), VIEW(r), true);
+    return match_vectors(block, 131, ARG(l), ARG(r), true);
 }
 uint8_t ieee_p_1242562249_sub_4198272599_1035706684(char *block, VEC(l), VEC(r)) {
-    return match_vectors(block, 132, VIEW(l), VIEW(r), false);
+    return match_vectors(block, 132, ARG(l), ARG(r), false);
 }
 
 // 133, 134: TO_01 (UNSIGNED), TO_01 (SIGNED)
 uint8_t *ieee_p_1242562249_sub_1804770815_1035706684(char *block, array_bounds *result, VEC(s), uint8_t xmap) {
-    return return_result(to_01(block, VIEW(s), xmap, kUnsigned), result);
+    return to_01_body(block, kUnsigned, ARG(s), xmap, result);
 }
 uint8_t *ieee_p_1242562249_sub_2570320491_1035706684(char *block, array_bounds *result, VEC(s), uint8_t xmap) {
-    return return_result(to_01(block, VIEW(s), xmap, kSigned), result);
+    return to_01_body(block, kSigned, ARG(s), xmap, result);
 }
 
 }  // extern "C"
 
 #undef VEC
-#undef VIEW
+#undef ARG
 
 namespace {
 

@@ -1,7 +1,8 @@
 // Local array variables of the std_logic_vector operators of the unsigned
 // and signed views of std_logic_arith: a result variable built in the
 // function's own buffer and returned in exactly its length of transient
-// memory.
+// memory; and the locals of numeric_std, which the functions write
+// themselves (FrameVector).
 #ifndef TOVU_IEEE_VECTOR_LOCALS_H
 #define TOVU_IEEE_VECTOR_LOCALS_H
 
@@ -71,6 +72,69 @@ private:
 
     array_bounds range_;
     uint8_t inline_[256];
+    std::unique_ptr<uint8_t[]> heap_;
+    uint8_t *data_ = inline_;
+};
+
+// A local array variable that the function itself writes, by element or by
+// slice: its range, and its elements in a buffer of the function's own
+// (inline for usual lengths, on the heap only for long vectors). It starts
+// from the type's default value, or from the initial value of its
+// declaration (an aggregate or another value of its length).
+class FrameVector {
+public:
+    FrameVector(void *type, const array_bounds &range) : FrameVector(range) {
+        zem_type_set_default_value(type, data_, &range_);
+    }
+    FrameVector(const array_bounds &range, const uint8_t *initial) : FrameVector(range) { assign(initial); }
+    FrameVector(const FrameVector &) = delete;
+    FrameVector &operator=(const FrameVector &) = delete;
+
+    uint8_t *data() { return data_; }
+    const uint8_t *data() const { return data_; }
+    const array_bounds *bounds() const { return &range_; }
+    const array_bounds &range() const { return range_; }
+    int32_t length() const { return static_cast<int32_t>(size()); }
+
+    // Position in the data of element I of the range.
+    size_t offset(int32_t i) const {
+        return static_cast<size_t>(range_.dir > 0 ? int64_t{i} - range_.left : int64_t{range_.left} - i);
+    }
+    uint8_t &at(int32_t i) { return data_[offset(i)]; }
+    uint8_t at(int32_t i) const { return data_[offset(i)]; }
+    uint8_t leftmost() const { return data_[0]; }
+
+    // Assignment of a whole value of the variable's length.
+    void assign(const uint8_t *value) {
+        if (size() > 0) memcpy(data_, value, size());
+    }
+    // Assignment of a value that a callee returned, with the length the
+    // callee gave it; never more than the variable holds is copied.
+    void take(const uint8_t *value, const array_bounds &value_bounds) {
+        const size_t n = static_cast<size_t>(length_of(&value_bounds));
+        if (n > 0) memcpy(data_, value, n < size() ? n : size());
+    }
+
+    // RETURN: a copy in exactly the variable's length of transient memory, and
+    // its bounds in the caller's record.
+    uint8_t *return_value(array_bounds *out) const {
+        auto *copy = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(size())));
+        if (size() > 0) memcpy(copy, data_, size());
+        *out = make_bounds(range_.left, range_.right, range_.dir);
+        return copy;
+    }
+
+private:
+    explicit FrameVector(const array_bounds &range) : range_(range) {
+        if (size() > sizeof inline_) {
+            heap_ = std::make_unique<uint8_t[]>(size());
+            data_ = heap_.get();
+        }
+    }
+    size_t size() const { return range_.length > 0 ? static_cast<size_t>(range_.length) : 0; }
+
+    array_bounds range_;
+    uint8_t inline_[128];
     std::unique_ptr<uint8_t[]> heap_;
     uint8_t *data_ = inline_;
 };
