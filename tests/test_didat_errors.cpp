@@ -260,6 +260,10 @@ TEST_F(DidatErrors, AStatementOrNameThatStandsOnceIsRefusedTheSecondTime) {
         {"@type t = integer 0 to 3\n\ntype T = integer 0 to 7\n", 7, "type t declared again (first at line 5)"},
         {"%inst u t_leaf\ninst U t_leaf port a=>open\n", 6, "instance label u given again (first at line 5)"},
         {"%inst u t_leaf generic g=1 port a=>open generic g=2\n", 5, "generic g given twice"},
+        // generics, constants and variables share one name space
+        {"@generic - g integer := 1\ngeneric - G integer := 2\n", 6, "generic g declared again (first at line 5)"},
+        {"@const 0x100 c integer := 1\nconst 0x108 c integer := 2\n", 6, "constant c declared again (first at line 5)"},
+        {"@generic - n integer := 1\nvar 0x100 n integer := 2\n", 6, "variable n declared again (first at line 5)"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);

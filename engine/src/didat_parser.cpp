@@ -480,10 +480,19 @@ private:
         ObjectDecl o = obj(k, c);
         if (k == ObjKind::Const) check_alignment("constant descriptor", o.offset, kPointerAlignment);
         o.name = c.ident("name");
+        named_once(o);
         o.type = parse_type_ref(c);
         c.expect(":=");
         o.value = value_until_end(c);
         push(o);
+    }
+
+    // Generics, constants and variables share one name space in a unit: a
+    // second declaration of a name would replace the first in the instance's
+    // name map without a word.
+    void named_once(const ObjectDecl &o) {
+        const char *kind = o.kind == ObjKind::Generic ? "generic " : o.kind == ObjKind::Const ? "constant " : "variable ";
+        names_.once(o.name, line_, kind + o.name, "declared");
     }
 
     void generic(Cursor &c) {
@@ -495,6 +504,7 @@ private:
             check_alignment("generic descriptor", o.offset, kPointerAlignment);
         }
         o.name = c.ident("generic name");
+        named_once(o);
         o.type = parse_type_ref(c);
         if (c.accept(":=")) o.value = value_until_end(c);
         c.end();
@@ -591,6 +601,7 @@ private:
     FirstLines statements_;  // the statements that stand once in a file
     FirstLines types_;       // type names
     FirstLines labels_;      // instance labels
+    FirstLines names_;       // generic, constant and variable names
 };
 
 }  // namespace
