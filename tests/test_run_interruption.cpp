@@ -247,4 +247,49 @@ TEST_F(RunInterruption, AWaveformPipeWhoseReaderGoesAwayEndsTheRunWithTheWriteEr
     EXPECT_EQ(out.substr(out.size() - tail.size()), tail) << out;
 }
 
+TEST_F(RunInterruption, AWaveformOnTheProgramsOwnOutputPipeEndsTheRunWithTheWriteError) {
+    // benchsnap --vcd=/dev/stdout | head -c 5: the summary that follows the
+    // error goes to the same dead pipe and must not end the program first.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0) << std::strerror(errno);
+    const std::string err_file = dir_ + "/stderr.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ::signal(SIGPIPE, SIG_DFL);
+        dup2(fds[1], 1);
+        ::close(fds[0]);
+        ::close(fds[1]);
+        std::freopen(err_file.c_str(), "w", stderr);
+        std::string prog = std::string(TOVU_BIN_DIR) + "/benchsnap";
+        std::string a1 = "--clock=fpga_tb/uut/clk_disp=5208ps", a2 = "--clock=fpga_tb/uut/clk_rx=67708ps",
+                    a3 = "--stop-time=1sec", a4 = "--vcd=/dev/stdout";
+        char *argv[] = {prog.data(), a1.data(), a2.data(), a3.data(), a4.data(), nullptr};
+        execv(argv[0], argv);
+        _exit(127);
+    }
+    ::close(fds[1]);
+    char head[5];
+    size_t got = 0;
+    while (got < sizeof head) {
+        const ssize_t n = ::read(fds[0], head + got, sizeof head - got);
+        if (n <= 0) break;
+        got += static_cast<size_t>(n);
+    }
+    ::close(fds[0]);
+    EXPECT_EQ(std::string(head, got), "$date");
+    int status = 0;
+    const auto end = std::chrono::steady_clock::now() + 60s;
+    pid_t done = 0;
+    while ((done = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(20ms);
+    if (done != pid) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        FAIL() << "the program did not end";
+    }
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(read_file(err_file), std::string("error: cannot write waveform file /dev/stdout: ") + std::strerror(EPIPE) + "\n");
+}
+
 }  // namespace
