@@ -932,21 +932,24 @@ uint32_t select_length(const array_bounds *sb_b, const array_bounds *si_b) {
     return s;
 }
 
-// A slice (high downto low) of an array, checked against the array's own
-// bounds; its bounds written (high, low, -1, length).
+// A slice (high downto low) of an n-element array viewed as (n downto 1),
+// checked against the view and taken by position, whatever the array's own
+// range; it is passed on re-ranged as (length downto 1), the view the next
+// level takes of it in turn.
 template <typename T>
-T *slice_downto(T *data, const array_bounds *b, int32_t high, int32_t low, size_t size, array_bounds *slice_b) {
-    zem_vhdl_check_range_of_slice(b->left, b->right, b->dir, high, low, -1);
-    *slice_b = make_bounds(high, low, -1);
-    return high < low ? data : indexed(data, b, high, size);
+T *view_slice(T *data, uint32_t n, int32_t high, int32_t low, size_t size, array_bounds *slice_b) {
+    zem_vhdl_check_range_of_slice(static_cast<int32_t>(n), 1, -1, high, low, -1);
+    const uint32_t length = high >= low ? static_cast<uint32_t>(high - low + 1) : 0;
+    *slice_b = downto_one(length);
+    return length > 0 ? from_right(data, n, high, size) : data;
 }
 
 }  // namespace
 
-// VInterMux: Data, sb and SI in their own bounds, which their callers give
-// as (length downto 1); for four selects or more the top select's buffered
-// schedule goes with the lower half of the data, as the standard's body has
-// it. A Data too short for the selects is a failed check, not a read past it.
+// VInterMux: Data, sb and SI each viewed as (its length downto 1), the range
+// VitalMUX gives them, and every slice passed on as (its length downto 1), so
+// that each level of the recursion sees the same view. A Data too short for
+// the selects is a failed check, not a read past it.
 extern "C" uint8_t *ieee_p_1367372525_sub_621502274_4070434989(char *block, const uint8_t *data,
                                                                const array_bounds *data_b,
                                                                const uint8_t *sb, const array_bounds *sb_b,
@@ -959,27 +962,30 @@ extern "C" uint8_t *ieee_p_1367372525_sub_621502274_4070434989(char *block, cons
             return return_sched(return_sched(bytes(zero)));
         }
         case 1:
-            return return_sched(mux2_sched(block, indexed(data, data_b, 2, kSchedSize),
-                                           indexed(data, data_b, 1, kSchedSize), indexed(sb, sb_b, 1, kSchedSize),
-                                           indexed(si, si_b, 1, kSchedSize)));
+            return return_sched(mux2_sched(block, from_right(data, n, 2, kSchedSize),
+                                           from_right(data, n, 1, kSchedSize), from_right(sb, s, 1, kSchedSize),
+                                           from_right(si, s, 1, kSchedSize)));
         case 2: return return_sched(mux4_sched(block, from_right(data, n, 4, kSchedSize), sb, si));
         case 3: return return_sched(mux8_sched(block, from_right(data, n, 8, kSchedSize), sb, si));
         default: break;
     }
-    const uint8_t *sb_top = indexed(sb, sb_b, s_msb, kSchedSize);
+    // The top select's buffered schedule with the upper half of the data,
+    // the half its '1' picks, and its inverted one, inverted, with the lower
+    // half, as VitalMUX4 and VitalMUX8 pair them.
+    const uint8_t *sb_top = from_right(sb, s, s_msb, kSchedSize);
     array_bounds data_slice_b, sb_slice_b, si_slice_b;
-    const uint8_t *data_low = slice_downto(data, data_b, d_msb_low, 1, kSchedSize, &data_slice_b);
-    const uint8_t *sb_rest = slice_downto(sb, sb_b, s_msb - 1, 1, kSchedSize, &sb_slice_b);
-    const uint8_t *si_rest = slice_downto(si, si_b, s_msb - 1, 1, kSchedSize, &si_slice_b);
+    const uint8_t *data_high = view_slice(data, n, d_msb_high, d_msb_low + 1, kSchedSize, &data_slice_b);
+    const uint8_t *sb_rest = view_slice(sb, s, s_msb - 1, 1, kSchedSize, &sb_slice_b);
+    const uint8_t *si_rest = view_slice(si, s, s_msb - 1, 1, kSchedSize, &si_slice_b);
     const uint8_t *x = s_and(block, sb_top, ieee_p_1367372525_sub_621502274_4070434989(
-                                                block, data_low, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
+                                                block, data_high, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
                                                 &si_slice_b));
-    const uint8_t *not_si_top = s_not(block, indexed(si, si_b, s_msb, kSchedSize));
-    const uint8_t *data_high = slice_downto(data, data_b, d_msb_high, d_msb_low + 1, kSchedSize, &data_slice_b);
-    sb_rest = slice_downto(sb, sb_b, s_msb - 1, 1, kSchedSize, &sb_slice_b);
-    si_rest = slice_downto(si, si_b, s_msb - 1, 1, kSchedSize, &si_slice_b);
+    const uint8_t *not_si_top = s_not(block, from_right(si, s, s_msb, kSchedSize));
+    const uint8_t *data_low = view_slice(data, n, d_msb_low, 1, kSchedSize, &data_slice_b);
+    sb_rest = view_slice(sb, s, s_msb - 1, 1, kSchedSize, &sb_slice_b);
+    si_rest = view_slice(si, s, s_msb - 1, 1, kSchedSize, &si_slice_b);
     const uint8_t *y = s_and(block, not_si_top, ieee_p_1367372525_sub_621502274_4070434989(
-                                                    block, data_high, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
+                                                    block, data_low, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
                                                     &si_slice_b));
     return return_sched(s_or(block, x, y));
 }

@@ -754,6 +754,51 @@ TEST_F(VitalPrimitives, MultiplexerAndDecoderSchedulesCombineTheirInputs) {
     EXPECT_EQ(std::memcmp(r16, high, 8 * 40), 0);
 }
 
+TEST_F(VitalPrimitives, MultiplexerScheduleOfAnyWidthFollowsTheSelectedLine) {
+    // Selects settled long ago (their schedules in the past) and data lines
+    // with pending changes: the output reaches '0' and '1' when the line the
+    // select value picks does, for 1 to 6 selects. Line j (position j + 1 of
+    // the view, counted from the right) is due at '0' at 100 + 2j, at '1' at
+    // 101 + 2j.
+    const int64_t past = -5;
+    const S one_b{kTimeHigh, past, past, past, past}, one_i{kTimeHigh, past - 1, past - 1, past, past - 1};
+    const S zero_b{past, kTimeHigh, past, past, past}, zero_i{past - 1, kTimeHigh, past - 1, past - 1, past};
+    std::mt19937 rng(13);
+    for (uint32_t s = 1; s <= 6; ++s) {
+        const uint32_t n = 1u << s;
+        std::vector<S> data(n);
+        for (uint32_t j = 0; j < n; ++j) {
+            const int64_t t = 100 + 2 * static_cast<int64_t>(j);
+            data[n - 1 - j] = {t, t + 1, 200, 300, 400};
+        }
+        const auto dbytes = bytes(data);
+        for (uint32_t trial = 0; trial < 2 * n; ++trial) {
+            const uint32_t pick = trial < n ? trial : static_cast<uint32_t>(rng() % n);
+            std::vector<S> sb(s), si(s);  // the top select first
+            for (uint32_t k = 0; k < s; ++k) {
+                const bool bit = (pick >> (s - 1 - k)) & 1;
+                sb[k] = bit ? one_b : zero_b;
+                si[k] = bit ? one_i : zero_i;
+            }
+            const auto sbytes = bytes(sb), ibytes = bytes(si);
+            const array_bounds db = tovu::layout::make_bounds(static_cast<int32_t>(n), 1, -1);
+            const array_bounds sbb = tovu::layout::make_bounds(static_cast<int32_t>(s) - 1, 0, -1);
+            const S got = sched(ieee_p_1367372525_sub_2549639725_4070434989(P(), dbytes.data(), &db, sbytes.data(),
+                                                                            &sbb, ibytes.data(), &sbb));
+            ASSERT_EQ(got.inp0, 100 + 2 * int64_t{pick}) << s << " selects, line " << pick << ": " << str(got);
+            ASSERT_EQ(got.inp1, 101 + 2 * int64_t{pick}) << s << " selects, line " << pick << ": " << str(got);
+            // VInterMux itself takes its operands by position: ranged (1 to
+            // length) they give the same schedule.
+            const array_bounds da = tovu::layout::make_bounds(1, static_cast<int32_t>(n), 1);
+            const array_bounds sa = tovu::layout::make_bounds(1, static_cast<int32_t>(s), 1);
+            ASSERT_EQ(sched(ieee_p_1367372525_sub_621502274_4070434989(P(), dbytes.data(), &da, sbytes.data(), &sa,
+                                                                       ibytes.data(), &sa)),
+                      got)
+                << s << " selects, line " << pick;
+        }
+    }
+}
+
 // ---- truth and state tables ------------------------------------------------------------
 
 const std::string kSymbols = "/\\PNrfpnRF^vEAD*X01-BZS";
