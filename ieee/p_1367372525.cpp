@@ -833,11 +833,12 @@ extern "C" uint8_t *ieee_p_1367372525_sub_4026512335_4070434989(char *block, con
 
 namespace {
 
-// The vector XOR / XNOR schedule forms over inputs 1 to n (the range their
-// callers give them; the two arrays must be equally long). The lower n-1
-// inputs are combined by VitalXOR in both pairings, the last one by the gate
-// itself. One input is a buffer (XOR) or an inverter (XNOR) and no input
-// DefSchedType: the recursion stops there instead of running on.
+// The vector XOR / XNOR schedule forms over inputs 1 to n, the positions of
+// the two arrays from their left ends in their own directions (the range 1
+// to n their callers give them; the two arrays must be equally long). The
+// lower n-1 inputs are combined by VitalXOR in both pairings, the last one by
+// the gate itself. One input is a buffer (XOR) or an inverter (XNOR) and no
+// input DefSchedType: the recursion stops there instead of running on.
 uint8_t *sched_xor_vector(char *block, const uint8_t *data_b, const array_bounds *data_b_b, const uint8_t *data_i,
                           const array_bounds *data_i_b, bool xnor) {
     const uint32_t n = length_of(data_b_b);
@@ -845,11 +846,16 @@ uint8_t *sched_xor_vector(char *block, const uint8_t *data_b, const array_bounds
     if (n == 0) return return_sched(constant(block, kConstDefSchedType));
     if (n == 1) return return_sched(xnor ? s_not(block, data_i) : data_b);
     if (n == 2) return return_sched(s_xor2(block, data_b, data_i, sched_at(data_b, 1), sched_at(data_i, 1), xnor));
-    const int32_t last = static_cast<int32_t>(n);
     const array_bounds lower = one_to(n - 1);
+    // Positions 1 to n-1: the array's first n-1 elements, checked in its own
+    // range and direction; the slice starts at the array's first element.
     auto lower_slice = [&](const uint8_t *data, const array_bounds *b) {
-        zem_vhdl_check_range_of_slice(b->left, b->right, b->dir, 1, last - 1, 1);
-        return indexed(data, b, 1, kSchedSize);
+        zem_vhdl_check_range_of_slice(b->left, b->right, b->dir, b->left, index_at(*b, n - 2), b->dir);
+        return data;
+    };
+    // Position n: the array's last element.
+    auto last = [&](const uint8_t *data, const array_bounds *b) {
+        return indexed(data, b, index_at(*b, n - 1), kSchedSize);
     };
     const uint8_t *xb = lower_slice(data_b, data_b_b);
     const uint8_t *xi = lower_slice(data_i, data_i_b);
@@ -857,8 +863,8 @@ uint8_t *sched_xor_vector(char *block, const uint8_t *data_b, const array_bounds
     const uint8_t *yi = lower_slice(data_i, data_i_b);
     const uint8_t *yb = lower_slice(data_b, data_b_b);
     const uint8_t *y = ieee_p_1367372525_sub_2813847755_4070434989(block, yi, &lower, yb, &lower);
-    const uint8_t *lb = indexed(data_b, data_b_b, last, kSchedSize);
-    const uint8_t *li = indexed(data_i, data_i_b, last, kSchedSize);
+    const uint8_t *lb = last(data_b, data_b_b);
+    const uint8_t *li = last(data_i, data_i_b);
     return return_sched(s_xor2(block, x, y, lb, li, xnor));
 }
 

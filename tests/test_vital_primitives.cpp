@@ -514,6 +514,34 @@ TEST_F(VitalPrimitives, ExclusiveScheduleFormsAreSymmetricAndAgreeAcrossWidths) 
             ASSERT_EQ(xor_vector({}, {}, xnor), (S{kTimeHigh, kTimeHigh, 0, 0, 0}));
         }
     }
+    // Positions count from each array's left end in its own direction: the
+    // same records ranged (1 to n), (n downto 1), (n+4 downto 5) or (0 to
+    // n-1) give the same schedule, for three inputs that of VitalXOR3.
+    for (int32_t n = 3; n <= 6; ++n) {
+        std::vector<S> b(static_cast<size_t>(n)), i(static_cast<size_t>(n));
+        for (int k = 0; k < n; ++k) b[static_cast<size_t>(k)] = random_sched(rng), i[static_cast<size_t>(k)] = random_sched(rng);
+        const auto bb = bytes(b), ib = bytes(i);
+        const array_bounds ranges[4] = {tovu::layout::make_bounds(1, n, 1), tovu::layout::make_bounds(n, 1, -1),
+                                        tovu::layout::make_bounds(n + 4, 5, -1), tovu::layout::make_bounds(0, n - 1, 1)};
+        for (bool xnor : {false, true}) {
+            const S want = xor_vector(b, i, xnor);
+            if (n == 3) {
+                const auto q = bytes(b[0]), r = bytes(i[0]), t = bytes(b[1]), u = bytes(i[1]), v = bytes(b[2]),
+                           w = bytes(i[2]);
+                ASSERT_EQ(want, sched(xnor ? ieee_p_1367372525_sub_3465846706_4070434989(P(), q.data(), r.data(), t.data(),
+                                                                                         u.data(), v.data(), w.data())
+                                           : ieee_p_1367372525_sub_1685097188_4070434989(P(), q.data(), r.data(), t.data(),
+                                                                                         u.data(), v.data(), w.data())));
+            }
+            for (const array_bounds &range : ranges) {
+                const S got = sched(
+                    xnor ? ieee_p_1367372525_sub_2217057241_4070434989(P(), bb.data(), &range, ib.data(), &range)
+                         : ieee_p_1367372525_sub_2813847755_4070434989(P(), bb.data(), &range, ib.data(), &range));
+                ASSERT_EQ(got, want) << (xnor ? "XNOR" : "XOR") << " of " << n << " ranged " << range.left
+                                     << (range.dir > 0 ? " to " : " downto ") << range.right;
+            }
+        }
+    }
     // Arrays of different lengths are a failed check.
     const auto two = bytes(std::vector<S>(2)), three = bytes(std::vector<S>(3));
     const array_bounds b2{1, 2, 1, 2}, b3{1, 3, 1, 3};
