@@ -273,12 +273,36 @@ TEST_F(VitalPrimitives, ABytePastStdULogicIsAFailedCheckInEveryValueFunction) {
     };
     const array_bounds b1{0, 0, 1, 1}, b2{1, 0, -1, 2};
     const Entry entries[] = {
-        {"VitalAND", [&](uint8_t v) { const uint8_t d[2] = {L1, v}; ieee_p_1367372525_sub_1461733716_4070434989(P(), d, &b2, map); }},
-        {"VitalOR", [&](uint8_t v) { const uint8_t d[2] = {v, L0}; ieee_p_1367372525_sub_2547990466_4070434989(P(), d, &b2, map); }},
-        {"VitalXOR", [&](uint8_t v) { const uint8_t d[1] = {v}; ieee_p_1367372525_sub_1489061082_4070434989(P(), d, &b1, map); }},
-        {"VitalNAND", [&](uint8_t v) { const uint8_t d[2] = {L1, v}; ieee_p_1367372525_sub_485448482_4070434989(P(), d, &b2, map); }},
-        {"VitalNOR", [&](uint8_t v) { const uint8_t d[2] = {L0, v}; ieee_p_1367372525_sub_1477201872_4070434989(P(), d, &b2, map); }},
-        {"VitalXNOR", [&](uint8_t v) { const uint8_t d[2] = {L0, v}; ieee_p_1367372525_sub_892270568_4070434989(P(), d, &b2, map); }},
+        {"VitalAND",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L1, v};
+             ieee_p_1367372525_sub_1461733716_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalOR",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {v, L0};
+             ieee_p_1367372525_sub_2547990466_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalXOR",
+         [&](uint8_t v) {
+             const uint8_t d[1] = {v};
+             ieee_p_1367372525_sub_1489061082_4070434989(P(), d, &b1, map);
+         }},
+        {"VitalNAND",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L1, v};
+             ieee_p_1367372525_sub_485448482_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalNOR",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L0, v};
+             ieee_p_1367372525_sub_1477201872_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalXNOR",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L0, v};
+             ieee_p_1367372525_sub_892270568_4070434989(P(), d, &b2, map);
+         }},
         {"VitalAND2", [&](uint8_t v) { ieee_p_1367372525_sub_3754799872_4070434989(P(), L1, v, map); }},
         {"VitalOR2", [&](uint8_t v) { ieee_p_1367372525_sub_946566958_4070434989(P(), v, L0, map); }},
         {"VitalXOR2", [&](uint8_t v) { ieee_p_1367372525_sub_361635654_4070434989(P(), L0, v, map); }},
@@ -304,50 +328,62 @@ TEST_F(VitalPrimitives, ABytePastStdULogicIsAFailedCheckInEveryValueFunction) {
         {"VitalMUX2 select", [&](uint8_t v) { ieee_p_1367372525_sub_4116131764_4070434989(P(), L1, L0, v, map); }},
         {"VitalMUX2 Data1", [&](uint8_t v) { ieee_p_1367372525_sub_4116131764_4070434989(P(), v, L0, L1, map); }},
         {"VitalMUX2 Data0", [&](uint8_t v) { ieee_p_1367372525_sub_4116131764_4070434989(P(), L1, v, L0, map); }},
-        {"VitalMUX4 Data", [&](uint8_t v) {
+        {"VitalMUX4 Data",
+         [&](uint8_t v) {
              const uint8_t d[4] = {L0, L0, L0, v}, sel[2] = {L0, L0};
              ieee_p_1367372525_sub_4238378335_4070434989(P(), d, sel, map);
          }},
-        {"VitalMUX8 select", [&](uint8_t v) {
+        {"VitalMUX8 select",
+         [&](uint8_t v) {
              const uint8_t d[8] = {}, sel[3] = {v, L0, L0};
              ieee_p_1367372525_sub_4077464029_4070434989(P(), d, sel, map);
          }},
-        {"VInterMux select", [&](uint8_t v) {
+        {"VInterMux select",
+         [&](uint8_t v) {
              const uint8_t d[8] = {}, sel[3] = {v, L0, L0};
              const array_bounds db{8, 1, -1, 8}, sb3{3, 1, -1, 3};
              ieee_p_1367372525_sub_3037427606_4070434989(P(), d, &db, sel, &sb3);
          }},
         {"VitalDECODER2", [&](uint8_t v) { ieee_p_1367372525_sub_912567720_4070434989(P(), v, L1, map); }},
-        {"VitalDECODER4", [&](uint8_t v) {
+        {"VitalDECODER4",
+         [&](uint8_t v) {
              const uint8_t d[2] = {L0, v};
              ieee_p_1367372525_sub_1556117169_4070434989(P(), d, L1, map);
          }},
-        {"VitalDECODER8", [&](uint8_t v) {
+        {"VitalDECODER8",
+         [&](uint8_t v) {
              const uint8_t d[3] = {L0, L0, L0};
              ieee_p_1367372525_sub_890662368_4070434989(P(), d, v, map);
          }},
-        {"VitalDECODER", [&](uint8_t v) {
+        {"VitalDECODER",
+         [&](uint8_t v) {
              const uint8_t d[1] = {v};
              array_bounds rb;
              ieee_p_1367372525_sub_3733906378_4070434989(P(), &rb, d, &b1, L1, map);
          }},
-        {"GetSchedDelay", [&](uint8_t v) {
+        {"GetSchedDelay",
+         [&](uint8_t v) {
              int64_t nd, gd;
              ieee_p_1367372525_sub_2543757985_4070434989(P(), nullptr, &nd, &gd, v, L0, sb.data());
          }},
-        {"GetSchedDelay (vector)", [&](uint8_t v) {
+        {"GetSchedDelay (vector)",
+         [&](uint8_t v) {
              int64_t nd[1], gd[1];
              const uint8_t nv[1] = {v}, cv[1] = {L0};
              ieee_p_1367372525_sub_2959442363_4070434989(P(), nullptr, nd, &b1, gd, &b1, nv, &b1, cv, &b1, sb.data(),
                                                          &b1);
          }},
-        {"GetSchedDelay (tri-state) new", [&](uint8_t v) {
+        {"GetSchedDelay (tri-state) new",
+         [&](uint8_t v) {
              int64_t nd, gd;
-             ieee_p_1367372525_sub_2143903942_4070434989(P(), nullptr, &nd, &gd, v, L0, sb.data(), sb.data(), sb.data());
+             ieee_p_1367372525_sub_2143903942_4070434989(P(), nullptr, &nd, &gd, v, L0, sb.data(), sb.data(),
+                                                         sb.data());
          }},
-        {"GetSchedDelay (tri-state) current", [&](uint8_t v) {
+        {"GetSchedDelay (tri-state) current",
+         [&](uint8_t v) {
              int64_t nd, gd;
-             ieee_p_1367372525_sub_2143903942_4070434989(P(), nullptr, &nd, &gd, L0, v, sb.data(), sb.data(), sb.data());
+             ieee_p_1367372525_sub_2143903942_4070434989(P(), nullptr, &nd, &gd, L0, v, sb.data(), sb.data(),
+                                                         sb.data());
          }},
     };
     for (const Entry &e : entries) {
@@ -621,19 +657,21 @@ TEST_F(VitalPrimitives, ExclusiveScheduleFormsAreSymmetricAndAgreeAcrossWidths) 
     // n-1) give the same schedule, for three inputs that of VitalXOR3.
     for (int32_t n = 3; n <= 6; ++n) {
         std::vector<S> b(static_cast<size_t>(n)), i(static_cast<size_t>(n));
-        for (int k = 0; k < n; ++k) b[static_cast<size_t>(k)] = random_sched(rng), i[static_cast<size_t>(k)] = random_sched(rng);
+        for (int k = 0; k < n; ++k)
+            b[static_cast<size_t>(k)] = random_sched(rng), i[static_cast<size_t>(k)] = random_sched(rng);
         const auto bb = bytes(b), ib = bytes(i);
         const array_bounds ranges[4] = {tovu::layout::make_bounds(1, n, 1), tovu::layout::make_bounds(n, 1, -1),
-                                        tovu::layout::make_bounds(n + 4, 5, -1), tovu::layout::make_bounds(0, n - 1, 1)};
+                                        tovu::layout::make_bounds(n + 4, 5, -1),
+                                        tovu::layout::make_bounds(0, n - 1, 1)};
         for (bool xnor : {false, true}) {
             const S want = xor_vector(b, i, xnor);
             if (n == 3) {
                 const auto q = bytes(b[0]), r = bytes(i[0]), t = bytes(b[1]), u = bytes(i[1]), v = bytes(b[2]),
                            w = bytes(i[2]);
-                ASSERT_EQ(want, sched(xnor ? ieee_p_1367372525_sub_3465846706_4070434989(P(), q.data(), r.data(), t.data(),
-                                                                                         u.data(), v.data(), w.data())
-                                           : ieee_p_1367372525_sub_1685097188_4070434989(P(), q.data(), r.data(), t.data(),
-                                                                                         u.data(), v.data(), w.data())));
+                ASSERT_EQ(want, sched(xnor ? ieee_p_1367372525_sub_3465846706_4070434989(
+                                                 P(), q.data(), r.data(), t.data(), u.data(), v.data(), w.data())
+                                           : ieee_p_1367372525_sub_1685097188_4070434989(
+                                                 P(), q.data(), r.data(), t.data(), u.data(), v.data(), w.data())));
             }
             for (const array_bounds &range : ranges) {
                 const S got = sched(
