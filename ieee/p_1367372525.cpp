@@ -374,6 +374,20 @@ uint8_t checked_logic(uint8_t value) {
 }
 uint8_t initial_edge(char *block, uint8_t value) { return table(block, kConstInitialEdge)[checked_logic(value)]; }
 
+// std_logic_1164's scalar operators index their tables with their operands
+// as they come. The functions that take values from their callers hand them
+// on through these, so a byte that is no std_ulogic value is a failed check,
+// not a read past a table.
+uint8_t checked_x01(uint8_t v) { return to_x01(checked_logic(v)); }
+uint8_t checked_x01z(uint8_t v) { return to_x01z(checked_logic(v)); }
+uint8_t checked_ux01(uint8_t v) { return to_ux01(checked_logic(v)); }
+uint8_t checked_not(uint8_t v) { return ulogic_not(checked_logic(v)); }
+uint8_t checked_and(uint8_t l, uint8_t r) { return ulogic_and(checked_logic(l), checked_logic(r)); }
+uint8_t checked_or(uint8_t l, uint8_t r) { return ulogic_or(checked_logic(l), checked_logic(r)); }
+uint8_t checked_xor(uint8_t l, uint8_t r) { return ulogic_xor(checked_logic(l), checked_logic(r)); }
+uint8_t checked_nand(uint8_t l, uint8_t r) { return ulogic_nand(checked_logic(l), checked_logic(r)); }
+uint8_t checked_nor(uint8_t l, uint8_t r) { return ulogic_nor(checked_logic(l), checked_logic(r)); }
+
 }  // namespace
 
 extern "C" uint8_t ieee_p_1367372525_sub_26934960_4070434989(char *block, void *sig, uint32_t, uint32_t off) {
@@ -451,7 +465,7 @@ extern "C" uint8_t *ieee_p_1367372525_sub_2531918842_4070434989(char *, array_bo
 }
 
 extern "C" uint8_t ieee_p_1367372525_sub_177276481_4070434989(char *, uint8_t a, uint8_t b) {
-    return to_ux01(a) == to_ux01(b) ? to_ux01(a) : uint8_t{X};
+    return checked_ux01(a) == checked_ux01(b) ? checked_ux01(a) : uint8_t{X};
 }
 
 // ==== schedule updates and delays =============================================
@@ -560,7 +574,7 @@ void enable_update(uint8_t *schd1, uint8_t *schd0, uint8_t edge, const int64_t *
 // glitch delay (negative: none) from the output schedule.
 void sched_delay(int64_t *new_delay, int64_t *glitch_delay, int64_t &tim, int64_t &glch, uint8_t new_value,
                  uint8_t cur_value, const Sched &s) {
-    switch (to_ux01(new_value)) {
+    switch (checked_ux01(new_value)) {
         case L0:
             tim = s.inp0;
             glch = s.glch1;
@@ -658,8 +672,8 @@ void tristate_delay(char *block, int64_t *new_delay, int64_t *glitch_delay, uint
     zem_create_subtype(v2, kSubtypeV2, slv_type(), &kV2Range, kSubtypeKind);
     int64_t tim = time_local(), glch = time_local();
     array_bounds pair_b;
-    const uint8_t cur = to_x01z(cur_value);
-    const uint8_t nw = to_x01z(new_value);
+    const uint8_t cur = checked_x01z(cur_value);
+    const uint8_t nw = checked_x01z(new_value);
     const auto *pair = static_cast<const uint8_t *>(
         zem_base_array_concat(nullptr, &pair_b, slv_type(), CONCAT_ELEMENT, int32_t{cur}, CONCAT_ELEMENT,
                               int32_t{nw}, CONCAT_END));
@@ -833,11 +847,12 @@ extern "C" uint8_t *ieee_p_1367372525_sub_4026512335_4070434989(char *block, con
 
 namespace {
 
-// The vector XOR / XNOR schedule forms over inputs 1 to n (the range their
-// callers give them; the two arrays must be equally long). The lower n-1
-// inputs are combined by VitalXOR in both pairings, the last one by the gate
-// itself. One input is a buffer (XOR) or an inverter (XNOR) and no input
-// DefSchedType: the recursion stops there instead of running on.
+// The vector XOR / XNOR schedule forms over inputs 1 to n, the positions of
+// the two arrays from their left ends in their own directions (the range 1
+// to n their callers give them; the two arrays must be equally long). The
+// lower n-1 inputs are combined by VitalXOR in both pairings, the last one by
+// the gate itself. One input is a buffer (XOR) or an inverter (XNOR) and no
+// input DefSchedType: the recursion stops there instead of running on.
 uint8_t *sched_xor_vector(char *block, const uint8_t *data_b, const array_bounds *data_b_b, const uint8_t *data_i,
                           const array_bounds *data_i_b, bool xnor) {
     const uint32_t n = length_of(data_b_b);
@@ -845,11 +860,16 @@ uint8_t *sched_xor_vector(char *block, const uint8_t *data_b, const array_bounds
     if (n == 0) return return_sched(constant(block, kConstDefSchedType));
     if (n == 1) return return_sched(xnor ? s_not(block, data_i) : data_b);
     if (n == 2) return return_sched(s_xor2(block, data_b, data_i, sched_at(data_b, 1), sched_at(data_i, 1), xnor));
-    const int32_t last = static_cast<int32_t>(n);
     const array_bounds lower = one_to(n - 1);
+    // Positions 1 to n-1: the array's first n-1 elements, checked in its own
+    // range and direction; the slice starts at the array's first element.
     auto lower_slice = [&](const uint8_t *data, const array_bounds *b) {
-        zem_vhdl_check_range_of_slice(b->left, b->right, b->dir, 1, last - 1, 1);
-        return indexed(data, b, 1, kSchedSize);
+        zem_vhdl_check_range_of_slice(b->left, b->right, b->dir, b->left, index_at(*b, n - 2), b->dir);
+        return data;
+    };
+    // Position n: the array's last element.
+    auto last = [&](const uint8_t *data, const array_bounds *b) {
+        return indexed(data, b, index_at(*b, n - 1), kSchedSize);
     };
     const uint8_t *xb = lower_slice(data_b, data_b_b);
     const uint8_t *xi = lower_slice(data_i, data_i_b);
@@ -857,8 +877,8 @@ uint8_t *sched_xor_vector(char *block, const uint8_t *data_b, const array_bounds
     const uint8_t *yi = lower_slice(data_i, data_i_b);
     const uint8_t *yb = lower_slice(data_b, data_b_b);
     const uint8_t *y = ieee_p_1367372525_sub_2813847755_4070434989(block, yi, &lower, yb, &lower);
-    const uint8_t *lb = indexed(data_b, data_b_b, last, kSchedSize);
-    const uint8_t *li = indexed(data_i, data_i_b, last, kSchedSize);
+    const uint8_t *lb = last(data_b, data_b_b);
+    const uint8_t *li = last(data_i, data_i_b);
     return return_sched(s_xor2(block, x, y, lb, li, xnor));
 }
 
@@ -932,21 +952,24 @@ uint32_t select_length(const array_bounds *sb_b, const array_bounds *si_b) {
     return s;
 }
 
-// A slice (high downto low) of an array, checked against the array's own
-// bounds; its bounds written (high, low, -1, length).
+// A slice (high downto low) of an n-element array viewed as (n downto 1),
+// checked against the view and taken by position, whatever the array's own
+// range; it is passed on re-ranged as (length downto 1), the view the next
+// level takes of it in turn.
 template <typename T>
-T *slice_downto(T *data, const array_bounds *b, int32_t high, int32_t low, size_t size, array_bounds *slice_b) {
-    zem_vhdl_check_range_of_slice(b->left, b->right, b->dir, high, low, -1);
-    *slice_b = make_bounds(high, low, -1);
-    return high < low ? data : indexed(data, b, high, size);
+T *view_slice(T *data, uint32_t n, int32_t high, int32_t low, size_t size, array_bounds *slice_b) {
+    zem_vhdl_check_range_of_slice(static_cast<int32_t>(n), 1, -1, high, low, -1);
+    const uint32_t length = high >= low ? static_cast<uint32_t>(high - low + 1) : 0;
+    *slice_b = downto_one(length);
+    return length > 0 ? from_right(data, n, high, size) : data;
 }
 
 }  // namespace
 
-// VInterMux: Data, sb and SI in their own bounds, which their callers give
-// as (length downto 1); for four selects or more the top select's buffered
-// schedule goes with the lower half of the data, as the standard's body has
-// it. A Data too short for the selects is a failed check, not a read past it.
+// VInterMux: Data, sb and SI each viewed as (its length downto 1), the range
+// VitalMUX gives them, and every slice passed on as (its length downto 1), so
+// that each level of the recursion sees the same view. A Data too short for
+// the selects is a failed check, not a read past it.
 extern "C" uint8_t *ieee_p_1367372525_sub_621502274_4070434989(char *block, const uint8_t *data,
                                                                const array_bounds *data_b,
                                                                const uint8_t *sb, const array_bounds *sb_b,
@@ -959,27 +982,30 @@ extern "C" uint8_t *ieee_p_1367372525_sub_621502274_4070434989(char *block, cons
             return return_sched(return_sched(bytes(zero)));
         }
         case 1:
-            return return_sched(mux2_sched(block, indexed(data, data_b, 2, kSchedSize),
-                                           indexed(data, data_b, 1, kSchedSize), indexed(sb, sb_b, 1, kSchedSize),
-                                           indexed(si, si_b, 1, kSchedSize)));
+            return return_sched(mux2_sched(block, from_right(data, n, 2, kSchedSize),
+                                           from_right(data, n, 1, kSchedSize), from_right(sb, s, 1, kSchedSize),
+                                           from_right(si, s, 1, kSchedSize)));
         case 2: return return_sched(mux4_sched(block, from_right(data, n, 4, kSchedSize), sb, si));
         case 3: return return_sched(mux8_sched(block, from_right(data, n, 8, kSchedSize), sb, si));
         default: break;
     }
-    const uint8_t *sb_top = indexed(sb, sb_b, s_msb, kSchedSize);
+    // The top select's buffered schedule with the upper half of the data,
+    // the half its '1' picks, and its inverted one, inverted, with the lower
+    // half, as VitalMUX4 and VitalMUX8 pair them.
+    const uint8_t *sb_top = from_right(sb, s, s_msb, kSchedSize);
     array_bounds data_slice_b, sb_slice_b, si_slice_b;
-    const uint8_t *data_low = slice_downto(data, data_b, d_msb_low, 1, kSchedSize, &data_slice_b);
-    const uint8_t *sb_rest = slice_downto(sb, sb_b, s_msb - 1, 1, kSchedSize, &sb_slice_b);
-    const uint8_t *si_rest = slice_downto(si, si_b, s_msb - 1, 1, kSchedSize, &si_slice_b);
+    const uint8_t *data_high = view_slice(data, n, d_msb_high, d_msb_low + 1, kSchedSize, &data_slice_b);
+    const uint8_t *sb_rest = view_slice(sb, s, s_msb - 1, 1, kSchedSize, &sb_slice_b);
+    const uint8_t *si_rest = view_slice(si, s, s_msb - 1, 1, kSchedSize, &si_slice_b);
     const uint8_t *x = s_and(block, sb_top, ieee_p_1367372525_sub_621502274_4070434989(
-                                                block, data_low, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
+                                                block, data_high, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
                                                 &si_slice_b));
-    const uint8_t *not_si_top = s_not(block, indexed(si, si_b, s_msb, kSchedSize));
-    const uint8_t *data_high = slice_downto(data, data_b, d_msb_high, d_msb_low + 1, kSchedSize, &data_slice_b);
-    sb_rest = slice_downto(sb, sb_b, s_msb - 1, 1, kSchedSize, &sb_slice_b);
-    si_rest = slice_downto(si, si_b, s_msb - 1, 1, kSchedSize, &si_slice_b);
+    const uint8_t *not_si_top = s_not(block, from_right(si, s, s_msb, kSchedSize));
+    const uint8_t *data_low = view_slice(data, n, d_msb_low, 1, kSchedSize, &data_slice_b);
+    sb_rest = view_slice(sb, s, s_msb - 1, 1, kSchedSize, &sb_slice_b);
+    si_rest = view_slice(si, s, s_msb - 1, 1, kSchedSize, &si_slice_b);
     const uint8_t *y = s_and(block, not_si_top, ieee_p_1367372525_sub_621502274_4070434989(
-                                                    block, data_high, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
+                                                    block, data_low, &data_slice_b, sb_rest, &sb_slice_b, si_rest,
                                                     &si_slice_b));
     return return_sched(s_or(block, x, y));
 }
@@ -1134,13 +1160,13 @@ uint8_t gate_fold(Gate g, const uint8_t *data, uint32_t n) {
     r = and_like(g) ? uint8_t{L1} : uint8_t{L0};
     for (uint32_t k = 0; k < n; ++k) {
         if (and_like(g))
-            r = ulogic_and(r, data[k]);
+            r = checked_and(r, data[k]);
         else if (or_like(g))
-            r = ulogic_or(r, data[k]);
+            r = checked_or(r, data[k]);
         else
-            r = ulogic_xor(r, data[k]);
+            r = checked_xor(r, data[k]);
     }
-    return (inverting(g) || g == Gate::Xnor) ? ulogic_not(r) : r;
+    return (inverting(g) || g == Gate::Xnor) ? checked_not(r) : r;
 }
 
 }  // namespace
@@ -1172,72 +1198,72 @@ extern "C" uint8_t ieee_p_1367372525_sub_892270568_4070434989(char *, const uint
     return mapped(map, gate_fold(Gate::Xnor, data, length_of(data_b)));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_3754799872_4070434989(char *, uint8_t a, uint8_t b, const uint8_t *map) {
-    return mapped(map, ulogic_and(a, b));
+    return mapped(map, checked_and(a, b));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_946566958_4070434989(char *, uint8_t a, uint8_t b, const uint8_t *map) {
-    return mapped(map, ulogic_or(a, b));
+    return mapped(map, checked_or(a, b));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_361635654_4070434989(char *, uint8_t a, uint8_t b, const uint8_t *map) {
-    return mapped(map, ulogic_xor(a, b));
+    return mapped(map, checked_xor(a, b));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_1602158222_4070434989(char *, uint8_t a, uint8_t b, const uint8_t *map) {
-    return mapped(map, ulogic_nand(a, b));
+    return mapped(map, checked_nand(a, b));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_4265249020_4070434989(char *, uint8_t a, uint8_t b, const uint8_t *map) {
-    return mapped(map, ulogic_nor(a, b));
+    return mapped(map, checked_nor(a, b));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_2142385172_4070434989(char *, uint8_t a, uint8_t b, const uint8_t *map) {
-    return mapped(map, ulogic_not(ulogic_xor(a, b)));
+    return mapped(map, checked_not(checked_xor(a, b)));
 }
 
 extern "C" uint8_t ieee_p_1367372525_sub_3837731456_4070434989(char *, uint8_t a, uint8_t b, uint8_t c,
                                                                const uint8_t *map) {
-    return mapped(map, ulogic_and(ulogic_and(a, b), c));
+    return mapped(map, checked_and(checked_and(a, b), c));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_1029498542_4070434989(char *, uint8_t a, uint8_t b, uint8_t c,
                                                                const uint8_t *map) {
-    return mapped(map, ulogic_or(ulogic_or(a, b), c));
+    return mapped(map, checked_or(checked_or(a, b), c));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_444567238_4070434989(char *, uint8_t a, uint8_t b, uint8_t c,
                                                               const uint8_t *map) {
-    return mapped(map, ulogic_xor(ulogic_xor(a, b), c));
+    return mapped(map, checked_xor(checked_xor(a, b), c));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_1685089806_4070434989(char *, uint8_t a, uint8_t b, uint8_t c,
                                                                const uint8_t *map) {
-    return mapped(map, ulogic_not(ulogic_and(ulogic_and(a, b), c)));
+    return mapped(map, checked_not(checked_and(checked_and(a, b), c)));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_53213308_4070434989(char *, uint8_t a, uint8_t b, uint8_t c,
                                                              const uint8_t *map) {
-    return mapped(map, ulogic_not(ulogic_or(ulogic_or(a, b), c)));
+    return mapped(map, checked_not(checked_or(checked_or(a, b), c)));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_2225316756_4070434989(char *, uint8_t a, uint8_t b, uint8_t c,
                                                                const uint8_t *map) {
-    return mapped(map, ulogic_not(ulogic_xor(ulogic_xor(a, b), c)));
+    return mapped(map, checked_not(checked_xor(checked_xor(a, b), c)));
 }
 
 extern "C" uint8_t ieee_p_1367372525_sub_3743793398_4070434989(char *, uint8_t a, uint8_t b, uint8_t c, uint8_t d,
                                                                const uint8_t *map) {
-    return mapped(map, ulogic_and(ulogic_and(ulogic_and(a, b), c), d));
+    return mapped(map, checked_and(checked_and(checked_and(a, b), c), d));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_935560484_4070434989(char *, uint8_t a, uint8_t b, uint8_t c, uint8_t d,
                                                               const uint8_t *map) {
-    return mapped(map, ulogic_or(ulogic_or(ulogic_or(a, b), c), d));
+    return mapped(map, checked_or(checked_or(checked_or(a, b), c), d));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_350629180_4070434989(char *, uint8_t a, uint8_t b, uint8_t c, uint8_t d,
                                                               const uint8_t *map) {
-    return mapped(map, ulogic_xor(ulogic_xor(ulogic_xor(a, b), c), d));
+    return mapped(map, checked_xor(checked_xor(checked_xor(a, b), c), d));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_1591151748_4070434989(char *, uint8_t a, uint8_t b, uint8_t c, uint8_t d,
                                                                const uint8_t *map) {
-    return mapped(map, ulogic_not(ulogic_and(ulogic_and(ulogic_and(a, b), c), d)));
+    return mapped(map, checked_not(checked_and(checked_and(checked_and(a, b), c), d)));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_4254242546_4070434989(char *, uint8_t a, uint8_t b, uint8_t c, uint8_t d,
                                                                const uint8_t *map) {
-    return mapped(map, ulogic_not(ulogic_or(ulogic_or(ulogic_or(a, b), c), d)));
+    return mapped(map, checked_not(checked_or(checked_or(checked_or(a, b), c), d)));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_2131378698_4070434989(char *, uint8_t a, uint8_t b, uint8_t c, uint8_t d,
                                                                const uint8_t *map) {
-    return mapped(map, ulogic_not(ulogic_xor(ulogic_xor(ulogic_xor(a, b), c), d)));
+    return mapped(map, checked_not(checked_xor(checked_xor(checked_xor(a, b), c), d)));
 }
 
 // ==== buffer, inverter and enable functions ===================================
@@ -1255,7 +1281,7 @@ uint8_t enable_table(char *block, size_t table_off, uint8_t data, uint8_t enable
 }  // namespace
 
 extern "C" uint8_t ieee_p_1367372525_sub_673810994_4070434989(char *, uint8_t data, const uint8_t *map) {
-    return map[to_ux01(data)];
+    return map[checked_ux01(data)];
 }
 extern "C" uint8_t ieee_p_1367372525_sub_3976821582_4070434989(char *block, uint8_t data, uint8_t enable,
                                                                const uint8_t *map) {
@@ -1269,7 +1295,7 @@ extern "C" uint8_t ieee_p_1367372525_sub_3540507613_4070434989(char *block, uint
     return map[package_to_ux01z(block, data)];
 }
 extern "C" uint8_t ieee_p_1367372525_sub_681878306_4070434989(char *, uint8_t data, const uint8_t *map) {
-    return mapped(map, ulogic_not(data));
+    return mapped(map, checked_not(data));
 }
 extern "C" uint8_t ieee_p_1367372525_sub_1834036798_4070434989(char *block, uint8_t data, uint8_t enable,
                                                                const uint8_t *map) {
@@ -1307,9 +1333,9 @@ uint8_t mux_value(char *b, const uint8_t *data, const array_bounds *data_b, cons
 extern "C" uint8_t ieee_p_1367372525_sub_4116131764_4070434989(char *block, uint8_t data1, uint8_t data0,
                                                                uint8_t select, const uint8_t *map) {
     uint8_t result = ux01_local();
-    switch (to_x01(select)) {
-        case L0: result = to_ux01(data0); break;
-        case L1: result = to_ux01(data1); break;
+    switch (checked_x01(select)) {
+        case L0: result = checked_ux01(data0); break;
+        case L1: result = checked_ux01(data1); break;
         default: result = vital_same(block, data1, data0); break;
     }
     return map[result];
@@ -1328,10 +1354,10 @@ extern "C" uint8_t ieee_p_1367372525_sub_4238378335_4070434989(char *block, cons
     int arm = 0;
     while (arm < 8 && zem_mem_cmp(choices + 2 * arm, slct, 2) != 1) ++arm;
     switch (arm) {
-        case 0: result = to_ux01(d(0)); break;  // 00
-        case 1: result = to_ux01(d(1)); break;  // 01
-        case 2: result = to_ux01(d(2)); break;  // 10
-        case 3: result = to_ux01(d(3)); break;  // 11
+        case 0: result = checked_ux01(d(0)); break;  // 00
+        case 1: result = checked_ux01(d(1)); break;  // 01
+        case 2: result = checked_ux01(d(2)); break;  // 10
+        case 3: result = checked_ux01(d(3)); break;  // 11
         case 4: result = vital_same(block, d(1), d(0)); break;  // 0X
         case 5: result = vital_same(block, d(2), d(3)); break;  // 1X
         case 6: result = vital_same(block, d(2), d(0)); break;  // X0
@@ -1352,7 +1378,7 @@ extern "C" uint8_t ieee_p_1367372525_sub_4077464029_4070434989(char *block, cons
                                                                const uint8_t *map) {
     uint8_t result = ux01_local();
     const uint8_t *low_half = data + 4, *high_half = data, *lower_select = select + 1;
-    switch (to_x01(select[0])) {
+    switch (checked_x01(select[0])) {
         case L0: result = mux4_value(block, low_half, lower_select, default_result_map()); break;
         case L1: result = mux4_value(block, high_half, lower_select, default_result_map()); break;
         default: {
@@ -1402,7 +1428,7 @@ extern "C" uint8_t ieee_p_1367372525_sub_3037427606_4070434989(char *block, cons
             const uint8_t *sel = rest();
             return inter_mux_value(block, high, &high_b, sel, &rest_b);
         };
-        switch (to_x01(top)) {
+        switch (checked_x01(top)) {
             case L0: result = pick_low(); break;
             case L1: result = pick_high(); break;
             default: {
@@ -1456,16 +1482,16 @@ uint8_t *fixed_vector_result(const uint8_t *value, uint32_t n) {
 // of i is 1 and not Data(k) where it is 0. Data(n-1) is the first byte; the
 // result lies with its highest output first.
 void decoder2_value(uint8_t *out, uint8_t data, uint8_t enable, const uint8_t *map) {
-    out[0] = mapped(map, ulogic_and(enable, data));
-    out[1] = mapped(map, ulogic_and(enable, ulogic_not(data)));
+    out[0] = mapped(map, checked_and(enable, data));
+    out[1] = mapped(map, checked_and(enable, checked_not(data)));
 }
 void decoder4_value(uint8_t *out, const uint8_t *data, uint8_t enable, const uint8_t *map) {
     const uint8_t d1 = data[0], d0 = data[1];
     for (int i = 3; i >= 0; --i) {
-        const uint8_t t1 = i & 2 ? d1 : ulogic_not(d1);
-        const uint8_t high = ulogic_and(enable, t1);
-        const uint8_t t0 = i & 1 ? d0 : ulogic_not(d0);
-        out[3 - i] = mapped(map, ulogic_and(high, t0));
+        const uint8_t t1 = i & 2 ? d1 : checked_not(d1);
+        const uint8_t high = checked_and(enable, t1);
+        const uint8_t t0 = i & 1 ? d0 : checked_not(d0);
+        out[3 - i] = mapped(map, checked_and(high, t0));
     }
 }
 void decoder8_value(uint8_t *out, const uint8_t *data, uint8_t enable, const uint8_t *map) {
@@ -1473,12 +1499,12 @@ void decoder8_value(uint8_t *out, const uint8_t *data, uint8_t enable, const uin
         uint8_t v = 0;
         for (int k = 2; k >= 0; --k) {
             const uint8_t bit = data[2 - k];
-            const uint8_t term = (i >> k) & 1 ? bit : ulogic_not(bit);
-            v = k == 2 ? term : ulogic_and(v, term);
+            const uint8_t term = (i >> k) & 1 ? bit : checked_not(bit);
+            v = k == 2 ? term : checked_and(v, term);
         }
         out[7 - i] = v;
     }
-    for (int i = 0; i < 8; ++i) out[7 - i] = mapped(map, ulogic_and(enable, out[7 - i]));
+    for (int i = 0; i < 8; ++i) out[7 - i] = mapped(map, checked_and(enable, out[7 - i]));
 }
 
 }  // namespace
@@ -1527,9 +1553,9 @@ extern "C" uint8_t *ieee_p_1367372525_sub_3733906378_4070434989(char *block, arr
     const array_bounds lower = downto_zero(n - 1);
     array_bounds xb, yb, joined;
     const uint8_t *x = ieee_p_1367372525_sub_3733906378_4070434989(block, &xb, data + 1, &lower,
-                                                                   ulogic_and(enable, data[0]), map);
+                                                                   checked_and(enable, data[0]), map);
     const uint8_t *y = ieee_p_1367372525_sub_3733906378_4070434989(block, &yb, data + 1, &lower,
-                                                                   ulogic_and(enable, ulogic_not(data[0])), map);
+                                                                   checked_and(enable, checked_not(data[0])), map);
     const auto *joined_value = static_cast<const uint8_t *>(zem_base_array_concat(
         nullptr, &joined, slv_type(), CONCAT_ARRAY, x, &xb, CONCAT_ARRAY, y, &yb, CONCAT_END));
     return vector_result(joined_value, length_of(&joined), result, downto_zero(length_of(&joined)));

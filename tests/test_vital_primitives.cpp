@@ -262,6 +262,144 @@ TEST_F(VitalPrimitives, BuffersInvertersAndEnablesOverAllInputs) {
     EXPECT_THROW(ieee_p_1367372525_sub_3976821582_4070434989(P(), 9, L0, kZMap), CheckFailure);
 }
 
+TEST_F(VitalPrimitives, ABytePastStdULogicIsAFailedCheckInEveryValueFunction) {
+    // Each call puts the byte where the function reads it; std_logic_1164's
+    // tables are never indexed with it.
+    const uint8_t map[5] = {U, X, L0, L1, Z};
+    const std::vector<uint8_t> sb(40, 0);  // a schedule of zero times
+    struct Entry {
+        const char *name;
+        std::function<void(uint8_t)> call;
+    };
+    const array_bounds b1{0, 0, 1, 1}, b2{1, 0, -1, 2};
+    const Entry entries[] = {
+        {"VitalAND",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L1, v};
+             ieee_p_1367372525_sub_1461733716_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalOR",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {v, L0};
+             ieee_p_1367372525_sub_2547990466_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalXOR",
+         [&](uint8_t v) {
+             const uint8_t d[1] = {v};
+             ieee_p_1367372525_sub_1489061082_4070434989(P(), d, &b1, map);
+         }},
+        {"VitalNAND",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L1, v};
+             ieee_p_1367372525_sub_485448482_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalNOR",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L0, v};
+             ieee_p_1367372525_sub_1477201872_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalXNOR",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L0, v};
+             ieee_p_1367372525_sub_892270568_4070434989(P(), d, &b2, map);
+         }},
+        {"VitalAND2", [&](uint8_t v) { ieee_p_1367372525_sub_3754799872_4070434989(P(), L1, v, map); }},
+        {"VitalOR2", [&](uint8_t v) { ieee_p_1367372525_sub_946566958_4070434989(P(), v, L0, map); }},
+        {"VitalXOR2", [&](uint8_t v) { ieee_p_1367372525_sub_361635654_4070434989(P(), L0, v, map); }},
+        {"VitalNAND2", [&](uint8_t v) { ieee_p_1367372525_sub_1602158222_4070434989(P(), v, L1, map); }},
+        {"VitalNOR2", [&](uint8_t v) { ieee_p_1367372525_sub_4265249020_4070434989(P(), L0, v, map); }},
+        {"VitalXNOR2", [&](uint8_t v) { ieee_p_1367372525_sub_2142385172_4070434989(P(), v, L1, map); }},
+        {"VitalAND3", [&](uint8_t v) { ieee_p_1367372525_sub_3837731456_4070434989(P(), L1, L1, v, map); }},
+        {"VitalOR3", [&](uint8_t v) { ieee_p_1367372525_sub_1029498542_4070434989(P(), L0, L0, v, map); }},
+        {"VitalXOR3", [&](uint8_t v) { ieee_p_1367372525_sub_444567238_4070434989(P(), v, L0, L0, map); }},
+        {"VitalNAND3", [&](uint8_t v) { ieee_p_1367372525_sub_1685089806_4070434989(P(), L1, v, L1, map); }},
+        {"VitalNOR3", [&](uint8_t v) { ieee_p_1367372525_sub_53213308_4070434989(P(), L0, L0, v, map); }},
+        {"VitalXNOR3", [&](uint8_t v) { ieee_p_1367372525_sub_2225316756_4070434989(P(), L1, L0, v, map); }},
+        {"VitalAND4", [&](uint8_t v) { ieee_p_1367372525_sub_3743793398_4070434989(P(), L1, L1, L1, v, map); }},
+        {"VitalOR4", [&](uint8_t v) { ieee_p_1367372525_sub_935560484_4070434989(P(), v, L0, L0, L0, map); }},
+        {"VitalXOR4", [&](uint8_t v) { ieee_p_1367372525_sub_350629180_4070434989(P(), L0, L0, L0, v, map); }},
+        {"VitalNAND4", [&](uint8_t v) { ieee_p_1367372525_sub_1591151748_4070434989(P(), L1, L1, v, L1, map); }},
+        {"VitalNOR4", [&](uint8_t v) { ieee_p_1367372525_sub_4254242546_4070434989(P(), L0, v, L0, L0, map); }},
+        {"VitalXNOR4", [&](uint8_t v) { ieee_p_1367372525_sub_2131378698_4070434989(P(), L0, L0, L0, v, map); }},
+        {"VitalSame a", [&](uint8_t v) { ieee_p_1367372525_sub_177276481_4070434989(P(), v, L0); }},
+        {"VitalSame b", [&](uint8_t v) { ieee_p_1367372525_sub_177276481_4070434989(P(), L0, v); }},
+        {"VitalBUF", [&](uint8_t v) { ieee_p_1367372525_sub_673810994_4070434989(P(), v, map); }},
+        {"VitalINV", [&](uint8_t v) { ieee_p_1367372525_sub_681878306_4070434989(P(), v, map); }},
+        {"VitalMUX2 select", [&](uint8_t v) { ieee_p_1367372525_sub_4116131764_4070434989(P(), L1, L0, v, map); }},
+        {"VitalMUX2 Data1", [&](uint8_t v) { ieee_p_1367372525_sub_4116131764_4070434989(P(), v, L0, L1, map); }},
+        {"VitalMUX2 Data0", [&](uint8_t v) { ieee_p_1367372525_sub_4116131764_4070434989(P(), L1, v, L0, map); }},
+        {"VitalMUX4 Data",
+         [&](uint8_t v) {
+             const uint8_t d[4] = {L0, L0, L0, v}, sel[2] = {L0, L0};
+             ieee_p_1367372525_sub_4238378335_4070434989(P(), d, sel, map);
+         }},
+        {"VitalMUX8 select",
+         [&](uint8_t v) {
+             const uint8_t d[8] = {}, sel[3] = {v, L0, L0};
+             ieee_p_1367372525_sub_4077464029_4070434989(P(), d, sel, map);
+         }},
+        {"VInterMux select",
+         [&](uint8_t v) {
+             const uint8_t d[8] = {}, sel[3] = {v, L0, L0};
+             const array_bounds db{8, 1, -1, 8}, sb3{3, 1, -1, 3};
+             ieee_p_1367372525_sub_3037427606_4070434989(P(), d, &db, sel, &sb3);
+         }},
+        {"VitalDECODER2", [&](uint8_t v) { ieee_p_1367372525_sub_912567720_4070434989(P(), v, L1, map); }},
+        {"VitalDECODER4",
+         [&](uint8_t v) {
+             const uint8_t d[2] = {L0, v};
+             ieee_p_1367372525_sub_1556117169_4070434989(P(), d, L1, map);
+         }},
+        {"VitalDECODER8",
+         [&](uint8_t v) {
+             const uint8_t d[3] = {L0, L0, L0};
+             ieee_p_1367372525_sub_890662368_4070434989(P(), d, v, map);
+         }},
+        {"VitalDECODER",
+         [&](uint8_t v) {
+             const uint8_t d[1] = {v};
+             array_bounds rb;
+             ieee_p_1367372525_sub_3733906378_4070434989(P(), &rb, d, &b1, L1, map);
+         }},
+        {"GetSchedDelay",
+         [&](uint8_t v) {
+             int64_t nd, gd;
+             ieee_p_1367372525_sub_2543757985_4070434989(P(), nullptr, &nd, &gd, v, L0, sb.data());
+         }},
+        {"GetSchedDelay (vector)",
+         [&](uint8_t v) {
+             int64_t nd[1], gd[1];
+             const uint8_t nv[1] = {v}, cv[1] = {L0};
+             ieee_p_1367372525_sub_2959442363_4070434989(P(), nullptr, nd, &b1, gd, &b1, nv, &b1, cv, &b1, sb.data(),
+                                                         &b1);
+         }},
+        {"GetSchedDelay (tri-state) new",
+         [&](uint8_t v) {
+             int64_t nd, gd;
+             ieee_p_1367372525_sub_2143903942_4070434989(P(), nullptr, &nd, &gd, v, L0, sb.data(), sb.data(),
+                                                         sb.data());
+         }},
+        {"GetSchedDelay (tri-state) current",
+         [&](uint8_t v) {
+             int64_t nd, gd;
+             ieee_p_1367372525_sub_2143903942_4070434989(P(), nullptr, &nd, &gd, L0, v, sb.data(), sb.data(),
+                                                         sb.data());
+         }},
+    };
+    for (const Entry &e : entries) {
+        e.call(L1);  // a std_ulogic value passes
+        for (uint8_t bad : {uint8_t{9}, uint8_t{200}}) {
+            try {
+                e.call(bad);
+                ADD_FAILURE() << e.name << " took the byte " << int(bad);
+            } catch (const CheckFailure &f) {
+                EXPECT_EQ(std::string(f.what()), "index " + std::to_string(bad) + " is outside the range 0 to 8")
+                    << e.name;
+            }
+        }
+    }
+}
+
 // ---- multiplexers and decoders -------------------------------------------------------
 
 // A multiplexer by enumeration: every 0/1 reading of the select bits that
@@ -514,6 +652,36 @@ TEST_F(VitalPrimitives, ExclusiveScheduleFormsAreSymmetricAndAgreeAcrossWidths) 
             ASSERT_EQ(xor_vector({}, {}, xnor), (S{kTimeHigh, kTimeHigh, 0, 0, 0}));
         }
     }
+    // Positions count from each array's left end in its own direction: the
+    // same records ranged (1 to n), (n downto 1), (n+4 downto 5) or (0 to
+    // n-1) give the same schedule, for three inputs that of VitalXOR3.
+    for (int32_t n = 3; n <= 6; ++n) {
+        std::vector<S> b(static_cast<size_t>(n)), i(static_cast<size_t>(n));
+        for (int k = 0; k < n; ++k)
+            b[static_cast<size_t>(k)] = random_sched(rng), i[static_cast<size_t>(k)] = random_sched(rng);
+        const auto bb = bytes(b), ib = bytes(i);
+        const array_bounds ranges[4] = {tovu::layout::make_bounds(1, n, 1), tovu::layout::make_bounds(n, 1, -1),
+                                        tovu::layout::make_bounds(n + 4, 5, -1),
+                                        tovu::layout::make_bounds(0, n - 1, 1)};
+        for (bool xnor : {false, true}) {
+            const S want = xor_vector(b, i, xnor);
+            if (n == 3) {
+                const auto q = bytes(b[0]), r = bytes(i[0]), t = bytes(b[1]), u = bytes(i[1]), v = bytes(b[2]),
+                           w = bytes(i[2]);
+                ASSERT_EQ(want, sched(xnor ? ieee_p_1367372525_sub_3465846706_4070434989(
+                                                 P(), q.data(), r.data(), t.data(), u.data(), v.data(), w.data())
+                                           : ieee_p_1367372525_sub_1685097188_4070434989(
+                                                 P(), q.data(), r.data(), t.data(), u.data(), v.data(), w.data())));
+            }
+            for (const array_bounds &range : ranges) {
+                const S got = sched(
+                    xnor ? ieee_p_1367372525_sub_2217057241_4070434989(P(), bb.data(), &range, ib.data(), &range)
+                         : ieee_p_1367372525_sub_2813847755_4070434989(P(), bb.data(), &range, ib.data(), &range));
+                ASSERT_EQ(got, want) << (xnor ? "XNOR" : "XOR") << " of " << n << " ranged " << range.left
+                                     << (range.dir > 0 ? " to " : " downto ") << range.right;
+            }
+        }
+    }
     // Arrays of different lengths are a failed check.
     const auto two = bytes(std::vector<S>(2)), three = bytes(std::vector<S>(3));
     const array_bounds b2{1, 2, 1, 2}, b3{1, 3, 1, 3};
@@ -752,6 +920,51 @@ TEST_F(VitalPrimitives, MultiplexerAndDecoderSchedulesCombineTheirInputs) {
     const uint8_t *high = ieee_p_1367372525_sub_23007260_4070434989(P(), &hb, bb4.data() + 40, &a3, ib4.data() + 40,
                                                                     &a3, top.data());
     EXPECT_EQ(std::memcmp(r16, high, 8 * 40), 0);
+}
+
+TEST_F(VitalPrimitives, MultiplexerScheduleOfAnyWidthFollowsTheSelectedLine) {
+    // Selects settled long ago (their schedules in the past) and data lines
+    // with pending changes: the output reaches '0' and '1' when the line the
+    // select value picks does, for 1 to 6 selects. Line j (position j + 1 of
+    // the view, counted from the right) is due at '0' at 100 + 2j, at '1' at
+    // 101 + 2j.
+    const int64_t past = -5;
+    const S one_b{kTimeHigh, past, past, past, past}, one_i{kTimeHigh, past - 1, past - 1, past, past - 1};
+    const S zero_b{past, kTimeHigh, past, past, past}, zero_i{past - 1, kTimeHigh, past - 1, past - 1, past};
+    std::mt19937 rng(13);
+    for (uint32_t s = 1; s <= 6; ++s) {
+        const uint32_t n = 1u << s;
+        std::vector<S> data(n);
+        for (uint32_t j = 0; j < n; ++j) {
+            const int64_t t = 100 + 2 * static_cast<int64_t>(j);
+            data[n - 1 - j] = {t, t + 1, 200, 300, 400};
+        }
+        const auto dbytes = bytes(data);
+        for (uint32_t trial = 0; trial < 2 * n; ++trial) {
+            const uint32_t pick = trial < n ? trial : static_cast<uint32_t>(rng() % n);
+            std::vector<S> sb(s), si(s);  // the top select first
+            for (uint32_t k = 0; k < s; ++k) {
+                const bool bit = (pick >> (s - 1 - k)) & 1;
+                sb[k] = bit ? one_b : zero_b;
+                si[k] = bit ? one_i : zero_i;
+            }
+            const auto sbytes = bytes(sb), ibytes = bytes(si);
+            const array_bounds db = tovu::layout::make_bounds(static_cast<int32_t>(n), 1, -1);
+            const array_bounds sbb = tovu::layout::make_bounds(static_cast<int32_t>(s) - 1, 0, -1);
+            const S got = sched(ieee_p_1367372525_sub_2549639725_4070434989(P(), dbytes.data(), &db, sbytes.data(),
+                                                                            &sbb, ibytes.data(), &sbb));
+            ASSERT_EQ(got.inp0, 100 + 2 * int64_t{pick}) << s << " selects, line " << pick << ": " << str(got);
+            ASSERT_EQ(got.inp1, 101 + 2 * int64_t{pick}) << s << " selects, line " << pick << ": " << str(got);
+            // VInterMux itself takes its operands by position: ranged (1 to
+            // length) they give the same schedule.
+            const array_bounds da = tovu::layout::make_bounds(1, static_cast<int32_t>(n), 1);
+            const array_bounds sa = tovu::layout::make_bounds(1, static_cast<int32_t>(s), 1);
+            ASSERT_EQ(sched(ieee_p_1367372525_sub_621502274_4070434989(P(), dbytes.data(), &da, sbytes.data(), &sa,
+                                                                       ibytes.data(), &sa)),
+                      got)
+                << s << " selects, line " << pick;
+        }
+    }
 }
 
 // ---- truth and state tables ------------------------------------------------------------

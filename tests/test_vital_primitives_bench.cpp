@@ -36,12 +36,14 @@ namespace {
 
 // ---- the test design ----------------------------------------------------------------
 
-enum Sig { kA, kB, kC, kD, kV, kS, kEn, kQ, kQv, kQ2, kR, kW, kS3, kSignals };
-const char *const kSigName[kSignals] = {"a", "b", "c", "d", "v", "s", "en", "q", "qv", "q2", "r", "w", "s3"};
+enum Sig { kA, kB, kC, kD, kV, kS, kEn, kQ, kQv, kQ2, kR, kW, kS3, kWd, kS6, kSignals };
+const char *const kSigName[kSignals] = {"a", "b", "c", "d",  "v", "s",  "en", "q",
+                                        "qv", "q2", "r", "w", "s3", "wd", "s6"};
 const char *const kSigType[kSignals] = {
     "std_logic", "std_logic", "std_logic", "std_logic", "std_logic_vector(3 downto 0)",
     "std_logic_vector(1 downto 0)", "std_logic", "std_logic", "std_logic_vector(7 downto 0)",
-    "std_logic", "std_logic", "std_logic_vector(7 downto 0)", "std_logic_vector(2 downto 0)"};
+    "std_logic", "std_logic", "std_logic_vector(7 downto 0)", "std_logic_vector(2 downto 0)",
+    "std_logic_vector(63 downto 0)", "std_logic_vector(5 downto 0)"};
 constexpr size_t sig(int n) { return 0x3e0 + 160 * static_cast<size_t>(n); }
 constexpr size_t kDut0 = 0x1000, kDut1 = 0x1100, kMonitor = 0x1200, kCaller = 0x1300;
 constexpr size_t kMonitorFlag = 0x1800, kCallerFlag = 0x1804;
@@ -52,7 +54,9 @@ constexpr size_t kDriveQ = 0x1400, kDriveQv = 0x1440, kDriveQ2 = 0x1480, kDriveR
 std::string design(std::map<std::string, std::string> initial) {
     const std::map<std::string, std::string> inputs = {{"a", "'0'"}, {"b", "'0'"}, {"c", "'0'"}, {"d", "'0'"},
                                                        {"v", "\"0000\""}, {"s", "\"00\""}, {"en", "'0'"},
-                                                       {"w", "\"00000000\""}, {"s3", "\"000\""}};
+                                                       {"w", "\"00000000\""}, {"s3", "\"000\""},
+                                                       {"wd", "\"" + std::string(64, '0') + "\""},
+                                                       {"s6", "\"000000\""}};
     initial.insert(inputs.begin(), inputs.end());
     std::ostringstream d;
     d << "didat 1\nunit t_prim arch entity=tb\nblock 0x2000\ncounts pe=4\nuse ieee_p_2592010699\n";
@@ -763,6 +767,65 @@ TEST_F(VitalPrimitivesBench, Mux4FollowsItsSelectWithTheSelectsDelays) {
     };
     ASSERT_EQ(simulate({{"w", "\"00000001\""}}, {{10, "s3", "\"001\""}, {20, "w", "\"00000011\""}}, 40), 0);
     EXPECT_EQ(changes_of("q"), (Changes{{2 * ns, "q", "1"}, {12 * ns, "q", "0"}, {22 * ns, "q", "1"}}));
+}
+
+TEST_F(VitalPrimitivesBench, TimedMuxOfTwoToSixSelectsFollowsTheLineItsSelectPicks) {
+    // VitalMUX on the right 2**n elements of wd and the right n of s6, data
+    // delays tr01 = 1 ns, tr10 = 2 ns, select delays 3 ns and 4 ns. Two lines
+    // are watched, `upper` in the upper half under the top select and
+    // `lower` in the lower one; after the first value, q changes only when
+    // the picked line does (by the data's delays) or when the select picks a
+    // line of another value (by the select's).
+    for (uint32_t n = 2; n <= 6; ++n) {
+        again();
+        const uint32_t lines = 1u << n, upper = lines - 2, lower = 1;
+        std::vector<int64_t> tpd_data(2 * lines), tpd_sel(2 * n);
+        for (uint32_t k = 0; k < lines; ++k) tpd_data[2 * k] = 1 * ns, tpd_data[2 * k + 1] = 2 * ns;
+        for (uint32_t k = 0; k < n; ++k) tpd_sel[2 * k] = 3 * ns, tpd_sel[2 * k + 1] = 4 * ns;
+        const array_bounds db = make_bounds(static_cast<int32_t>(lines) - 1, 0, -1);
+        const array_bounds sb = make_bounds(static_cast<int32_t>(n) - 1, 0, -1);
+        g_dut[0] = [&](char *b) {
+            const Out q = out(b, kQ, kDriveQ);
+            const In d = in(b, kWd, 64 - lines), s = in(b, kS6, 6 - n);
+            ieee_p_1367372525_sub_2471049937_4070434989(P(), proc(b, kDut0), q.rec, q.pos, q.off, q.drv, d.rec, d.pos,
+                                                        d.off, &db, s.rec, s.pos, s.off, &sb, tpd_data.data(), &db,
+                                                        tpd_sel.data(), &sb, kDefaultMap);
+        };
+        // wd with the two lines' values (the others '0'); s6 picking a line.
+        auto data = [&](char up, char low) {
+            std::string v(64, '0');
+            v[63 - upper] = up;
+            v[63 - lower] = low;
+            return "\"" + v + "\"";
+        };
+        auto select = [&](uint32_t line) {
+            std::string v(6, '0');
+            for (uint32_t k = 0; k < 6; ++k) v[5 - k] = (line >> k) & 1 ? '1' : '0';
+            return "\"" + v + "\"";
+        };
+        ASSERT_EQ(simulate({{"wd", data('0', '1')}, {"s6", select(upper)}},
+                           {{10, "wd", data('1', '1')},
+                            {20, "wd", data('1', '0')},
+                            {25, "wd", data('1', '1')},
+                            {30, "wd", data('0', '1')},
+                            {40, "s6", select(lower)},
+                            {50, "wd", data('0', '0')},
+                            {55, "wd", data('1', '0')},
+                            {60, "s6", select(upper)}},
+                           80),
+                  0)
+            << n << " selects";
+        const Changes q = changes_of("q");
+        ASSERT_FALSE(q.empty()) << n << " selects";
+        EXPECT_EQ(q.front().value, "0") << n << " selects";
+        EXPECT_LE(q.front().time, 4 * ns) << n << " selects";
+        EXPECT_EQ(Changes(q.begin() + 1, q.end()), (Changes{{11 * ns, "q", "1"},
+                                                            {32 * ns, "q", "0"},
+                                                            {43 * ns, "q", "1"},
+                                                            {52 * ns, "q", "0"},
+                                                            {63 * ns, "q", "1"}}))
+            << n << " selects";
+    }
 }
 
 TEST_F(VitalPrimitivesBench, DecodersDriveTheirWholeOutputAtOnceOrThroughVectorGlitchHandling) {
