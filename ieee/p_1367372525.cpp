@@ -2728,7 +2728,7 @@ uint8_t state_output(char *block, uint8_t symbol, uint8_t prev_out, bool &err) {
         v = X;
         error_from(block, kLitStateTable, 15, kErrOutSym, table(block, kConstToStateChar)[s]);
     } else if (v == W) {
-        v = to_x01z(prev_out);
+        v = checked_x01z(prev_out);
     }
     return v;
 }

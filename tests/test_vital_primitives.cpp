@@ -1208,6 +1208,13 @@ TEST_F(VitalPrimitives, StateTableLookUpReadsThePresentOutputsAsStates) {
     EXPECT_THROW(ieee_p_1367372525_sub_554835078_4070434989(P(), &rb, t.data.data(), t.b, one, &b1, prev_in, &b1, 1,
                                                            nullptr, &none),
                  CheckFailure);
+    // A present output that only an 'S' output reads (no state columns) is
+    // checked to be a std_ulogic value, not looked up as it comes.
+    const Table keep({"0S"});
+    const uint8_t bad[1] = {200};
+    EXPECT_THROW(ieee_p_1367372525_sub_554835078_4070434989(P(), &rb, keep.data.data(), keep.b, zero, &b1, prev_in,
+                                                           &b1, 0, bad, &b1),
+                 CheckFailure);
 }
 
 }  // namespace
