@@ -20,8 +20,8 @@
 
 #include "ieee/p_2592010699.h"
 #include "ieee/vector_locals.h"
-#include "units/globals.h"
 #include "tovu/layout.h"
+#include "units/globals.h"
 
 namespace {
 
@@ -57,7 +57,6 @@ constexpr size_t kRemNegateZero = 0x1461;       // "rem" (SIGNED): "0" - FREMAIN
 constexpr size_t kModNegateZero = 0x14fa;       // "mod" (SIGNED): "0" - FREMAIN
 constexpr size_t kModFirstZeroTest = 0x14fb;    // "mod" (SIGNED): FREMAIN /= "0"
 constexpr size_t kModSecondZeroTest = 0x14fc;
-
 
 struct ReportText {
     size_t offset;
@@ -122,7 +121,6 @@ uint8_t logic_not(uint8_t v) { return ieee_p_2592010699_sub_1690584930_503743352
 uint8_t logic_and(uint8_t l, uint8_t r) { return ieee_p_2592010699_sub_1605435078_503743352(IEEE_P_2592010699, l, r); }
 uint8_t logic_or(uint8_t l, uint8_t r) { return ieee_p_2592010699_sub_2545490612_503743352(IEEE_P_2592010699, l, r); }
 uint8_t logic_xor(uint8_t l, uint8_t r) { return ieee_p_2592010699_sub_2507238156_503743352(IEEE_P_2592010699, l, r); }
-
 
 constexpr bool kUnsigned = false;
 constexpr bool kSigned = true;
@@ -238,8 +236,8 @@ Value resize(char *block, bool sgn, Arg arg, int32_t new_size) {
 }
 // TO_UNSIGNED or TO_SIGNED
 Value to_vector(char *block, bool sgn, int32_t arg, int32_t size) {
-    return call(sgn ? &ieee_p_1242562249_sub_2563015576_1035706684 : &ieee_p_1242562249_sub_180853171_1035706684,
-                block, arg, size);
+    return call(sgn ? &ieee_p_1242562249_sub_2563015576_1035706684 : &ieee_p_1242562249_sub_180853171_1035706684, block,
+                arg, size);
 }
 Value vector_not(char *block, bool sgn, Arg l) {
     return call(sgn ? &ieee_p_1242562249_sub_3991088854_1035706684 : &ieee_p_1242562249_sub_2892387531_1035706684,
@@ -247,8 +245,8 @@ Value vector_not(char *block, bool sgn, Arg l) {
 }
 // ADD_UNSIGNED or ADD_SIGNED
 Value add_helper(char *block, bool sgn, Arg l, Arg r, uint8_t c) {
-    return call(sgn ? &ieee_p_1242562249_sub_702267453_1035706684 : &ieee_p_1242562249_sub_353865036_1035706684,
-                block, l.data, l.bounds, r.data, r.bounds, c);
+    return call(sgn ? &ieee_p_1242562249_sub_702267453_1035706684 : &ieee_p_1242562249_sub_353865036_1035706684, block,
+                l.data, l.bounds, r.data, r.bounds, c);
 }
 Value plus(char *block, bool sgn, Arg l, Arg r) {
     return call(sgn ? &ieee_p_1242562249_sub_3273497107_1035706684 : &ieee_p_1242562249_sub_1547198987_1035706684,
@@ -262,12 +260,16 @@ Value times(char *block, bool sgn, Arg l, Arg r) {
     return call(sgn ? &ieee_p_1242562249_sub_2807594338_1035706684 : &ieee_p_1242562249_sub_2053728113_1035706684,
                 block, l.data, l.bounds, r.data, r.bounds);
 }
-Value negation(char *block, Arg arg) { return call(&ieee_p_1242562249_sub_3481121704_1035706684, block, arg.data, arg.bounds); }
+Value negation(char *block, Arg arg) {
+    return call(&ieee_p_1242562249_sub_3481121704_1035706684, block, arg.data, arg.bounds);
+}
 Value shift_left(char *block, bool sgn, Arg arg, int32_t count) {
     return call(sgn ? &ieee_p_1242562249_sub_4004982826_1035706684 : &ieee_p_1242562249_sub_2770553711_1035706684,
                 block, arg.data, arg.bounds, count);
 }
-int32_t to_integer(char *block, Arg arg) { return ieee_p_1242562249_sub_1657552908_1035706684(block, arg.data, arg.bounds); }
+int32_t to_integer(char *block, Arg arg) {
+    return ieee_p_1242562249_sub_1657552908_1035706684(block, arg.data, arg.bounds);
+}
 bool unsigned_not_equal(char *block, Arg l, Arg r) {
     return ieee_p_1242562249_sub_3454299738_1035706684(block, l.data, l.bounds, r.data, r.bounds) != 0;
 }
@@ -280,8 +282,7 @@ bool unsigned_greater_equal(char *block, Arg l, Arg r) {
 }
 
 // DIVMOD of two UNSIGNED locals into two more.
-void divmod(char *block, const FrameVector &num, const FrameVector &xdenom, FrameVector &xquot,
-            FrameVector &xremain) {
+void divmod(char *block, const FrameVector &num, const FrameVector &xdenom, FrameVector &xquot, FrameVector &xremain) {
     ieee_p_1242562249_sub_4109383058_1035706684(block, nullptr, num.data(), num.bounds(), xdenom.data(),
                                                 xdenom.bounds(), xquot.data(), xquot.bounds(), xremain.data(),
                                                 xremain.bounds());
@@ -582,8 +583,7 @@ uint8_t *logical_shift(bool left, const uint8_t *arg, const array_bounds *arg_bo
 
 // XSRA: the operand itself, with its own range, for a count of 0 or a length
 // of at most 1; else the kept elements and copies of the sign.
-uint8_t *arithmetic_shift_right(const uint8_t *arg, const array_bounds *arg_bounds, int32_t count,
-                                array_bounds *out) {
+uint8_t *arithmetic_shift_right(const uint8_t *arg, const array_bounds *arg_bounds, int32_t count, array_bounds *out) {
     const int32_t len = length_of(arg_bounds), arg_l = len - 1;
     const array_bounds xarg = downto_zero(len);
     FrameVector result(std_logic_vector_type(), xarg);
@@ -637,8 +637,8 @@ uint8_t *shift_function(ShiftFunction worker, char *block, const uint8_t *arg, c
 // negative INTEGER has no 32-bit negation: it stays negative, which the
 // shifts read as a count beyond every length; a rotate is given the true
 // amount 2**31 mod LEN.
-uint8_t *shift_operator(ShiftFunction forward, ShiftFunction backward, bool rotates, char *block,
-                        const uint8_t *arg, const array_bounds *arg_bounds, int32_t count, array_bounds *out) {
+uint8_t *shift_operator(ShiftFunction forward, ShiftFunction backward, bool rotates, char *block, const uint8_t *arg,
+                        const array_bounds *arg_bounds, int32_t count, array_bounds *out) {
     if (count >= 0) return return_copy(call(forward, block, arg, arg_bounds, count), out);
     int32_t magnitude = static_cast<int32_t>(0u - static_cast<uint32_t>(count));
     const int32_t len = length_of(arg_bounds);
@@ -699,8 +699,7 @@ uint8_t *multiply(char *block, bool sgn, const uint8_t *l, const array_bounds *l
 // ---------------------------------------------------------------------------
 
 // "0" & DENOM(TOPBIT downto 0), with the literal at `zero`.
-Value zero_and_denominator(char *block, size_t zero, const uint8_t *xdenom, const array_bounds &denom,
-                           int32_t topbit) {
+Value zero_and_denominator(char *block, size_t zero, const uint8_t *xdenom, const array_bounds &denom, int32_t topbit) {
     check_slice(denom, topbit, 0);
     const array_bounds slice = make_bounds(topbit, 0, -1);
     const Arg literal = literal_zero(block, zero);
@@ -715,8 +714,8 @@ Value zero_and_denominator(char *block, size_t zero, const uint8_t *xdenom, cons
 // and '1'; the caller's XQUOT and XREMAIN receive the quotient and the
 // remainder resized to their own lengths.
 void divmod_body(char *block, const uint8_t *num, const array_bounds *num_bounds, const uint8_t *xdenom,
-                 const array_bounds *xdenom_bounds, uint8_t *xquot, const array_bounds *xquot_bounds,
-                 uint8_t *xremain, const array_bounds *xremain_bounds) {
+                 const array_bounds *xdenom_bounds, uint8_t *xquot, const array_bounds *xquot_bounds, uint8_t *xremain,
+                 const array_bounds *xremain_bounds) {
     const int32_t num_len = length_of(num_bounds), denom_len = length_of(xdenom_bounds);
     FrameVector temp(vector_type(block, kUnsigned), make_bounds(num_len, 0, -1));
     FrameVector quot(vector_type(block, kUnsigned), downto_zero(max_of(num_len, denom_len)));
@@ -726,9 +725,9 @@ void divmod_body(char *block, const uint8_t *num, const array_bounds *num_bounds
 
     const Arg literal = literal_zero(block, kDivmodTempZero);
     array_bounds concat_bounds;
-    const auto *concat = static_cast<const uint8_t *>(zem_base_array_concat(
-        nullptr, &concat_bounds, vector_type(block, kUnsigned), CONCAT_ARRAY, literal.data, literal.bounds,
-        CONCAT_ARRAY, num, num_bounds, CONCAT_END));
+    const auto *concat = static_cast<const uint8_t *>(
+        zem_base_array_concat(nullptr, &concat_bounds, vector_type(block, kUnsigned), CONCAT_ARRAY, literal.data,
+                              literal.bounds, CONCAT_ARRAY, num, num_bounds, CONCAT_END));
     temp.take(concat, concat_bounds);
     quot.assign(aggregate(quot.length(), k0));
     topbit = -1;
@@ -749,9 +748,8 @@ void divmod_body(char *block, const uint8_t *num, const array_bounds *num_bounds
         if (unsigned_greater_equal(block, part,
                                    zero_and_denominator(block, kDivmodCompareZero, xdenom, denom, topbit))) {
             check_slice(temp.range(), high, j);
-            const Value difference =
-                minus(block, kUnsigned, Arg(temp.data() + temp.offset(high), &part_bounds),
-                      zero_and_denominator(block, kDivmodSubtractZero, xdenom, denom, topbit));
+            const Value difference = minus(block, kUnsigned, Arg(temp.data() + temp.offset(high), &part_bounds),
+                                           zero_and_denominator(block, kDivmodSubtractZero, xdenom, denom, topbit));
             assign_to_slice(temp, high, j, difference.data);
             check_index(quot.range(), j);
             quot.at(j) = k1;
@@ -892,8 +890,8 @@ void truncation_test(char *block, bool sgn, const FrameVector &v, int32_t short_
 }
 
 // "/", "rem" and "mod" with an integer divisor R.
-uint8_t *divide_by_integer(char *block, bool sgn, DivOp op, const uint8_t *l, const array_bounds *l_bounds,
-                           int32_t r, const ReportText *truncated, array_bounds *out) {
+uint8_t *divide_by_integer(char *block, bool sgn, DivOp op, const uint8_t *l, const array_bounds *l_bounds, int32_t r,
+                           const ReportText *truncated, array_bounds *out) {
     const int32_t l_len = length_of(l_bounds);
     const int32_t r_length = max_of(l_len, num_bits(sgn, r));
     FrameVector xr(vector_type(block, sgn), downto_zero(r_length));
@@ -1006,8 +1004,8 @@ bool compare_vectors(char *block, bool sgn, Relation rel, int slot, const uint8_
 // A relational operator between a vector V and an integer N, N on the left
 // when `integer_left`. An integer that needs more elements than V has
 // decides by its sign alone.
-bool compare_with_integer(char *block, bool sgn, Relation rel, int slot, const uint8_t *v,
-                          const array_bounds *v_bounds, int32_t n, bool integer_left) {
+bool compare_with_integer(char *block, bool sgn, Relation rel, int slot, const uint8_t *v, const array_bounds *v_bounds,
+                          int32_t n, bool integer_left) {
     const ComparisonTexts texts = comparison_texts(slot);
     const int32_t len = length_of(v_bounds);
     FrameVector v01(vector_type(block, sgn), downto_zero(len));
@@ -1138,8 +1136,12 @@ uint8_t *ieee_p_1242562249_sub_614353410_1035706684(char *, array_bounds *result
 }
 
 // 12, 13: UNSIGNED_EQUAL, SIGNED_EQUAL
-uint8_t ieee_p_1242562249_sub_1233203289_1035706684(char *, VEC(l), VEC(r)) { return elements_equal(Arg(ARG(l)), Arg(ARG(r))); }
-uint8_t ieee_p_1242562249_sub_3760432601_1035706684(char *, VEC(l), VEC(r)) { return elements_equal(Arg(ARG(l)), Arg(ARG(r))); }
+uint8_t ieee_p_1242562249_sub_1233203289_1035706684(char *, VEC(l), VEC(r)) {
+    return elements_equal(Arg(ARG(l)), Arg(ARG(r)));
+}
+uint8_t ieee_p_1242562249_sub_3760432601_1035706684(char *, VEC(l), VEC(r)) {
+    return elements_equal(Arg(ARG(l)), Arg(ARG(r)));
+}
 
 // 14 to 17: UNSIGNED_LESS, SIGNED_LESS, UNSIGNED_LESS_OR_EQUAL, SIGNED_LESS_OR_EQUAL
 uint8_t ieee_p_1242562249_sub_282954104_1035706684(char *, VEC(l), VEC(r)) {
@@ -1283,23 +1285,23 @@ uint8_t *ieee_p_1242562249_sub_3744935319_1035706684(char *block, array_bounds *
 
 // 56 to 91: the relational operators, six forms each: (U, U), (S, S),
 // (N, U), (I, S), (U, N), (S, I).
-#define RELATIONAL_FORMS(rel, base, h0, h1, h2, h3, h4, h5)                              \
-    uint8_t ieee_p_1242562249_sub_##h0##_1035706684(char *block, VEC(l), VEC(r)) {       \
-        return compare_vectors(block, kUnsigned, rel, base, ARG(l), ARG(r));           \
-    }                                                                                    \
-    uint8_t ieee_p_1242562249_sub_##h1##_1035706684(char *block, VEC(l), VEC(r)) {       \
-        return compare_vectors(block, kSigned, rel, base + 1, ARG(l), ARG(r));         \
-    }                                                                                    \
-    uint8_t ieee_p_1242562249_sub_##h2##_1035706684(char *block, int32_t l, VEC(r)) {    \
+#define RELATIONAL_FORMS(rel, base, h0, h1, h2, h3, h4, h5)                             \
+    uint8_t ieee_p_1242562249_sub_##h0##_1035706684(char *block, VEC(l), VEC(r)) {      \
+        return compare_vectors(block, kUnsigned, rel, base, ARG(l), ARG(r));            \
+    }                                                                                   \
+    uint8_t ieee_p_1242562249_sub_##h1##_1035706684(char *block, VEC(l), VEC(r)) {      \
+        return compare_vectors(block, kSigned, rel, base + 1, ARG(l), ARG(r));          \
+    }                                                                                   \
+    uint8_t ieee_p_1242562249_sub_##h2##_1035706684(char *block, int32_t l, VEC(r)) {   \
         return compare_with_integer(block, kUnsigned, rel, base + 2, ARG(r), l, true);  \
-    }                                                                                    \
-    uint8_t ieee_p_1242562249_sub_##h3##_1035706684(char *block, int32_t l, VEC(r)) {    \
+    }                                                                                   \
+    uint8_t ieee_p_1242562249_sub_##h3##_1035706684(char *block, int32_t l, VEC(r)) {   \
         return compare_with_integer(block, kSigned, rel, base + 3, ARG(r), l, true);    \
-    }                                                                                    \
-    uint8_t ieee_p_1242562249_sub_##h4##_1035706684(char *block, VEC(l), int32_t r) {    \
+    }                                                                                   \
+    uint8_t ieee_p_1242562249_sub_##h4##_1035706684(char *block, VEC(l), int32_t r) {   \
         return compare_with_integer(block, kUnsigned, rel, base + 4, ARG(l), r, false); \
-    }                                                                                    \
-    uint8_t ieee_p_1242562249_sub_##h5##_1035706684(char *block, VEC(l), int32_t r) {    \
+    }                                                                                   \
+    uint8_t ieee_p_1242562249_sub_##h5##_1035706684(char *block, VEC(l), int32_t r) {   \
         return compare_with_integer(block, kSigned, rel, base + 5, ARG(l), r, false);   \
     }
 
@@ -1341,28 +1343,36 @@ uint8_t *ieee_p_1242562249_sub_16596430_1035706684(char *block, array_bounds *re
 // 100 to 107: sll, srl, rol, ror (UNSIGNED, SIGNED); sll and srl on SIGNED
 // shift logically
 uint8_t *ieee_p_1242562249_sub_2540846514_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return shift_operator(&ieee_p_1242562249_sub_2770553711_1035706684, &ieee_p_1242562249_sub_1830103426_1035706684, false, block, ARG(l), r, result);
+    return shift_operator(&ieee_p_1242562249_sub_2770553711_1035706684, &ieee_p_1242562249_sub_1830103426_1035706684,
+                          false, block, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_4230814580_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return shift_operator(&ieee_p_1242562249_sub_4004982826_1035706684, &ieee_p_1242562249_sub_1830103426_1035706684, false, block, ARG(l), r, result);
+    return shift_operator(&ieee_p_1242562249_sub_4004982826_1035706684, &ieee_p_1242562249_sub_1830103426_1035706684,
+                          false, block, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_2547962040_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return shift_operator(&ieee_p_1242562249_sub_1830103426_1035706684, &ieee_p_1242562249_sub_2770553711_1035706684, false, block, ARG(l), r, result);
+    return shift_operator(&ieee_p_1242562249_sub_1830103426_1035706684, &ieee_p_1242562249_sub_2770553711_1035706684,
+                          false, block, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_4237930106_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return shift_operator(&ieee_p_1242562249_sub_1830103426_1035706684, &ieee_p_1242562249_sub_4004982826_1035706684, false, block, ARG(l), r, result);
+    return shift_operator(&ieee_p_1242562249_sub_1830103426_1035706684, &ieee_p_1242562249_sub_4004982826_1035706684,
+                          false, block, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_2505268884_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return shift_operator(&ieee_p_1242562249_sub_4109847776_1035706684, &ieee_p_1242562249_sub_3077134611_1035706684, true, block, ARG(l), r, result);
+    return shift_operator(&ieee_p_1242562249_sub_4109847776_1035706684, &ieee_p_1242562249_sub_3077134611_1035706684,
+                          true, block, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_4195236950_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return shift_operator(&ieee_p_1242562249_sub_1049309595_1035706684, &ieee_p_1242562249_sub_16596430_1035706684, true, block, ARG(l), r, result);
+    return shift_operator(&ieee_p_1242562249_sub_1049309595_1035706684, &ieee_p_1242562249_sub_16596430_1035706684,
+                          true, block, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_2505484506_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return shift_operator(&ieee_p_1242562249_sub_3077134611_1035706684, &ieee_p_1242562249_sub_4109847776_1035706684, true, block, ARG(l), r, result);
+    return shift_operator(&ieee_p_1242562249_sub_3077134611_1035706684, &ieee_p_1242562249_sub_4109847776_1035706684,
+                          true, block, ARG(l), r, result);
 }
 uint8_t *ieee_p_1242562249_sub_4195452572_1035706684(char *block, array_bounds *result, VEC(l), int32_t r) {
-    return shift_operator(&ieee_p_1242562249_sub_16596430_1035706684, &ieee_p_1242562249_sub_1049309595_1035706684, true, block, ARG(l), r, result);
+    return shift_operator(&ieee_p_1242562249_sub_16596430_1035706684, &ieee_p_1242562249_sub_1049309595_1035706684,
+                          true, block, ARG(l), r, result);
 }
 
 // 108, 109: TO_INTEGER (UNSIGNED), TO_INTEGER (SIGNED)
@@ -1390,9 +1400,9 @@ uint8_t *ieee_p_1242562249_sub_2045698577_1035706684(char *block, array_bounds *
 }
 
 // 114 to 127: not, and, or, nand, nor, xor, xnor on UNSIGNED, then on SIGNED
-#define LOGIC_UNARY(hash, sgn, op)                                                                     \
-    uint8_t *ieee_p_1242562249_sub_##hash##_1035706684(char *block, array_bounds *result, VEC(arg)) {  \
-        return logic_unary(block, sgn, &op, ARG(arg), result);                                         \
+#define LOGIC_UNARY(hash, sgn, op)                                                                    \
+    uint8_t *ieee_p_1242562249_sub_##hash##_1035706684(char *block, array_bounds *result, VEC(arg)) { \
+        return logic_unary(block, sgn, &op, ARG(arg), result);                                        \
     }
 #define LOGIC_BINARY(hash, sgn, op)                                                                         \
     uint8_t *ieee_p_1242562249_sub_##hash##_1035706684(char *block, array_bounds *result, VEC(l), VEC(r)) { \

@@ -365,14 +365,16 @@ TEST_F(UnitTables, ACountBeyondTheRegisteredTableIsRefusedNamingItsSize) {
 
     // within the counts, an empty entry the file uses
     tovu::testing::reset();
-    write("kest/t/short.didat", "didat 1\nunit t_short arch\nblock 0x2000\ncounts pe=1 se=2\nprocess 0 record=0x1000\n"
-                                "const 0x100 c bit_vector(0 to 3) := call se[1](x, y)\n");
+    write("kest/t/short.didat",
+          "didat 1\nunit t_short arch\nblock 0x2000\ncounts pe=1 se=2\nprocess 0 record=0x1000\n"
+          "const 0x100 c bit_vector(0 to 3) := call se[1](x, y)\n");
     capture_stderr();
-    EXPECT_EQ(run("t_short", {}, [] {
-                  zem_register_didat("t_short", "kest/t/short.didat");
-                  zem_register_executes(g_short_pe.pe);
-                  zem_register_subprogram_executes(g_short_se.se);
-              }),
+    EXPECT_EQ(run("t_short", {},
+                  [] {
+                      zem_register_didat("t_short", "kest/t/short.didat");
+                      zem_register_executes(g_short_pe.pe);
+                      zem_register_subprogram_executes(g_short_se.se);
+                  }),
               2);
     const std::string err = captured_stderr();
     EXPECT_NE(err.find("short.didat:6: error: entry 1 of the subprogram table is empty"), std::string::npos) << err;

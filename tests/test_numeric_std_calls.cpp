@@ -18,9 +18,9 @@
 
 #include "ieee/p_1242562249.h"
 #include "ieee/p_2592010699.h"
-#include "units/globals.h"
 #include "tovu/testing.h"
 #include "tovu/zem.h"
+#include "units/globals.h"
 
 using namespace logic_vector;
 
@@ -35,9 +35,9 @@ Seq g_log;
 bool logging() { return g_recording && g_muted == 0; }
 // The line is only built while logging (so that the wrappers allocate
 // nothing otherwise).
-#define LOG_CALL(line)                          \
-    do {                                        \
-        if (logging()) g_log.push_back(line);   \
+#define LOG_CALL(line)                        \
+    do {                                      \
+        if (logging()) g_log.push_back(line); \
     } while (0)
 
 std::string range(int32_t left, int32_t right, int32_t dir) {
@@ -248,7 +248,9 @@ Seq add_helper(bool sgn, int32_t n) {
 }
 
 // numeric_std "not": RESULT's default, std_logic_1164's operator, the copy.
-Seq vector_not(bool sgn, int32_t n) { return Seq{dflt(type_of(sgn), n), "std_logic_1164 not " + std::to_string(n), transient(n)}; }
+Seq vector_not(bool sgn, int32_t n) {
+    return Seq{dflt(type_of(sgn), n), "std_logic_1164 not " + std::to_string(n), transient(n)};
+}
 
 // "+" or "-" on two vectors of plain bits.
 Seq add_vectors(bool sgn, int32_t ln, int32_t rn, bool subtract) {
@@ -329,16 +331,15 @@ TEST_F(NumericStdCalls, ConversionsTestOddnessThroughTheKernelAndCheckEachIndex)
         v = value_of([&](array_bounds *b) { return ieee_p_1242562249_sub_180853171_1035706684(blk, b, 5, 3); });
     });
     EXPECT_EQ(v, "101");
-    EXPECT_SEQ(got, (Seq{dflt("UNSIGNED", 3), idx(down(3), 0), "mod 5 2", idx(down(3), 1), "mod 2 2",
-                         idx(down(3), 2), "mod 1 2", transient(3)}));
+    EXPECT_SEQ(got, (Seq{dflt("UNSIGNED", 3), idx(down(3), 0), "mod 5 2", idx(down(3), 1), "mod 2 2", idx(down(3), 2),
+                         "mod 1 2", transient(3)}));
 
     // TO_SIGNED(-2, 2) that fits, and TO_UNSIGNED(4, 2) that does not (the warning).
     got = record([&] {
         v = value_of([&](array_bounds *b) { return ieee_p_1242562249_sub_2563015576_1035706684(blk, b, -2, 2); });
     });
     EXPECT_EQ(v, "10");
-    EXPECT_SEQ(got, (Seq{dflt("SIGNED", 2), idx(down(2), 0), "mod 1 2", idx(down(2), 1), "mod 0 2",
-                         transient(2)}));
+    EXPECT_SEQ(got, (Seq{dflt("SIGNED", 2), idx(down(2), 0), "mod 1 2", idx(down(2), 1), "mod 0 2", transient(2)}));
     got = record([&] {
         v = value_of([&](array_bounds *b) { return ieee_p_1242562249_sub_180853171_1035706684(blk, b, 4, 2); });
     });
@@ -349,7 +350,8 @@ TEST_F(NumericStdCalls, ConversionsTestOddnessThroughTheKernelAndCheckEachIndex)
     // RESIZE (SIGNED) 1010 (1 to 4) to 6, and TO_01 of a null vector.
     const Vec a = vec("1010", 1, 1);
     got = record([&] {
-        v = value_of([&](array_bounds *b) { return ieee_p_1242562249_sub_3410769178_1035706684(blk, b, a.d(), a.b(), 6); });
+        v = value_of(
+            [&](array_bounds *b) { return ieee_p_1242562249_sub_3410769178_1035706684(blk, b, a.d(), a.b(), 6); });
     });
     EXPECT_EQ(v, "111010");
     EXPECT_SEQ(got, resize(true, 4, 6));
@@ -391,7 +393,8 @@ TEST_F(NumericStdCalls, ShiftsAndRotatesCheckEverySliceAndTakeTheModulusFromTheK
     // rol (UNSIGNED) by 5: ROTATE_LEFT's worker XROL takes 5 mod 4 from the
     // kernel and moves two slices; XROL, ROTATE_LEFT and rol each copy.
     Seq got = record([&] {
-        v = value_of([&](array_bounds *b) { return ieee_p_1242562249_sub_2505268884_1035706684(blk, b, u.d(), u.b(), 5); });
+        v = value_of(
+            [&](array_bounds *b) { return ieee_p_1242562249_sub_2505268884_1035706684(blk, b, u.d(), u.b(), 5); });
     });
     EXPECT_EQ(v, "0111");
     EXPECT_SEQ(got, (Seq{"mod 5 4", slice(down(4), 2, 0), slice(down(4), 3, 1), slice(down(4), 3, 3),
@@ -400,7 +403,8 @@ TEST_F(NumericStdCalls, ShiftsAndRotatesCheckEverySliceAndTakeTheModulusFromTheK
     // SHIFT_RIGHT (SIGNED) by 1 (XSRA): RESULT's default, the kept slice,
     // the sign's index check, the sign fill and its slice.
     got = record([&] {
-        v = value_of([&](array_bounds *b) { return ieee_p_1242562249_sub_3064532541_1035706684(blk, b, u.d(), u.b(), 1); });
+        v = value_of(
+            [&](array_bounds *b) { return ieee_p_1242562249_sub_3064532541_1035706684(blk, b, u.d(), u.b(), 1); });
     });
     EXPECT_EQ(v, "1101");
     EXPECT_SEQ(got, (Seq{dflt("std_logic_vector", 4), slice(down(4), 3, 1), slice(down(4), 2, 0), idx(down(4), 3),
@@ -413,7 +417,8 @@ TEST_F(NumericStdCalls, NegationChecksEachAccessAndEqualityResizesTheTranslation
     const Vec a = vec("0011");
     std::string v;
     Seq got = record([&] {
-        v = value_of([&](array_bounds *b) { return ieee_p_1242562249_sub_3481121704_1035706684(blk, b, a.d(), a.b()); });
+        v = value_of(
+            [&](array_bounds *b) { return ieee_p_1242562249_sub_3481121704_1035706684(blk, b, a.d(), a.b()); });
     });
     EXPECT_EQ(v, "1101");
     Seq want{dflt("SIGNED", 4), dflt("SIGNED", 4)};
@@ -446,7 +451,8 @@ TEST_F(NumericStdCalls, SubtractionResizesTranslatesInvertsAndAddsWithCheckedAcc
     // "+" (SIGNED; INTEGER): TO_SIGNED of the integer, then the vector "+".
     const Vec s = vec("01");
     got = record([&] {
-        v = value_of([&](array_bounds *b) { return ieee_p_1242562249_sub_2931903318_1035706684(blk, b, s.d(), s.b(), -1); });
+        v = value_of(
+            [&](array_bounds *b) { return ieee_p_1242562249_sub_2931903318_1035706684(blk, b, s.d(), s.b(), -1); });
     });
     EXPECT_EQ(v, "00");
     Seq want{dflt("SIGNED", 2), idx(down(2), 0), "mod 0 2", idx(down(2), 1), "mod 0 2", transient(2)};
@@ -485,7 +491,8 @@ TEST_F(NumericStdCalls, DivisionRunsTheLongDivisionThroughChecksConcatenationsAn
     Seq want{dflt("UNSIGNED", 1), dflt("UNSIGNED", 1), dflt("UNSIGNED", 1), dflt("UNSIGNED", 1)};
     want << to_01(false, 1) << to_01(false, 1);
     // DIVMOD: TEMP, QUOT, TOPBIT; TEMP := '0' & NUM; QUOT := (others => '0').
-    want << dflt("UNSIGNED", 2) << dflt("UNSIGNED", 1) << "default INTEGER" << "concat UNSIGNED 1 & 1" << transient(1);
+    want << dflt("UNSIGNED", 2) << dflt("UNSIGNED", 1) << "default INTEGER"
+         << "concat UNSIGNED 1 & 1" << transient(1);
     // J = 0: TEMP(1 downto 0) >= '0' & DENOM(0 downto 0) holds; the
     // subtraction, its slice, QUOT(0) := '1'; then TEMP(1) is tested.
     want << slice(down(2), 1, 0) << slice(down(1), 0, 0) << "concat UNSIGNED 1 & 1" << unsigned_ge(2, 2);
@@ -505,7 +512,9 @@ TEST_F(NumericStdCalls, OrderingTranslatesResizesAndHandsTheBitsToTheKernel) {
     EXPECT_EQ(lt, 1);  // -2 < -1
     Seq want{dflt("SIGNED", 2), dflt("SIGNED", 1)};
     want << to_01(true, 2) << to_01(true, 1) << resize(true, 2, 2) << resize(true, 1, 2);
-    want << "default SIGNED 0 to 1" << "default SIGNED 0 to 1" << "lessthan std_logic_vector 2 2";
+    want << "default SIGNED 0 to 1"
+         << "default SIGNED 0 to 1"
+         << "lessthan std_logic_vector 2 2";
     EXPECT_SEQ(got, want);
 
     // A null operand: the warning and the answer, nothing else of the kernel.
@@ -521,11 +530,11 @@ TEST_F(NumericStdCalls, OperationsOnUsualLengthsAllocateNothing) {
     const Vec l = vec("1011001110001111"), r = vec("0000000000110101");
     auto run = [&] {
         array_bounds b{};
-        ieee_p_1242562249_sub_2053728113_1035706684(blk, &b, l.d(), l.b(), r.d(), r.b());   // "*"
-        ieee_p_1242562249_sub_1922276087_1035706684(blk, &b, l.d(), l.b(), r.d(), r.b());   // "/"
-        ieee_p_1242562249_sub_2505268884_1035706684(blk, &b, l.d(), l.b(), 3);              // rol
-        ieee_p_1242562249_sub_180853171_1035706684(blk, &b, 100, 7);                        // TO_UNSIGNED
-        ieee_p_1242562249_sub_4081755647_1035706684(blk, l.d(), l.b(), r.d(), r.b());       // ">="
+        ieee_p_1242562249_sub_2053728113_1035706684(blk, &b, l.d(), l.b(), r.d(), r.b());  // "*"
+        ieee_p_1242562249_sub_1922276087_1035706684(blk, &b, l.d(), l.b(), r.d(), r.b());  // "/"
+        ieee_p_1242562249_sub_2505268884_1035706684(blk, &b, l.d(), l.b(), 3);             // rol
+        ieee_p_1242562249_sub_180853171_1035706684(blk, &b, 100, 7);                       // TO_UNSIGNED
+        ieee_p_1242562249_sub_4081755647_1035706684(blk, l.d(), l.b(), r.d(), r.b());      // ">="
     };
     run();  // the kernel's transient memory has grown to what these need
     g_new_count = 0;

@@ -289,7 +289,8 @@ TEST_F(RunInterruption, AWaveformOnTheProgramsOwnOutputPipeEndsTheRunWithTheWrit
     }
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(read_file(err_file), std::string("error: cannot write waveform file /dev/stdout: ") + std::strerror(EPIPE) + "\n");
+    EXPECT_EQ(read_file(err_file),
+              std::string("error: cannot write waveform file /dev/stdout: ") + std::strerror(EPIPE) + "\n");
 }
 
 }  // namespace

@@ -53,8 +53,7 @@ public:
     // Records `name` at `line`; throws if it was given before.
     void once(const std::string &name, int line, const std::string &what, const char *verb = "given") {
         const auto [it, fresh] = lines_.emplace(name, line);
-        if (!fresh)
-            throw ParseError(what + " " + verb + " again (first at line " + std::to_string(it->second) + ")");
+        if (!fresh) throw ParseError(what + " " + verb + " again (first at line " + std::to_string(it->second) + ")");
     }
 
 private:
@@ -491,7 +490,9 @@ private:
     // second declaration of a name would replace the first in the instance's
     // name map without a word.
     void named_once(const ObjectDecl &o) {
-        const char *kind = o.kind == ObjKind::Generic ? "generic " : o.kind == ObjKind::Const ? "constant " : "variable ";
+        const char *kind = o.kind == ObjKind::Generic ? "generic "
+                           : o.kind == ObjKind::Const ? "constant "
+                                                      : "variable ";
         names_.once(o.name, line_, kind + o.name, "declared");
     }
 

@@ -96,7 +96,7 @@ public:
 
 private:
     // An ELF file of this program's word size, with section headers.
-    static bool native_elf(const ElfW(Ehdr) &eh) {
+    static bool native_elf(const ElfW(Ehdr) & eh) {
         return std::memcmp(eh.e_ident, ELFMAG, SELFMAG) == 0 &&
                eh.e_ident[EI_CLASS] == (sizeof(void *) == 8 ? ELFCLASS64 : ELFCLASS32) &&
                eh.e_shentsize == sizeof(ElfW(Shdr)) && eh.e_shoff != 0;
