@@ -30,6 +30,8 @@ using tovu::layout::object_value;
 using tovu::layout::type_descriptor;
 using vector_locals::FrameVector;
 using vector_locals::length_of;
+using vector_locals::offset_in;
+using vector_locals::std_logic_vector_type;
 
 // ---------------------------------------------------------------------------
 // Values and objects
@@ -45,8 +47,7 @@ constexpr size_t kMatchTable = 0x5f8;  // object descriptor -> 9 x 9 BOOLEAN, by
 // Type descriptors of the locals: the package's own, and those of other units.
 constexpr size_t kUnsignedType = 0xbb8;
 constexpr size_t kSignedType = 0xc28;
-constexpr size_t kStdLogicVectorType = 0xfb8;  // in std_logic_1164's block
-constexpr size_t kIntegerType = 0x180;         // in std.standard's block
+constexpr size_t kIntegerType = 0x180;  // in std.standard's block
 
 // The one-element literals "0" of the division family, one per use.
 constexpr size_t kDivmodTempZero = 0x13d7;      // TEMP := "0" & NUM
@@ -126,7 +127,6 @@ constexpr bool kUnsigned = false;
 constexpr bool kSigned = true;
 
 void *vector_type(char *block, bool sgn) { return type_descriptor(block, sgn ? kSignedType : kUnsignedType); }
-void *std_logic_vector_type() { return type_descriptor(IEEE_P_2592010699, kStdLogicVectorType); }
 void *integer_type() { return type_descriptor(STD_STANDARD, kIntegerType); }
 
 // ---------------------------------------------------------------------------
@@ -136,9 +136,6 @@ void *integer_type() { return type_descriptor(STD_STANDARD, kIntegerType); }
 // The range N-1 downto 0 of N elements (a null range for N <= 0).
 array_bounds downto_zero(int32_t n) { return n > 0 ? make_bounds(n - 1, 0, -1) : make_bounds(-1, 0, -1); }
 
-size_t offset_in(const array_bounds &b, int32_t i) {
-    return static_cast<size_t>(b.dir > 0 ? int64_t{i} - b.left : int64_t{b.left} - i);
-}
 int32_t slice_length(int32_t left, int32_t right, int32_t dir) {
     const int64_t n = int64_t{dir} * (int64_t{right} - left) + 1;
     return n > 0 ? static_cast<int32_t>(n) : 0;

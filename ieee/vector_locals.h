@@ -31,64 +31,25 @@ inline array_bounds range_of(const array_bounds *bounds) {
     return make_bounds(bounds->left, bounds->right, bounds->dir);
 }
 inline array_bounds descending_range(int32_t length) { return make_bounds(length - 1, 0, -1); }  // N-1 downto 0
+// Position in an array's data of its element I.
+inline size_t offset_in(const array_bounds &b, int32_t i) {
+    return static_cast<size_t>(b.dir > 0 ? int64_t{i} - b.left : int64_t{b.left} - i);
+}
 
 // A local array variable of the function: its range, and its elements in a
-// buffer of the function's own (inline for usual lengths, on the heap for long
-// vectors), starting from the type's default value.
-class LocalVector {
+// buffer of the function's own (inline for usual lengths, on the heap only for
+// long vectors). It starts from the type's default value, or from the initial
+// value of its declaration (an aggregate or another value of its length).
+// `InlineBytes` is the size of the inline buffer.
+template <size_t InlineBytes>
+class BasicLocalVector {
 public:
-    LocalVector(void *type, const array_bounds &range) : range_(range) {
-        if (size() > sizeof inline_) {
-            heap_ = std::make_unique<uint8_t[]>(size());
-            data_ = heap_.get();
-        }
+    BasicLocalVector(void *type, const array_bounds &range) : BasicLocalVector(range) {
         zem_type_set_default_value(type, data_, &range_);
     }
-    LocalVector(const LocalVector &) = delete;
-    LocalVector &operator=(const LocalVector &) = delete;
-
-    const uint8_t *data() const { return data_; }
-    const array_bounds *bounds() const { return &range_; }
-
-    // Assignment of a whole array value, element by element from the left.
-    // The lengths must match; a mismatch is a failed check and does not return.
-    void assign(const uint8_t *value, const array_bounds &value_bounds) {
-        const int32_t n = length_of(&value_bounds);
-        if (n != static_cast<int32_t>(size())) zem_size_not_matching(static_cast<int32_t>(size()), n, 0);
-        if (n > 0) memcpy(data_, value, static_cast<size_t>(n));
-    }
-
-    // RETURN: a copy in exactly the variable's length of transient memory, and
-    // its bounds in the caller's record.
-    uint8_t *return_value(array_bounds *out) const {
-        auto *copy = static_cast<uint8_t *>(zem_get_transient_memory(static_cast<uint32_t>(size())));
-        if (size() > 0) memcpy(copy, data_, size());
-        *out = make_bounds(range_.left, range_.right, range_.dir);
-        return copy;
-    }
-
-private:
-    size_t size() const { return range_.length > 0 ? static_cast<size_t>(range_.length) : 0; }
-
-    array_bounds range_;
-    uint8_t inline_[256];
-    std::unique_ptr<uint8_t[]> heap_;
-    uint8_t *data_ = inline_;
-};
-
-// A local array variable that the function itself writes, by element or by
-// slice: its range, and its elements in a buffer of the function's own
-// (inline for usual lengths, on the heap only for long vectors). It starts
-// from the type's default value, or from the initial value of its
-// declaration (an aggregate or another value of its length).
-class FrameVector {
-public:
-    FrameVector(void *type, const array_bounds &range) : FrameVector(range) {
-        zem_type_set_default_value(type, data_, &range_);
-    }
-    FrameVector(const array_bounds &range, const uint8_t *initial) : FrameVector(range) { assign(initial); }
-    FrameVector(const FrameVector &) = delete;
-    FrameVector &operator=(const FrameVector &) = delete;
+    BasicLocalVector(const array_bounds &range, const uint8_t *initial) : BasicLocalVector(range) { assign(initial); }
+    BasicLocalVector(const BasicLocalVector &) = delete;
+    BasicLocalVector &operator=(const BasicLocalVector &) = delete;
 
     uint8_t *data() { return data_; }
     const uint8_t *data() const { return data_; }
@@ -97,9 +58,7 @@ public:
     int32_t length() const { return static_cast<int32_t>(size()); }
 
     // Position in the data of element I of the range.
-    size_t offset(int32_t i) const {
-        return static_cast<size_t>(range_.dir > 0 ? int64_t{i} - range_.left : int64_t{range_.left} - i);
-    }
+    size_t offset(int32_t i) const { return offset_in(range_, i); }
     uint8_t &at(int32_t i) { return data_[offset(i)]; }
     uint8_t at(int32_t i) const { return data_[offset(i)]; }
     uint8_t leftmost() const { return data_[0]; }
@@ -107,6 +66,13 @@ public:
     // Assignment of a whole value of the variable's length.
     void assign(const uint8_t *value) {
         if (size() > 0) memcpy(data_, value, size());
+    }
+    // Assignment of a whole array value, element by element from the left.
+    // The lengths must match; a mismatch is a failed check and does not return.
+    void assign(const uint8_t *value, const array_bounds &value_bounds) {
+        const int32_t n = length_of(&value_bounds);
+        if (n != static_cast<int32_t>(size())) zem_size_not_matching(static_cast<int32_t>(size()), n, 0);
+        assign(value);
     }
     // Assignment of a value that a callee returned, with the length the
     // callee gave it; never more than the variable holds is copied.
@@ -125,7 +91,7 @@ public:
     }
 
 private:
-    explicit FrameVector(const array_bounds &range) : range_(range) {
+    explicit BasicLocalVector(const array_bounds &range) : range_(range) {
         if (size() > sizeof inline_) {
             heap_ = std::make_unique<uint8_t[]>(size());
             data_ = heap_.get();
@@ -134,10 +100,16 @@ private:
     size_t size() const { return range_.length > 0 ? static_cast<size_t>(range_.length) : 0; }
 
     array_bounds range_;
-    uint8_t inline_[128];
+    uint8_t inline_[InlineBytes];
     std::unique_ptr<uint8_t[]> heap_;
     uint8_t *data_ = inline_;
 };
+
+// The result variables of the std_logic_arith views.
+using LocalVector = BasicLocalVector<256>;
+// numeric_std's locals: many to a call and nested several calls deep, so a
+// smaller inline buffer.
+using FrameVector = BasicLocalVector<128>;
 
 // The arithmetic operators: a STD_LOGIC_VECTOR result variable of `range`
 // takes the value that `compute` gets from std_logic_arith (compute fills the

@@ -242,7 +242,7 @@ TEST(VcdWriter, ReportsFilesThatCannotBeOpenedOrWritten) {
 TEST(VcdWriter, APipeWhoseReaderHasGoneIsAWriteErrorNotASignal) {
     // Without care the first write after the reader has closed ends the
     // process by SIGPIPE; it must fail as any write does, name the cause
-    // and leave the process's signal state as it was.
+    // and leave no SIGPIPE waiting or held back.
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     const std::string name = "/dev/fd/" + std::to_string(fds[1]);

@@ -488,22 +488,7 @@ private:
             uint32_t first = 0, count = v->count;
             if (d.target.indexed || d.target.slice) range_of(u, v, d.target, d.line, first, count);
             ext.take(d.offset, kDriverRecordSize, d.line, "driver record");
-            auto drv = std::make_unique<Driver>();
-            Driver &dr = *drv;
-            dr.net = v->net;
-            dr.esize = v->net->esize;
-            dr.net_first = v->first + first;
-            dr.count = count;
-            dr.sig_first = first;
-            dr.sig_count = v->count;
-            dr.owner = pit->second;
-            dr.signal_path = v->path;
-            size_t scope = static_cast<size_t>(count) * dr.esize;
-            if (scope > 0 && scope <= 8) dr.small_mask = scope == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * scope)) - 1;
-            size_t whole = static_cast<size_t>(v->count) * dr.esize;
-            dr.driving = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
-            dr.pending = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
-            dr.staging = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(whole, 16), 16));
+            Driver &dr = new_driver(*v, first, count, pit->second);
             for (uint32_t i = 0; i < count; ++i) {
                 auto &sources = v->net->sources[dr.net_first + i];
                 for (const Source &s : sources)
@@ -520,7 +505,6 @@ private:
             }
             note_sources(v, first, count);
             put_ptr(block + d.offset + kDriverObjectPtr, &dr);
-            K().drivers.push_back(std::move(drv));
         }
         ext.check();
         for (uint32_t n = 0; n < u.desc->pe_count; ++n)
@@ -603,7 +587,7 @@ private:
         Driver *dflt = nullptr;
         for (uint32_t i = 0; i < port.count; ++i) {
             if (marks && (*marks)[i]) continue;
-            if (!dflt) dflt = new_default_driver(port);
+            if (!dflt) dflt = &new_driver(port, 0, port.count, nullptr);  // a source that keeps its default
             auto &sources = port.net->sources[port.first + i];
             if (!sources.empty() && port.net->resolution < 0)
                 fail_at(origin, "signal " + port.net->name + " has 2 sources on element " +
@@ -613,22 +597,27 @@ private:
         }
     }
 
-    // A driver of no process that covers a whole port and keeps its default.
-    Driver *new_default_driver(const SignalView &port) {
+    // A driver of elements [first, first + count) of signal v, owned by a
+    // process (none: a port's default value); the kernel keeps it.
+    Driver &new_driver(const SignalView &v, uint32_t first, uint32_t count, Process *owner) {
         auto drv = std::make_unique<Driver>();
         Driver &dr = *drv;
-        dr.net = port.net;
-        dr.esize = port.net->esize;
-        dr.net_first = port.first;
-        dr.count = port.count;
-        dr.sig_first = 0;
-        dr.sig_count = port.count;
-        dr.signal_path = port.path;
-        size_t bytes = std::max<size_t>(static_cast<size_t>(port.count) * dr.esize, 8);
-        dr.driving = static_cast<uint8_t *>(hot_alloc(bytes, 8));
-        dr.pending = static_cast<uint8_t *>(hot_alloc(bytes, 8));
+        dr.net = v.net;
+        dr.esize = v.net->esize;
+        dr.net_first = v.first + first;
+        dr.count = count;
+        dr.sig_first = first;
+        dr.sig_count = v.count;
+        dr.owner = owner;
+        dr.signal_path = v.path;
+        size_t scope = static_cast<size_t>(count) * dr.esize;
+        if (scope > 0 && scope <= 8) dr.small_mask = scope == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * scope)) - 1;
+        size_t whole = static_cast<size_t>(v.count) * dr.esize;
+        dr.driving = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
+        dr.pending = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(scope, 8), 8));
+        dr.staging = static_cast<uint8_t *>(hot_alloc(std::max<size_t>(whole, 16), 16));
         K().drivers.push_back(std::move(drv));
-        return &dr;
+        return dr;
     }
 
     static std::string source_name(const Driver &d) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -388,10 +387,6 @@ int zem_run_simulation(int argc, char **argv) {
     int status = k.stop_requested ? 1 : run_cycles();
     trace_close();
     if (!k.vcd.ok()) {
-        // The waveform file may have been this program's own output, a pipe
-        // whose reader has gone: what is left to print must not end the
-        // program by SIGPIPE before it reports the error and its status.
-        std::signal(SIGPIPE, SIG_IGN);
         std::fflush(stdout);
         std::fprintf(stderr, "error: %s\n", k.vcd.write_error().c_str());
         if (status == 0) status = 1;

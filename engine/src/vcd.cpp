@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
-#include <time.h>
 #include <unistd.h>
 
 namespace tovu {
@@ -125,17 +125,14 @@ std::vector<std::string> split_path(const std::string &path) {
 // A write to a pipe whose reader has gone raises SIGPIPE, and its default
 // action ends the process without a word. While an object of this class
 // lives SIGPIPE is held back, so that such a write fails with EPIPE and is
-// reported as any other write error; take_raised() then takes away the
-// SIGPIPE the failed write left waiting (unless one was waiting before).
+// reported as any other write error.
 class SigpipeHeldBack {
 public:
     SigpipeHeldBack() {
-        sigemptyset(&pipe_);
-        sigaddset(&pipe_, SIGPIPE);
-        sigset_t pending;
-        sigemptyset(&pending);
-        was_pending_ = sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1;
-        held_ = pthread_sigmask(SIG_BLOCK, &pipe_, &old_mask_) == 0;
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        held_ = pthread_sigmask(SIG_BLOCK, &pipe, &old_mask_) == 0;
     }
     ~SigpipeHeldBack() {
         if (held_) pthread_sigmask(SIG_SETMASK, &old_mask_, nullptr);
@@ -143,16 +140,15 @@ public:
     SigpipeHeldBack(const SigpipeHeldBack &) = delete;
     SigpipeHeldBack &operator=(const SigpipeHeldBack &) = delete;
 
-    void take_raised() {
-        if (!held_ || was_pending_) return;
-        const timespec no_wait{};
-        while (sigtimedwait(&pipe_, nullptr, &no_wait) < 0 && errno == EINTR) {
-        }
-    }
+    // After a write has failed with EPIPE: SIGPIPE is ignored from here on,
+    // which also discards the one the write left waiting. The run ends with
+    // the write error, and what the program still prints to the same dead
+    // pipe (the waveform may be its own output) must not end it first.
+    static void ignore_from_now_on() { std::signal(SIGPIPE, SIG_IGN); }
 
 private:
-    sigset_t pipe_, old_mask_;
-    bool was_pending_ = false, held_ = false;
+    sigset_t old_mask_;
+    bool held_ = false;
 };
 
 }  // namespace
@@ -351,7 +347,7 @@ void VcdWriter::flush() {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             const int cause = n < 0 ? errno : EIO;
-            if (cause == EPIPE) sigpipe.take_raised();
+            if (cause == EPIPE) SigpipeHeldBack::ignore_from_now_on();
             error_ = "cannot write waveform file " + file_ + ": " + std::strerror(cause);
             ::close(fd_);
             fd_ = -1;
