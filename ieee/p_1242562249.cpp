@@ -16,6 +16,7 @@
 #include <stdint.h>
 #include <string.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "ieee/p_2592010699.h"
@@ -223,6 +224,19 @@ Value call(F f, char *block, A... args) {
     return v;
 }
 
+int32_t maximum(char *block, int32_t l, int32_t r) { return ieee_p_1242562249_sub_3160373586_1035706684(block, l, r); }
+int32_t minimum(char *block, int32_t l, int32_t r) { return ieee_p_1242562249_sub_3160650192_1035706684(block, l, r); }
+// UNSIGNED_NUM_BITS or SIGNED_NUM_BITS
+int32_t num_bits(char *block, bool sgn, int32_t arg) {
+    return sgn ? ieee_p_1242562249_sub_3824177444_1035706684(block, arg)
+               : ieee_p_1242562249_sub_3295552210_1035706684(block, arg);
+}
+// UNSIGNED_EQUAL or SIGNED_EQUAL
+bool equal(char *block, bool sgn, Arg l, Arg r) {
+    const auto f = sgn ? &ieee_p_1242562249_sub_3760432601_1035706684 : &ieee_p_1242562249_sub_1233203289_1035706684;
+    return f(block, l.data, l.bounds, r.data, r.bounds) != 0;
+}
+
 Value to_01(char *block, bool sgn, Arg s) {
     return call(sgn ? &ieee_p_1242562249_sub_2570320491_1035706684 : &ieee_p_1242562249_sub_1804770815_1035706684,
                 block, s.data, s.bounds, kX);
@@ -286,13 +300,10 @@ void divmod(char *block, const FrameVector &num, const FrameVector &xdenom, Fram
 }
 
 // ---------------------------------------------------------------------------
-// Frame helpers: MAX, MIN, NUM_BITS, TO_01, equality
+// Frame helpers: NUM_BITS, TO_01, equality
 // ---------------------------------------------------------------------------
 
-int32_t max_of(int32_t l, int32_t r) { return l > r ? l : r; }
-int32_t min_of(int32_t l, int32_t r) { return l < r ? l : r; }
-
-int32_t unsigned_num_bits(int32_t arg) {
+int32_t unsigned_num_bits_body(int32_t arg) {
     int32_t n = arg, nbits = 1;
     while (n > 1) {
         ++nbits;
@@ -301,7 +312,7 @@ int32_t unsigned_num_bits(int32_t arg) {
     return nbits;
 }
 
-int32_t signed_num_bits(int32_t arg) {
+int32_t signed_num_bits_body(int32_t arg) {
     int32_t n = arg >= 0 ? arg : ~arg;
     int32_t nbits = 1;
     while (n > 0) {
@@ -310,8 +321,6 @@ int32_t signed_num_bits(int32_t arg) {
     }
     return nbits;
 }
-
-int32_t num_bits(bool sgn, int32_t arg) { return sgn ? signed_num_bits(arg) : unsigned_num_bits(arg); }
 
 // TO_01: '0'/'L' -> '0', '1'/'H' -> '1'; any other element turns the whole
 // result into XMAP. A null argument gives the null vector with a warning.
@@ -339,7 +348,8 @@ uint8_t *to_01_body(char *block, bool sgn, const uint8_t *s, const array_bounds 
     return result.return_value(out);
 }
 
-bool elements_equal(Arg l, Arg r) {
+// UNSIGNED_EQUAL and SIGNED_EQUAL: the same elements, pairwise from the left.
+bool equal_body(Arg l, Arg r) {
     const int32_t n = length_of(l.bounds);
     if (n != length_of(r.bounds)) return false;
     return n == 0 || memcmp(l.data, r.data, static_cast<size_t>(n)) == 0;
@@ -424,7 +434,7 @@ uint8_t *resize_signed_body(char *block, const uint8_t *arg, const array_bounds 
     const int32_t len = length_of(arg_bounds);
     FrameVector result(downto_zero(new_size), aggregate(new_size, k0));
     if (new_size <= 0) return return_null(out);
-    const int32_t bound = min_of(len, new_size) - 2;
+    const int32_t bound = minimum(block, len, new_size) - 2;
     if (len == 0) return result.return_value(out);
     result.assign(aggregate(new_size, arg[0]));  // (others => the sign)
     if (bound >= 0) assign_slice(result, bound, 0, arg, downto_zero(len), bound, 0);
@@ -499,7 +509,7 @@ uint8_t *add_helper_body(char *block, bool sgn, const uint8_t *l, const array_bo
 // translated, each screened for metavalues (all 'X' of that length).
 uint8_t *add_vectors(char *block, bool sgn, bool subtract, const uint8_t *l, const array_bounds *l_bounds,
                      const uint8_t *r, const array_bounds *r_bounds, array_bounds *out) {
-    const int32_t size = max_of(length_of(l_bounds), length_of(r_bounds));
+    const int32_t size = maximum(block, length_of(l_bounds), length_of(r_bounds));
     FrameVector l01(vector_type(block, sgn), downto_zero(size));
     FrameVector r01(vector_type(block, sgn), downto_zero(size));
     if (length_of(l_bounds) == 0 || length_of(r_bounds) == 0) return return_null(out);
@@ -715,7 +725,7 @@ void divmod_body(char *block, const uint8_t *num, const array_bounds *num_bounds
                  const array_bounds *xremain_bounds) {
     const int32_t num_len = length_of(num_bounds), denom_len = length_of(xdenom_bounds);
     FrameVector temp(vector_type(block, kUnsigned), make_bounds(num_len, 0, -1));
-    FrameVector quot(vector_type(block, kUnsigned), downto_zero(max_of(num_len, denom_len)));
+    FrameVector quot(vector_type(block, kUnsigned), downto_zero(maximum(block, num_len, denom_len)));
     int32_t topbit;
     zem_type_set_default_value(integer_type(), &topbit, nullptr);
     const array_bounds denom = downto_zero(denom_len);  // alias of XDENOM
@@ -756,9 +766,9 @@ void divmod_body(char *block, const uint8_t *num, const array_bounds *num_bounds
     }
     const int32_t quot_len = length_of(xquot_bounds), remain_len = length_of(xremain_bounds);
     const Value q = resize(block, kUnsigned, quot, quot_len);
-    if (quot_len > 0) memcpy(xquot, q.data, static_cast<size_t>(min_of(quot_len, q.length())));
+    if (quot_len > 0) memcpy(xquot, q.data, static_cast<size_t>(std::min(quot_len, q.length())));
     const Value rem = resize(block, kUnsigned, temp, remain_len);
-    if (remain_len > 0) memcpy(xremain, rem.data, static_cast<size_t>(min_of(remain_len, rem.length())));
+    if (remain_len > 0) memcpy(xremain, rem.data, static_cast<size_t>(std::min(remain_len, rem.length())));
 }
 
 enum class DivOp { kDiv, kRem, kMod };
@@ -890,7 +900,7 @@ void truncation_test(char *block, bool sgn, const FrameVector &v, int32_t short_
 uint8_t *divide_by_integer(char *block, bool sgn, DivOp op, const uint8_t *l, const array_bounds *l_bounds, int32_t r,
                            const ReportText *truncated, array_bounds *out) {
     const int32_t l_len = length_of(l_bounds);
-    const int32_t r_length = max_of(l_len, num_bits(sgn, r));
+    const int32_t r_length = maximum(block, l_len, num_bits(block, sgn, r));
     FrameVector xr(vector_type(block, sgn), downto_zero(r_length));
     FrameVector value(vector_type(block, sgn), downto_zero(r_length));  // QUOT or XREM
     if (l_len == 0) return return_null(out);
@@ -912,7 +922,7 @@ uint8_t *divide_by_integer(char *block, bool sgn, DivOp op, const uint8_t *l, co
 uint8_t *divide_integer(char *block, bool sgn, DivOp op, int32_t l, const uint8_t *r, const array_bounds *r_bounds,
                         ReportText truncated, array_bounds *out) {
     const int32_t r_len = length_of(r_bounds);
-    const int32_t l_length = max_of(num_bits(sgn, l), r_len);
+    const int32_t l_length = maximum(block, num_bits(block, sgn, l), r_len);
     FrameVector xl(vector_type(block, sgn), downto_zero(l_length));
     FrameVector value(vector_type(block, sgn), downto_zero(l_length));  // QUOT or XREM
     if (r_len == 0 && !(op == DivOp::kRem && !sgn)) return return_null(out);
@@ -965,8 +975,8 @@ bool relate(char *block, bool sgn, Relation rel, Arg l, Arg r) {
         case Relation::kLess: return less(block, sgn, false, l, r);
         case Relation::kLessEqual: return less(block, sgn, true, l, r);
         case Relation::kGreaterEqual: return !less(block, sgn, false, l, r);
-        case Relation::kEqual: return elements_equal(l, r);
-        case Relation::kNotEqual: return !elements_equal(l, r);
+        case Relation::kEqual: return equal(block, sgn, l, r);
+        case Relation::kNotEqual: return !equal(block, sgn, l, r);
     }
     return false;
 }
@@ -979,7 +989,7 @@ bool compare_vectors(char *block, bool sgn, Relation rel, int slot, const uint8_
                      const uint8_t *r, const array_bounds *r_bounds) {
     const ComparisonTexts texts = comparison_texts(slot);
     const int32_t l_len = length_of(l_bounds), r_len = length_of(r_bounds);
-    const int32_t size = max_of(l_len, r_len);
+    const int32_t size = maximum(block, l_len, r_len);
     FrameVector l01(vector_type(block, sgn), downto_zero(l_len));
     FrameVector r01(vector_type(block, sgn), downto_zero(r_len));
     if (l_len == 0 || r_len == 0) {
@@ -1016,7 +1026,7 @@ bool compare_with_integer(char *block, bool sgn, Relation rel, int slot, const u
         warn(block, texts.metavalue);
         return default_answer(rel);
     }
-    if (static_cast<uint32_t>(num_bits(sgn, n)) > static_cast<uint32_t>(len)) {
+    if (static_cast<uint32_t>(num_bits(block, sgn, n)) > static_cast<uint32_t>(len)) {
         switch (rel) {
             case Relation::kEqual: return false;
             case Relation::kNotEqual: return true;
@@ -1094,11 +1104,15 @@ bool match_vectors(char *block, int slot, const uint8_t *l, const array_bounds *
 extern "C" {
 
 // 0, 1: MAX, MIN
-int32_t ieee_p_1242562249_sub_3160373586_1035706684(char *, int32_t left, int32_t right) { return max_of(left, right); }
-int32_t ieee_p_1242562249_sub_3160650192_1035706684(char *, int32_t left, int32_t right) { return min_of(left, right); }
+int32_t ieee_p_1242562249_sub_3160373586_1035706684(char *, int32_t left, int32_t right) {
+    return left > right ? left : right;
+}
+int32_t ieee_p_1242562249_sub_3160650192_1035706684(char *, int32_t left, int32_t right) {
+    return left < right ? left : right;
+}
 // 2, 3: SIGNED_NUM_BITS, UNSIGNED_NUM_BITS
-int32_t ieee_p_1242562249_sub_3824177444_1035706684(char *, int32_t arg) { return signed_num_bits(arg); }
-int32_t ieee_p_1242562249_sub_3295552210_1035706684(char *, int32_t arg) { return unsigned_num_bits(arg); }
+int32_t ieee_p_1242562249_sub_3824177444_1035706684(char *, int32_t arg) { return signed_num_bits_body(arg); }
+int32_t ieee_p_1242562249_sub_3295552210_1035706684(char *, int32_t arg) { return unsigned_num_bits_body(arg); }
 
 // 4, 5: ADD_UNSIGNED, ADD_SIGNED
 uint8_t *ieee_p_1242562249_sub_353865036_1035706684(char *block, array_bounds *result, VEC(l), VEC(r), uint8_t c) {
@@ -1134,10 +1148,10 @@ uint8_t *ieee_p_1242562249_sub_614353410_1035706684(char *, array_bounds *result
 
 // 12, 13: UNSIGNED_EQUAL, SIGNED_EQUAL
 uint8_t ieee_p_1242562249_sub_1233203289_1035706684(char *, VEC(l), VEC(r)) {
-    return elements_equal(Arg(ARG(l)), Arg(ARG(r)));
+    return equal_body(Arg(ARG(l)), Arg(ARG(r)));
 }
 uint8_t ieee_p_1242562249_sub_3760432601_1035706684(char *, VEC(l), VEC(r)) {
-    return elements_equal(Arg(ARG(l)), Arg(ARG(r)));
+    return equal_body(Arg(ARG(l)), Arg(ARG(r)));
 }
 
 // 14 to 17: UNSIGNED_LESS, SIGNED_LESS, UNSIGNED_LESS_OR_EQUAL, SIGNED_LESS_OR_EQUAL
