@@ -1,6 +1,7 @@
 // Runs as a user sees them: reports and checks that end the run, the delta
 // limit, stimulus from the command line and files, waveforms and their write
 // errors, interruption by a signal, computed initial values, bad options.
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 
@@ -352,10 +353,10 @@ TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
          "test: --clock: bench/data is already driven by --force=bench/data"},
         {{"--force=bench/n=1", "--force=bench/n=2"}, "test: --force: bench/n is already driven by --force=bench/n"},
         {{"--force=bench/bus=\"0000\"", stim},
-         "error: " + dir_ + "/stim.txt:1: bench/bus is already driven by --force=bench/bus"},
-        {{stim, stim}, "error: " + dir_ + "/stim.txt:1: bench/bus is already driven by " + dir_ + "/stim.txt:1"},
+         dir_ + "/stim.txt:1: bench/bus is already driven by --force=bench/bus"},
+        {{stim, stim}, dir_ + "/stim.txt:1: bench/bus is already driven by " + dir_ + "/stim.txt:1"},
         {{"--stimulus=" + dir_ + "/clocked.txt"},
-         "error: " + dir_ + "/clocked.txt:2: bench/data is already driven by " + dir_ + "/clocked.txt:3"},
+         dir_ + "/clocked.txt:2: bench/data is already driven by " + dir_ + "/clocked.txt:3"},
     };
     for (const UsageCase &c : cases) expect_usage_error(c);
     // Many changes of one signal from one file are one drive.
@@ -375,6 +376,32 @@ TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
         {{"--frobnicate"}, "--frobnicate"},
     };
     for (const UsageCase &c : cases) expect_usage_error(c);
+}
+
+TEST_F(KernelStimulus, StimulusErrorsHaveOneShapeAndStopAfterTen) {
+    // Errors found once the design is loaded are shaped as those found while
+    // the file is read: "FILE:LINE: cause", the name escaped. After ten, one
+    // line counts the rest.
+    const std::string name = "bad\x1b[2J\n.stim";
+    const std::string shown = dir_ + "/bad\\x1B[2J\\x0A.stim";
+    std::string text = "clock bench/bus 10 ps\n";
+    for (int line = 2; line <= 13; ++line) text += std::to_string(line) + " ps tb/line '0'\n";
+    write(name, text);
+    std::string expected = shown + ":1: bench/bus is not a one-bit signal\n";
+    for (int line = 2; line <= 10; ++line)
+        expected += shown + ":" + std::to_string(line) + ": no signal named 'tb/line'\n";
+    expected += shown + ": 3 more errors not shown\n";
+    capture_stderr();
+    EXPECT_EQ(go({"--stimulus=" + dir_ + "/" + name}), 2);
+    EXPECT_EQ(captured_stderr(), expected);
+    // Up to ten errors are all shown, with no counting line.
+    tovu::testing::reset();
+    write("ten.stim", text.substr(0, text.find("11 ps")));
+    capture_stderr();
+    EXPECT_EQ(go({"--stimulus=" + dir_ + "/ten.stim"}), 2);
+    const std::string err = captured_stderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 10) << err;
+    EXPECT_EQ(err.find("more error"), std::string::npos) << err;
 }
 
 // ---- computed initial values ----------------------------------------------------

@@ -49,9 +49,6 @@ std::string executable_dir() {
     return slash == std::string::npos ? "." : s.substr(0, slash);
 }
 
-// Longest file path shown in a message.
-constexpr size_t kMaxPathInMessage = 4096;
-
 std::string didat_root() {
     Kernel &k = K();
     return k.opts.didat_dir.empty() ? k.exe_dir : k.opts.didat_dir;
@@ -60,7 +57,7 @@ std::string didat_root() {
 Unit *register_unit(const std::string &name, const std::string &path) {
     Kernel &k = K();
     const std::string full = didat_root() + "/" + path;
-    const std::string shown = printable(full, kMaxPathInMessage);  // the file's name in messages
+    const std::string shown = file_name_text(full);
     if (k.unit_by_name.count(name)) {
         setup_error(shown + ": error: unit " + name + " is registered twice");
         return nullptr;
