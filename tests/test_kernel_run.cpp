@@ -45,6 +45,10 @@ void check_p0(char *b) {
         case 4: zem_report("odd", 3, SEV_ERROR); break;
         case 5: zem_report("fine", 4, SEV_NOTE); break;
         case 6: zem_vhdl_mod(5, 0); break;
+        case 7:
+            zem_report("odd", 3, SEV_ERROR);
+            zem_report("odder", 5, SEV_ERROR);
+            break;
     }
     g_after = true;
 }
@@ -402,6 +406,45 @@ TEST_F(KernelStimulus, StimulusErrorsHaveOneShapeAndStopAfterTen) {
     const std::string err = captured_stderr();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 10) << err;
     EXPECT_EQ(err.find("more error"), std::string::npos) << err;
+}
+
+TEST_F(KernelStimulus, AWaveformErrorFoundAtTheEndIsNamedInTheSummary) {
+    // The run reached its stop time; only closing the file found the error.
+    quiet_ = false;
+    capture_stderr();
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(go({"--stop-time=40ps", "--clock=bench/clk=2ps", "--vcd=/dev/full"}), 1);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "simulation ended at 40 ps: stop time reached; the waveform file could not be written (exit status 1)\n");
+    captured_stderr();
+}
+
+// The summary line of a run, as printed without --quiet.
+std::string summary_of(const std::string &out) {
+    const size_t at = out.rfind("simulation ended at ");
+    return at == std::string::npos ? out : out.substr(at);
+}
+
+TEST_F(KernelRun, TheSummaryOfARunWithErrorsSaysWhyItsStatusIsNotZero) {
+    quiet_ = false;
+    struct Case {
+        int mode;
+        std::string summary;
+    } cases[] = {
+        {5, "simulation ended at 50 ps: stop time reached\n"},  // a NOTE: a clean run, the line as it always was
+        {4, "simulation ended at 50 ps: stop time reached; 1 report at ERROR or FAILURE (exit status 1)\n"},
+        {7, "simulation ended at 50 ps: stop time reached; 2 reports at ERROR or FAILURE (exit status 1)\n"},
+        {3, "simulation ended at 10 ps: a FAILURE was reported; 1 report at ERROR or FAILURE (exit status 1)\n"},
+        {0, "simulation ended at 10 ps: a check failed (exit status 1)\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.mode);
+        tovu::testing::reset();
+        std::string err;
+        ::testing::internal::CaptureStdout();
+        run_check(c.mode, err);
+        EXPECT_EQ(summary_of(::testing::internal::GetCapturedStdout()), c.summary);
+    }
 }
 
 // ---- computed initial values ----------------------------------------------------

@@ -119,6 +119,19 @@ void run_deferred_calls() {
     fail_check("a request for " + std::to_string(nbytes) + " bytes of result memory cannot be met");
 }
 
+// What the summary line adds after "simulation ended at TIME: REASON" for a
+// run whose exit status is not 0: the causes of the status that the reason
+// does not already name, then the status itself. Empty for status 0, so the
+// line of a clean run is only the time and the reason.
+std::string status_note(int status) {
+    if (status == 0) return "";
+    const Kernel &k = K();
+    std::string note;
+    if (k.error_reports > 0) note += "; " + counted(k.error_reports, "report") + " at ERROR or FAILURE";
+    if (!k.vcd.ok() && k.stop_reason != kWaveformWriteStop) note += std::string("; ") + kWaveformWriteStop;
+    return note + " (exit status " + std::to_string(status) + ")";
+}
+
 void print_stats(double seconds) {
     Kernel &k = K();
     std::printf("stats: %llu delta cycles, %llu process activations, %llu events, %llu transactions, %.3f s wall",
@@ -392,7 +405,8 @@ int zem_run_simulation(int argc, char **argv) {
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fflush(stdout);
     if (!k.opts.quiet)
-        std::printf("simulation ended at %s: %s\n", format_time(k.now).c_str(), k.stop_reason.c_str());
+        std::printf("simulation ended at %s: %s%s\n", format_time(k.now).c_str(), k.stop_reason.c_str(),
+                    status_note(status).c_str());
     if (k.opts.stats) print_stats(secs);
     std::fflush(stdout);
     return status;
