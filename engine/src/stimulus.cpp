@@ -179,8 +179,8 @@ bool parse_stimulus_text(const std::string &text, const std::string &file_name, 
         rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
         ++number;
         if (line.size() > kMaxStimulusLineLength) {
-            error = stimulus_place(file_name, number) + ": line longer than " +
-                    std::to_string(kMaxStimulusLineLength) + " bytes";
+            error = stimulus_place(file_name, number) + ": line longer than " + std::to_string(kMaxStimulusLineLength) +
+                    " bytes";
             return false;
         }
         if (!parser.line(line, number, error)) return false;
