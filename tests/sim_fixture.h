@@ -80,7 +80,8 @@ protected:
     }
 
     void start(const std::vector<std::string> &options) {
-        args_ = {"test", "--didat-dir=" + dir_, "--quiet"};
+        args_ = {"test", "--didat-dir=" + dir_};
+        if (quiet_) args_.push_back("--quiet");
         for (const auto &o : options) args_.push_back(o);
         argv_.clear();
         for (auto &a : args_) argv_.push_back(a.data());
@@ -101,6 +102,7 @@ protected:
     }
 
     std::string dir_;
+    bool quiet_ = true;  // runs print no summary line
     std::vector<std::string> args_;
     std::vector<char *> argv_;
 };

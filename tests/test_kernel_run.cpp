@@ -1,6 +1,7 @@
 // Runs as a user sees them: reports and checks that end the run, the delta
 // limit, stimulus from the command line and files, waveforms and their write
 // errors, interruption by a signal, computed initial values, bad options.
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 
@@ -44,6 +45,10 @@ void check_p0(char *b) {
         case 4: zem_report("odd", 3, SEV_ERROR); break;
         case 5: zem_report("fine", 4, SEV_NOTE); break;
         case 6: zem_vhdl_mod(5, 0); break;
+        case 7:
+            zem_report("odd", 3, SEV_ERROR);
+            zem_report("odder", 5, SEV_ERROR);
+            break;
     }
     g_after = true;
 }
@@ -351,11 +356,10 @@ TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
         {{"--force=bench/data=1", "--clock=bench/data=10ps"},
          "test: --clock: bench/data is already driven by --force=bench/data"},
         {{"--force=bench/n=1", "--force=bench/n=2"}, "test: --force: bench/n is already driven by --force=bench/n"},
-        {{"--force=bench/bus=\"0000\"", stim},
-         "error: " + dir_ + "/stim.txt:1: bench/bus is already driven by --force=bench/bus"},
-        {{stim, stim}, "error: " + dir_ + "/stim.txt:1: bench/bus is already driven by " + dir_ + "/stim.txt:1"},
+        {{"--force=bench/bus=\"0000\"", stim}, dir_ + "/stim.txt:1: bench/bus is already driven by --force=bench/bus"},
+        {{stim, stim}, dir_ + "/stim.txt:1: bench/bus is already driven by " + dir_ + "/stim.txt:1"},
         {{"--stimulus=" + dir_ + "/clocked.txt"},
-         "error: " + dir_ + "/clocked.txt:2: bench/data is already driven by " + dir_ + "/clocked.txt:3"},
+         dir_ + "/clocked.txt:2: bench/data is already driven by " + dir_ + "/clocked.txt:3"},
     };
     for (const UsageCase &c : cases) expect_usage_error(c);
     // Many changes of one signal from one file are one drive.
@@ -375,6 +379,71 @@ TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
         {{"--frobnicate"}, "--frobnicate"},
     };
     for (const UsageCase &c : cases) expect_usage_error(c);
+}
+
+TEST_F(KernelStimulus, StimulusErrorsHaveOneShapeAndStopAfterTen) {
+    // Errors found once the design is loaded are shaped as those found while
+    // the file is read: "FILE:LINE: cause", the name escaped. After ten, one
+    // line counts the rest.
+    const std::string name = "bad\x1b[2J\n.stim";
+    const std::string shown = dir_ + "/bad\\x1B[2J\\x0A.stim";
+    std::string text = "clock bench/bus 10 ps\n";
+    for (int line = 2; line <= 13; ++line) text += std::to_string(line) + " ps tb/line '0'\n";
+    write(name, text);
+    std::string expected = shown + ":1: bench/bus is not a one-bit signal\n";
+    for (int line = 2; line <= 10; ++line)
+        expected += shown + ":" + std::to_string(line) + ": no signal named 'tb/line'\n";
+    expected += shown + ": 3 more errors not shown\n";
+    capture_stderr();
+    EXPECT_EQ(go({"--stimulus=" + dir_ + "/" + name}), 2);
+    EXPECT_EQ(captured_stderr(), expected);
+    // Up to ten errors are all shown, with no counting line.
+    tovu::testing::reset();
+    write("ten.stim", text.substr(0, text.find("11 ps")));
+    capture_stderr();
+    EXPECT_EQ(go({"--stimulus=" + dir_ + "/ten.stim"}), 2);
+    const std::string err = captured_stderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 10) << err;
+    EXPECT_EQ(err.find("more error"), std::string::npos) << err;
+}
+
+TEST_F(KernelStimulus, AWaveformErrorFoundAtTheEndIsNamedInTheSummary) {
+    // The run reached its stop time; only closing the file found the error.
+    quiet_ = false;
+    capture_stderr();
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(go({"--stop-time=40ps", "--clock=bench/clk=2ps", "--vcd=/dev/full"}), 1);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "simulation ended at 40 ps: stop time reached; the waveform file could not be written (exit status 1)\n");
+    captured_stderr();
+}
+
+// The summary line of a run, as printed without --quiet.
+std::string summary_of(const std::string &out) {
+    const size_t at = out.rfind("simulation ended at ");
+    return at == std::string::npos ? out : out.substr(at);
+}
+
+TEST_F(KernelRun, TheSummaryOfARunWithErrorsSaysWhyItsStatusIsNotZero) {
+    quiet_ = false;
+    struct Case {
+        int mode;
+        std::string summary;
+    } cases[] = {
+        {5, "simulation ended at 50 ps: stop time reached\n"},  // a NOTE: a clean run, the line as it always was
+        {4, "simulation ended at 50 ps: stop time reached; 1 report at ERROR or FAILURE (exit status 1)\n"},
+        {7, "simulation ended at 50 ps: stop time reached; 2 reports at ERROR or FAILURE (exit status 1)\n"},
+        {3, "simulation ended at 10 ps: a FAILURE was reported; 1 report at ERROR or FAILURE (exit status 1)\n"},
+        {0, "simulation ended at 10 ps: a check failed (exit status 1)\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.mode);
+        tovu::testing::reset();
+        std::string err;
+        ::testing::internal::CaptureStdout();
+        run_check(c.mode, err);
+        EXPECT_EQ(summary_of(::testing::internal::GetCapturedStdout()), c.summary);
+    }
 }
 
 // ---- computed initial values ----------------------------------------------------

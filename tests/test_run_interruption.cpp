@@ -146,7 +146,8 @@ TEST_F(RunInterruption, ASignalEndsTheRunWithAWholeWaveformTheSummaryAndItsStatu
         ASSERT_EQ(p.wait(60s), c.status) << p.err();
         const std::string out = p.out();
         const std::string head = "simulation ended at ";
-        const std::string tail = ": interrupted by " + std::string(c.name) + "\n";
+        const std::string tail =
+            ": interrupted by " + std::string(c.name) + " (exit status " + std::to_string(c.status) + ")\n";
         ASSERT_EQ(out.rfind(head, 0), 0u) << out;
         ASSERT_GT(out.size(), tail.size());
         ASSERT_EQ(out.substr(out.size() - tail.size()), tail) << out;
@@ -242,7 +243,7 @@ TEST_F(RunInterruption, AWaveformPipeWhoseReaderGoesAwayEndsTheRunWithTheWriteEr
     EXPECT_EQ(p.wait(60s), 1) << "ended by signal " << p.ending_signal();
     EXPECT_EQ(p.err(), "error: cannot write waveform file " + vcd + ": " + std::strerror(EPIPE) + "\n");
     const std::string out = p.out();
-    const std::string tail = ": the waveform file could not be written\n";
+    const std::string tail = ": the waveform file could not be written (exit status 1)\n";
     ASSERT_GT(out.size(), tail.size()) << out;
     EXPECT_EQ(out.substr(out.size() - tail.size()), tail) << out;
 }

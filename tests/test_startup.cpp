@@ -157,6 +157,8 @@ TEST(Startup, EveryBadOptionIsReportedInOneShape) {
          "only"},
         {{"--vcd=/nonexistent/w.vcd"},
          "benchsnap: --vcd: cannot open waveform file /nonexistent/w.vcd: No such file or directory"},
+        {{"--vcd=/nonexistent/\x1b[2J\n.vcd"},
+         "benchsnap: --vcd: cannot open waveform file /nonexistent/\\x1B[2J\\x0A.vcd: No such file or directory"},
     };
     for (const auto &[options, message] : cases) {
         Program p(options);

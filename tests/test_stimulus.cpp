@@ -109,6 +109,32 @@ TEST(Stimulus, ErrorsNameFileLineAndCauseAndLeaveTheResultUntouched) {
     }
 }
 
+TEST(Stimulus, ErrorsShowTheFileNameEscapedAndWhole) {
+    // A file name keeps the message on one line and out of the terminal's
+    // control sequences, and is never cut below the longest path.
+    const std::string long_name = "/tmp/" + std::string(200, 'd') + ".stim";
+    const std::string missing = ::testing::TempDir() + "no\nsuch\x1b[2J.stim";
+    const std::string missing_shown = ::testing::TempDir() + "no\\x0Asuch\\x1B[2J.stim";
+    const struct {
+        std::string name, text, expected;
+    } cases[] = {
+        {"a\nb\x1b[2J.stim", "10 ns a\n", "a\\x0Ab\\x1B[2J.stim:1: missing value for a"},
+        {"\xff.stim", "\n\n" + std::string(tovu::kMaxStimulusLineLength + 1, ' '),
+         "\\xFF.stim:3: line longer than 1048576 bytes"},
+        {long_name, "10 ns a\n", long_name + ":1: missing value for a"},
+    };
+    for (const auto &c : cases) {
+        tovu::StimulusFile f;
+        std::string error;
+        EXPECT_FALSE(tovu::parse_stimulus_text(c.text, c.name, f, error));
+        EXPECT_EQ(error, c.expected);
+    }
+    tovu::StimulusFile f;
+    std::string error;
+    EXPECT_FALSE(tovu::parse_stimulus(missing, f, error));
+    EXPECT_EQ(error, missing_shown + ": cannot open: No such file or directory");
+}
+
 TEST(Stimulus, ABadTimeNamesWhatIsWrongWithIt) {
     const std::string units = " (fs, ps, ns, us, ms, sec, min, hr)";
     const std::pair<const char *, std::string> cases[] = {

@@ -49,9 +49,6 @@ std::string executable_dir() {
     return slash == std::string::npos ? "." : s.substr(0, slash);
 }
 
-// Longest file path shown in a message.
-constexpr size_t kMaxPathInMessage = 4096;
-
 std::string didat_root() {
     Kernel &k = K();
     return k.opts.didat_dir.empty() ? k.exe_dir : k.opts.didat_dir;
@@ -60,7 +57,7 @@ std::string didat_root() {
 Unit *register_unit(const std::string &name, const std::string &path) {
     Kernel &k = K();
     const std::string full = didat_root() + "/" + path;
-    const std::string shown = printable(full, kMaxPathInMessage);  // the file's name in messages
+    const std::string shown = file_name_text(full);
     if (k.unit_by_name.count(name)) {
         setup_error(shown + ": error: unit " + name + " is registered twice");
         return nullptr;
@@ -120,6 +117,19 @@ void run_deferred_calls() {
 
 [[noreturn]] __attribute__((noinline)) void transient_memory_exhausted(uint32_t nbytes) {
     fail_check("a request for " + std::to_string(nbytes) + " bytes of result memory cannot be met");
+}
+
+// What the summary line adds after "simulation ended at TIME: REASON" for a
+// run whose exit status is not 0: the causes of the status that the reason
+// does not already name, then the status itself. Empty for status 0, so the
+// line of a clean run is only the time and the reason.
+std::string status_note(int status) {
+    if (status == 0) return "";
+    const Kernel &k = K();
+    std::string note;
+    if (k.error_reports > 0) note += "; " + counted(k.error_reports, "report") + " at ERROR or FAILURE";
+    if (!k.vcd.ok() && k.stop_reason != kWaveformWriteStop) note += std::string("; ") + kWaveformWriteStop;
+    return note + " (exit status " + std::to_string(status) + ")";
 }
 
 void print_stats(double seconds) {
@@ -395,7 +405,8 @@ int zem_run_simulation(int argc, char **argv) {
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fflush(stdout);
     if (!k.opts.quiet)
-        std::printf("simulation ended at %s: %s\n", format_time(k.now).c_str(), k.stop_reason.c_str());
+        std::printf("simulation ended at %s: %s%s\n", format_time(k.now).c_str(), k.stop_reason.c_str(),
+                    status_note(status).c_str());
     if (k.opts.stats) print_stats(secs);
     std::fflush(stdout);
     return status;

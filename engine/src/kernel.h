@@ -133,7 +133,7 @@ struct Kernel {
     Stats stats;
     bool running = false;
     bool stop_requested = false;
-    int worst_severity = -1;
+    uint64_t error_reports = 0;  // reports at ERROR or FAILURE
     bool failed = false;  // a check or FAILURE ended the run
     int interrupt_signal = 0;  // the signal that ended the run early, or 0
     std::string stop_reason;

@@ -22,4 +22,13 @@ std::string printable(std::string_view text, size_t limit) {
     return out;
 }
 
+std::string file_name_text(std::string_view path) { return printable(path, kMaxPathInMessage); }
+
+std::string counted(uint64_t n, std::string_view noun) {
+    std::string out = std::to_string(n) + " ";
+    out += noun;
+    if (n != 1) out += 's';
+    return out;
+}
+
 }  // namespace tovu

@@ -71,7 +71,7 @@ extern "C" {
 void zem_report(const char *message, uint32_t length, int32_t severity) {
     Kernel &k = K();
     int sev = severity < 0 ? 0 : severity > 3 ? 3 : severity;
-    if (sev > k.worst_severity) k.worst_severity = sev;
+    if (sev >= SEV_ERROR) ++k.error_reports;
     std::string text(message ? message : "", message ? length : 0);
     if (k.capture) {
         captured().push_back({text, sev, k.now});

@@ -74,7 +74,7 @@ bool time_step_housekeeping() {
         }
     }
     if (!k.vcd.ok()) {
-        k.stop_reason = "the waveform file could not be written";
+        k.stop_reason = kWaveformWriteStop;
         return true;
     }
     return false;

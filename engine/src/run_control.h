@@ -44,6 +44,10 @@ inline bool end_of_time_step() {
     return time_step_housekeeping();
 }
 
+// Why the run stopped, when it stopped because the waveform file could not
+// be written.
+constexpr char kWaveformWriteStop[] = "the waveform file could not be written";
+
 // "SIGINT", "SIGTERM", or "a signal".
 const char *signal_name(int signo);
 

@@ -412,7 +412,7 @@ int run_cycles() {
         k.transient.reset();
     }
     k.running = false;
-    if (k.failed || k.worst_severity >= SEV_ERROR) return 1;
+    if (k.failed || k.error_reports > 0) return 1;
     return 0;
 }
 

@@ -101,7 +101,7 @@ public:
 
 private:
     bool fail(const std::string &cause, std::string &error) const {
-        error = file_name_ + ":" + std::to_string(line_number_) + ": " + cause;
+        error = stimulus_place(file_name_, line_number_) + ": " + cause;
         return false;
     }
 
@@ -164,6 +164,10 @@ private:
 
 }  // namespace
 
+std::string stimulus_place(const std::string &file_name, int line) {
+    return file_name_text(file_name) + ":" + std::to_string(line);
+}
+
 bool parse_stimulus_text(const std::string &text, const std::string &file_name, StimulusFile &out, std::string &error) {
     StimulusFile parsed;
     Parser parser(file_name, parsed);
@@ -175,8 +179,8 @@ bool parse_stimulus_text(const std::string &text, const std::string &file_name, 
         rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
         ++number;
         if (line.size() > kMaxStimulusLineLength) {
-            error = file_name + ":" + std::to_string(number) + ": line longer than " +
-                    std::to_string(kMaxStimulusLineLength) + " bytes";
+            error = stimulus_place(file_name, number) + ": line longer than " + std::to_string(kMaxStimulusLineLength) +
+                    " bytes";
             return false;
         }
         if (!parser.line(line, number, error)) return false;
@@ -188,7 +192,7 @@ bool parse_stimulus_text(const std::string &text, const std::string &file_name, 
 bool parse_stimulus(const std::string &file_name, StimulusFile &out, std::string &error) {
     std::string text, cause;
     if (!read_text_file(file_name, kMaxStimulusSize, text, cause)) {
-        error = file_name + ": " + cause;
+        error = file_name_text(file_name) + ": " + cause;
         return false;
     }
     return parse_stimulus_text(text, file_name, out, error);

@@ -40,6 +40,15 @@ struct StimulusFile {
     std::vector<ClockSpec> clocks;
 };
 
+// Every message about a stimulus file, while it is read or once the design
+// is loaded, has the shape "FILE:LINE: cause" ("FILE: cause" for the whole
+// file), FILE shown as file_name_text() shows it.
+std::string stimulus_place(const std::string &file_name, int line);
+
+// Most errors shown for one stimulus file once the design is loaded; one
+// more line counts the rest.
+constexpr int kMaxStimulusErrorsShown = 10;
+
 // Reads file_name into out (replacing what out held), changes in file order.
 // On the first error returns false with error "FILE:LINE: cause" ("FILE:
 // cause" when the file cannot be read, is a folder or is larger than

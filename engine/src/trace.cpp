@@ -6,6 +6,7 @@
 #include "message_text.h"
 #include "scheduler.h"
 #include "sim_time.h"
+#include "stimulus.h"
 
 namespace tovu {
 
@@ -66,23 +67,32 @@ bool selected(const std::string &path, uint32_t count) {
 
 // Where a drive from outside the design comes from: `shown` begins the
 // messages about it ("benchsnap: --force", as every error of an option
-// begins, or "error: run.stim:7"), `name` names it in the message about a
-// second drive of the same signal ("--force=fpga_tb/clk", "run.stim:7").
+// begins, or "run.stim:7", as every error of a stimulus file begins), `name`
+// names it in the message about a second drive of the same signal
+// ("--force=fpga_tb/clk", "run.stim:7"). `file_errors` counts the errors of
+// a stimulus file, of which only the first few are shown.
 struct DriveOrigin {
     std::string shown;
     std::string name;
+    int *file_errors = nullptr;
 };
 
 DriveOrigin option_origin(const char *option, const std::string &path) {
     return {K().opts.program + ": " + option, std::string(option) + "=" + printable(path)};
 }
 
-DriveOrigin file_origin(const std::string &file, int line) {
-    const std::string where = file + ":" + std::to_string(line);
-    return {"error: " + where, where};
+DriveOrigin file_origin(const std::string &file, int line, int &file_errors) {
+    const std::string where = stimulus_place(file, line);
+    return {where, where, &file_errors};
 }
 
-void drive_error(const DriveOrigin &origin, const std::string &cause) { setup_error(origin.shown + ": " + cause); }
+void drive_error(const DriveOrigin &origin, const std::string &cause) {
+    if (origin.file_errors && ++*origin.file_errors > kMaxStimulusErrorsShown) {
+        K().setup_failed = true;
+        return;
+    }
+    setup_error(origin.shown + ": " + cause);
+}
 
 SignalView *find_view(const std::string &path, const DriveOrigin &origin) {
     auto it = K().signal_by_path.find(path);
@@ -170,10 +180,11 @@ void add_stimulus_file(const std::string &file, int &source, ExternalDrives &dri
         setup_error(err);
         return;
     }
-    for (const ClockSpec &c : sf.clocks) add_clock(c, ++source, file_origin(file, c.line), drives);
+    int errors = 0;
+    for (const ClockSpec &c : sf.clocks) add_clock(c, ++source, file_origin(file, c.line, errors), drives);
     const int changes = ++source;
     for (const StimulusChange &ch : sf.changes) {
-        const DriveOrigin where = file_origin(file, ch.line);
+        const DriveOrigin where = file_origin(file, ch.line, errors);
         SignalView *v = find_view(ch.path, where);
         auto fc = std::make_unique<ForceChange>();
         if (!v || !parse_for(v, ch.value, fc->value, where) || !drives.claim(v, changes, where)) continue;
@@ -184,6 +195,9 @@ void add_stimulus_file(const std::string &file, int &source, ExternalDrives &dri
             queue_push(ch.time, EntryKind::Change, fc.get());
         k.changes.push_back(std::move(fc));
     }
+    if (errors > kMaxStimulusErrorsShown)
+        setup_error(file_name_text(file) + ": " + counted(errors - kMaxStimulusErrorsShown, "more error") +
+                    " not shown");
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "message_text.h"
+
 namespace tovu {
 
 namespace {
@@ -161,7 +163,7 @@ bool VcdWriter::open(const std::string &file, std::string &error) {
     close();
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
-        error = "cannot open waveform file " + file + ": " + std::strerror(errno);
+        error = "cannot open waveform file " + file_name_text(file) + ": " + std::strerror(errno);
         return false;
     }
     fd_ = fd;
@@ -348,7 +350,7 @@ void VcdWriter::flush() {
         if (n <= 0) {
             const int cause = n < 0 ? errno : EIO;
             if (cause == EPIPE) SigpipeHeldBack::ignore_from_now_on();
-            error_ = "cannot write waveform file " + file_ + ": " + std::strerror(cause);
+            error_ = "cannot write waveform file " + file_name_text(file_) + ": " + std::strerror(cause);
             ::close(fd_);
             fd_ = -1;
             break;
@@ -364,7 +366,7 @@ void VcdWriter::close() {
     flush();
     if (fd_ >= 0) {
         if (::close(fd_) != 0 && error_.empty()) {
-            error_ = "cannot write waveform file " + file_ + ": " + std::strerror(errno);
+            error_ = "cannot write waveform file " + file_name_text(file_) + ": " + std::strerror(errno);
         }
         fd_ = -1;
     }
