@@ -10,6 +10,7 @@
 
 using namespace tovu::layout;
 using tovu_test::SimFixture;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -327,6 +328,64 @@ TEST_F(KernelStimulus, ASignalEndsTheRunAtTheEndOfItsTimeStepWithAWholeWaveform)
     EXPECT_EQ(go({"--stop-time=60ps", "--clock=bench/clk=20ps"}), 0);
     sigaction(SIGINT, &old_int, nullptr);
     EXPECT_EQ(now(), 60);
+}
+
+TEST_F(KernelStimulus, TheWaveformEndsAtTheTimeTheRunReached) {
+    write("stim.txt", "30 ps bench/data '1'\n");
+    const std::string stim = "--stimulus=" + dir_ + "/stim.txt", only_bus = "--vcd-signals=bench/bus";
+    struct Case {
+        std::vector<std::string> opts;
+        int raise;  // signal raised at 30 ps, or 0
+        int status;
+        const char *reason;
+        const char *tail;
+    } cases[] = {
+        // the stop time, 5 ps after the clock's last change
+        {{"--stop-time=45ps", "--clock=bench/clk=20ps"}, 0, 0, "stop time reached", "\n#40\n0!\n#45\n"},
+        // the last event, a change of a signal that is not traced
+        {{"--stop-time=1sec", stim, only_bus}, 0, 0, "no more events", "$end\n#30\n"},
+        // an interruption in a time step without a traced change
+        {{"--stop-time=1sec", "--clock=bench/clk=20ps", only_bus},
+         SIGTERM,
+         143,
+         "interrupted by SIGTERM",
+         "$end\n#30\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.reason);
+        tovu::testing::reset();
+        g_raise_signal = c.raise;
+        g_raise_at = 30;
+        std::vector<std::string> opts = c.opts;
+        opts.push_back("--vcd=" + dir_ + "/end.vcd");
+        EXPECT_EQ(go(opts), c.status);
+        EXPECT_EQ(tovu::K().stop_reason, c.reason);
+        const std::string text = read("end.vcd");
+        const std::string tail = c.tail;
+        ASSERT_GE(text.size(), tail.size()) << text;
+        EXPECT_EQ(text.substr(text.size() - tail.size()), tail) << text;
+    }
+}
+
+TEST_F(KernelStimulus, AWaveformFileThatTheRunReadsIsRefusedAndKeptWhateverItsName) {
+    const std::string stim_text = "30 ps bench/data '1'\n";
+    write("stim.txt", stim_text);
+    const std::string stim = dir_ + "/stim.txt", logic = dir_ + "/kest/t/logic.didat";
+    const std::string logic_text = read("kest/t/logic.didat");
+    fs::create_hard_link(stim, dir_ + "/hard.txt");
+    fs::create_symlink(stim, dir_ + "/soft.txt");
+    fs::create_symlink(logic, dir_ + "/logic.vcd");
+    const std::string vcds[] = {stim, dir_ + "/hard.txt", dir_ + "/soft.txt", dir_ + "/kest/../stim.txt"};
+    for (const std::string &vcd : vcds) {
+        expect_usage_error(
+            {{"--stimulus=" + stim, "--vcd=" + vcd},
+             "test: --vcd: waveform file " + vcd + " is the stimulus file " + stim + ", which the run reads\n"});
+    }
+    expect_usage_error({{"--vcd=" + dir_ + "/logic.vcd"},
+                        "test: --vcd: waveform file " + dir_ + "/logic.vcd is the design-data file " + logic +
+                            ", which the run reads\n"});
+    EXPECT_EQ(read("stim.txt"), stim_text);
+    EXPECT_EQ(read("kest/t/logic.didat"), logic_text);
 }
 
 TEST_F(KernelStimulus, ClockPeriodsAreKeptExact) {

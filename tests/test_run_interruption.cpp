@@ -1,9 +1,12 @@
 // The program interrupted from outside, as a user does with Ctrl-C or kill:
 // SIGINT and SIGTERM end the run at the end of a time step with a whole
 // waveform file, the summary line and the status 128 + the signal's number,
-// and end the program at once while its input is still being read; a run
-// killed outright has its waveform text flushed every few seconds; a
-// waveform pipe whose reader goes away is a write error, not a silent end.
+// and end the program at once while its input is still being read or its
+// waveform file waits to be opened; a run killed outright has its waveform
+// text flushed every few seconds; a waveform pipe whose reader goes away is
+// a write error, not a silent end. And the program's own output streams: a
+// waveform on standard output keeps that stream to itself, and standard
+// output that cannot be written is an error.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -37,10 +40,12 @@ std::string read_file(const std::string &name) {
     return s.str();
 }
 
-// benchsnap started in the background with its output in files of `dir`.
+// benchsnap started in the background with its output in files of `dir`
+// (or its standard output in `out_file`).
 class Program {
 public:
-    Program(const std::string &dir, const std::vector<std::string> &options) : dir_(dir) {
+    Program(const std::string &dir, const std::vector<std::string> &options, const std::string &out_file = "")
+        : dir_(dir), out_file_(out_file.empty() ? dir + "/stdout.txt" : out_file) {
         std::vector<std::string> args = {std::string(TOVU_BIN_DIR) + "/benchsnap"};
         args.insert(args.end(), options.begin(), options.end());
         pid_ = fork();
@@ -48,7 +53,7 @@ public:
             // A test run in the background may have inherited SIGINT ignored.
             ::signal(SIGINT, SIG_DFL);
             ::signal(SIGTERM, SIG_DFL);
-            std::freopen((dir + "/stdout.txt").c_str(), "w", stdout);
+            std::freopen(out_file_.c_str(), "w", stdout);
             std::freopen((dir + "/stderr.txt").c_str(), "w", stderr);
             std::vector<char *> argv;
             for (auto &a : args) argv.push_back(a.data());
@@ -78,6 +83,18 @@ public:
 
     void signal(int signo) { kill(pid_, signo); }
 
+    // Waits until the program waits in the open() of a named pipe for the
+    // other end, at most `limit`; false when it does not.
+    bool waits_for_pipe_partner(std::chrono::seconds limit) const {
+        const std::string wchan = "/proc/" + std::to_string(pid_) + "/wchan";
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end) {
+            if (read_file(wchan) == "wait_for_partner") return true;
+            std::this_thread::sleep_for(20ms);
+        }
+        return false;
+    }
+
     // The exit status, or -1 when the program did not exit by itself within
     // the limit (it is then killed) or was ended by a signal.
     int wait(std::chrono::seconds limit) {
@@ -100,11 +117,12 @@ public:
     // The signal that ended the program (0: it exited, or has not ended).
     int ending_signal() const { return waited_ && WIFSIGNALED(status_) ? WTERMSIG(status_) : 0; }
 
-    std::string out() const { return read_file(dir_ + "/stdout.txt"); }
+    std::string out() const { return read_file(out_file_); }
     std::string err() const { return read_file(dir_ + "/stderr.txt"); }
 
 private:
     std::string dir_;
+    std::string out_file_;
     pid_t pid_ = -1;
     bool waited_ = false;
     int status_ = 0;
@@ -290,8 +308,69 @@ TEST_F(RunInterruption, AWaveformOnTheProgramsOwnOutputPipeEndsTheRunWithTheWrit
     }
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(read_file(err_file),
-              std::string("error: cannot write waveform file /dev/stdout: ") + std::strerror(EPIPE) + "\n");
+    // The summary goes to standard error, after the error.
+    const std::string err = read_file(err_file);
+    const std::string error = std::string("error: cannot write waveform file /dev/stdout: ") + std::strerror(EPIPE);
+    const std::string tail = ": the waveform file could not be written (exit status 1)\n";
+    EXPECT_EQ(err.rfind(error + "\nsimulation ended at ", 0), 0u) << err;
+    ASSERT_GT(err.size(), tail.size()) << err;
+    EXPECT_EQ(err.substr(err.size() - tail.size()), tail) << err;
+}
+
+TEST_F(RunInterruption, ASignalWhileTheWaveformPipeHasNoReaderEndsTheProgramAtOnce) {
+    const std::string vcd = dir_ + "/wave.vcd";
+    ASSERT_EQ(mkfifo(vcd.c_str(), 0600), 0) << std::strerror(errno);
+    Program p(dir_, {"--stop-time=1sec", "--vcd=" + vcd});
+    ASSERT_TRUE(p.waits_for_pipe_partner(60s));
+    p.signal(SIGINT);
+    const bool ended = p.ended(10s);
+    EXPECT_TRUE(ended) << "one SIGINT does not end a program that waits for a reader of its waveform";
+    if (!ended) p.signal(SIGINT);
+    EXPECT_EQ(p.wait(10s), -1);
+    EXPECT_EQ(p.ending_signal(), SIGINT);
+    EXPECT_EQ(p.out(), "");
+}
+
+TEST_F(RunInterruption, AWaveformOnStandardOutputKeepsThatStreamToItself) {
+    // Standard output is a file; the waveform names it in three ways. The
+    // summary and --stats go to standard error.
+    const std::string out_file = dir_ + "/out.vcd";
+    for (const std::string &vcd : {std::string("/dev/stdout"), std::string("/proc/self/fd/1"), out_file}) {
+        SCOPED_TRACE(vcd);
+        Program p(dir_, {"--stop-time=20ns", "--stats", "--vcd=" + vcd}, out_file);
+        ASSERT_EQ(p.wait(60s), 0) << p.err();
+        const std::string text = p.out();
+        EXPECT_EQ(text.rfind("$date\n", 0), 0u) << text.substr(0, 64);
+        const std::string end = "\n#20000\n";
+        ASSERT_GT(text.size(), end.size());
+        EXPECT_EQ(text.substr(text.size() - end.size()), end);
+        const std::string err = p.err();
+        EXPECT_EQ(err.rfind("simulation ended at 20 ns: stop time reached\nstats: ", 0), 0u) << err;
+    }
+    // A device that keeps nothing is no stream: both go there, as asked.
+    Program p(dir_, {"--stop-time=20ns", "--vcd=/dev/null"}, "/dev/null");
+    EXPECT_EQ(p.wait(60s), 0);
+    EXPECT_EQ(p.err(), "");
+}
+
+TEST_F(RunInterruption, StandardOutputThatCannotBeWrittenIsAnError) {
+    const std::string lost = std::string("error: cannot write standard output: ") + std::strerror(ENOSPC) + "\n";
+    struct Case {
+        std::vector<std::string> options;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"--help"}, 1, lost},
+        {{"--stop-time=20ns"}, 1, lost},
+        {{"--stop-time=20ns", "--quiet", "--stats"}, 1, lost},
+        {{"--stop-time=20ns", "--quiet"}, 0, ""},  // nothing to write
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.options.back());
+        Program p(dir_, c.options, "/dev/full");
+        EXPECT_EQ(p.wait(60s), c.status);
+        EXPECT_EQ(p.err(), c.err);
+    }
 }
 
 }  // namespace

@@ -140,6 +140,7 @@ TEST(Startup, StdLogic1164RegistersItsTableAndFiveResolutions) {
 TEST(Startup, EveryBadOptionIsReportedInOneShape) {
     // Whether the option is refused as written or once the design is
     // loaded: "PROGRAM: OPTION: cause", one line, status 2.
+    const std::string vcd = "--vcd=" + ::testing::TempDir() + "startup_patterns.vcd";
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--stoptime=1us"}, "benchsnap: unknown option '--stoptime' (see --help)"},
         {{"--stop-time"}, "benchsnap: --stop-time: missing '=' and value, use --stop-time=TIME"},
@@ -159,6 +160,17 @@ TEST(Startup, EveryBadOptionIsReportedInOneShape) {
          "benchsnap: --vcd: cannot open waveform file /nonexistent/w.vcd: No such file or directory"},
         {{"--vcd=/nonexistent/\x1b[2J\n.vcd"},
          "benchsnap: --vcd: cannot open waveform file /nonexistent/\\x1B[2J\\x0A.vcd: No such file or directory"},
+        // A --vcd-signals pattern that chooses nothing: upper case, a leading
+        // '/', a typo among good patterns, a signal that cannot be traced
+        // (an array of times).
+        {{"--vcd-signals=Fpga_tb/*", vcd},
+         "benchsnap: --vcd-signals: no signal that can be traced matches 'Fpga_tb/*'"},
+        {{"--vcd-signals=/fpga_tb/clk", vcd},
+         "benchsnap: --vcd-signals: no signal that can be traced matches '/fpga_tb/clk'"},
+        {{"--vcd-signals=fpga_tb/clk,fpga_tb/tb_lin", "--vcd-signals=fpga_tb/*", vcd},
+         "benchsnap: --vcd-signals: no signal that can be traced matches 'fpga_tb/tb_lin'"},
+        {{"--vcd-signals=fpga_tb/uut/clocks/cm/core/samples", vcd},
+         "benchsnap: --vcd-signals: no signal that can be traced matches 'fpga_tb/uut/clocks/cm/core/samples'"},
     };
     for (const auto &[options, message] : cases) {
         Program p(options);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -24,6 +25,7 @@
 namespace tovu {
 
 void clear_captured_reports();
+void open_trace();
 void setup_trace();
 void trace_close();
 void setup_stimulus();
@@ -81,6 +83,7 @@ Unit *register_unit(const std::string &name, const std::string &path) {
     auto u = std::make_unique<Unit>();
     u->name = name;
     u->path = path;
+    u->file = full;
     u->desc = std::move(desc);
     Unit *raw = u.get();
     k.unit_by_name[name] = raw;
@@ -134,12 +137,28 @@ std::string status_note(int status) {
 
 void print_stats(double seconds) {
     Kernel &k = K();
-    std::printf("stats: %llu delta cycles, %llu process activations, %llu events, %llu transactions, %.3f s wall",
-                static_cast<unsigned long long>(k.stats.deltas), static_cast<unsigned long long>(k.stats.activations),
-                static_cast<unsigned long long>(k.stats.events), static_cast<unsigned long long>(k.stats.transactions),
-                seconds);
-    if (seconds > 0) std::printf(", %.0f activations/s", static_cast<double>(k.stats.activations) / seconds);
-    std::printf("\n");
+    std::fprintf(k.message_out,
+                 "stats: %llu delta cycles, %llu process activations, %llu events, %llu transactions, %.3f s wall",
+                 static_cast<unsigned long long>(k.stats.deltas), static_cast<unsigned long long>(k.stats.activations),
+                 static_cast<unsigned long long>(k.stats.events), static_cast<unsigned long long>(k.stats.transactions),
+                 seconds);
+    if (seconds > 0)
+        std::fprintf(k.message_out, ", %.0f activations/s", static_cast<double>(k.stats.activations) / seconds);
+    std::fprintf(k.message_out, "\n");
+}
+
+// Writes out what waits for standard output. When anything printed there
+// was lost (a full disk, /dev/full), says so on standard error and turns a
+// clean status into 1, as a waveform file that cannot be written does. The
+// cause is known when this last write fails; an earlier failed write has
+// left only the stream's error flag.
+int standard_output_checked(int status) {
+    errno = 0;
+    const bool lost = std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (!lost) return status;
+    std::fprintf(stderr, "error: cannot write standard output: %s\n",
+                 errno != 0 ? std::strerror(errno) : "some of it was lost");
+    return status == 0 ? 1 : status;
 }
 
 }  // namespace
@@ -368,7 +387,7 @@ int zem_run_simulation(int argc, char **argv) {
     Kernel &k = K();
     (void)argc;
     (void)argv;
-    if (k.help_only) return 0;
+    if (k.help_only) return standard_output_checked(0);
     if (!k.initialised) {
         std::fprintf(stderr, "error: zem_run_simulation before zem_init_design\n");
         return 2;
@@ -381,6 +400,11 @@ int zem_run_simulation(int argc, char **argv) {
     auto t0 = std::chrono::steady_clock::now();
     try {
         setup_stimulus();
+        // The waveform file is opened before any design code runs, so that
+        // reports know where to go, and before the interruption handlers
+        // are in place, so that a signal ends an open() that waits (a named
+        // pipe no one reads yet).
+        if (!k.setup_failed) open_trace();
         if (k.setup_failed) return 2;
         run_deferred_calls();
     } catch (const CheckFailure &) {
@@ -388,11 +412,11 @@ int zem_run_simulation(int argc, char **argv) {
     }
     initialise_nets();
     // Until here a signal ends the program at once (the stimulus files may
-    // be long, or pipes that are slow to end); from here SIGINT and SIGTERM
-    // end the run at the end of a time step.
+    // be long, or pipes that are slow to end, and so may the opening of the
+    // waveform file); from here SIGINT and SIGTERM end the run at the end of
+    // a time step.
     InterruptionHandlers interruptions;
     setup_trace();
-    if (k.setup_failed) return 2;
     // A FAILURE while the initial values were computed ends the run before time 0.
     int status = k.stop_requested ? 1 : run_cycles();
     trace_close();
@@ -405,11 +429,10 @@ int zem_run_simulation(int argc, char **argv) {
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fflush(stdout);
     if (!k.opts.quiet)
-        std::printf("simulation ended at %s: %s%s\n", format_time(k.now).c_str(), k.stop_reason.c_str(),
-                    status_note(status).c_str());
+        std::fprintf(k.message_out, "simulation ended at %s: %s%s\n", format_time(k.now).c_str(), k.stop_reason.c_str(),
+                     status_note(status).c_str());
     if (k.opts.stats) print_stats(secs);
-    std::fflush(stdout);
-    return status;
+    return standard_output_checked(status);
 }
 
 void *zem_get_transient_memory(uint32_t nbytes) {

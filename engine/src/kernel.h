@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <new>
@@ -26,6 +27,7 @@ namespace tovu {
 struct Unit {
     std::string name;
     std::string path;
+    std::string file;  // the design-data file read: the design-data folder and path
     std::unique_ptr<UnitDesc> desc;
     void **pe = nullptr;
     void **se = nullptr;
@@ -140,6 +142,9 @@ struct Kernel {
 
     // reports
     bool capture = false;
+    // Where reports, the summary line and --stats go: standard output, or
+    // standard error when the waveform file is the program's standard output.
+    std::FILE *message_out = stdout;
 
     // waveform
     VcdWriter vcd;

@@ -217,9 +217,9 @@ std::string usage_text(const std::string &program) {
            "  --quiet                   print no summary line\n"
            "  -h, --help                print this help and exit\n"
            "\n"
-           "Exit status: 0 clean run, 1 a failure, an error report or a waveform file\n"
-           "that could not be written, 2 usage or design-data error, 128+N the run was\n"
-           "interrupted by signal N (130 for SIGINT, 143 for SIGTERM).\n";
+           "Exit status: 0 clean run, 1 a failure, an error report, or a waveform file or\n"
+           "standard output that could not be written, 2 usage or design-data error,\n"
+           "128+N the run was interrupted by signal N (130 for SIGINT, 143 for SIGTERM).\n";
 }
 
 bool glob_match(std::string_view pattern, std::string_view text) {

@@ -76,9 +76,9 @@ void zem_report(const char *message, uint32_t length, int32_t severity) {
     if (k.capture) {
         captured().push_back({text, sev, k.now});
     } else {
-        std::printf("%s: %s: %s", format_time(k.now).c_str(), severity_name(sev), text.c_str());
-        if (k.current) std::printf(" (%s)", k.current->path.c_str());
-        std::printf("\n");
+        std::fprintf(k.message_out, "%s: %s: %s", format_time(k.now).c_str(), severity_name(sev), text.c_str());
+        if (k.current) std::fprintf(k.message_out, " (%s)", k.current->path.c_str());
+        std::fprintf(k.message_out, "\n");
     }
     if (sev == SEV_FAILURE) {
         // The caller goes on after the report; the run ends when the current

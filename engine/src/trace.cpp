@@ -1,8 +1,14 @@
 // Waveform output and the kernel's own stimulus (forces, clocks, files).
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstring>
+#include <map>
 #include <set>
+#include <tuple>
 
 #include "elaborate.h"
+#include "file_text.h"
 #include "message_text.h"
 #include "scheduler.h"
 #include "sim_time.h"
@@ -11,6 +17,10 @@
 namespace tovu {
 
 namespace {
+
+// The most elements a signal may have to be traced without a --vcd-signals
+// pattern that names it (a frame memory, for example, is left out).
+constexpr uint32_t kMaxDefaultTracedElements = 1024;
 
 struct TraceVar {
     int var;
@@ -55,14 +65,6 @@ bool vcd_kind(const SignalView *v, VcdKind &kind, uint32_t &width) {
         return false;
     if (!scalar && kind != VcdKind::Logic && kind != VcdKind::Bit) return false;
     return true;
-}
-
-bool selected(const std::string &path, uint32_t count) {
-    const auto &pats = K().opts.vcd_signals;
-    if (pats.empty()) return count <= 1024;
-    for (const std::string &p : pats)
-        if (glob_match(p, path)) return true;
-    return false;
 }
 
 // Where a drive from outside the design comes from: `shown` begins the
@@ -217,24 +219,86 @@ void setup_stimulus() {
     for (const std::string &file : k.opts.stimulus_files) add_stimulus_file(file, source, drives);
 }
 
-void setup_trace() {
+namespace {
+
+// Before the waveform file is created or truncated: a --vcd file that is a
+// regular file the run reads (a stimulus file, a design-data file) under any
+// name would be destroyed; a terminal or pipe that is also read is not, and
+// is left alone. Reports the conflict and returns false.
+bool waveform_spares_the_inputs(const std::string &vcd) {
+    Kernel &k = K();
+    struct stat target {};
+    if (::stat(vcd.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return true;
+    auto conflict = [&](const std::string &input, const char *what) {
+        struct stat st {};
+        if (::stat(input.c_str(), &st) != 0 || !same_file(st, target)) return false;
+        setup_error(k.opts.program + ": --vcd: waveform file " + file_name_text(vcd) + " is the " + what + " " +
+                    file_name_text(input) + ", which the run reads");
+        return true;
+    };
+    for (const std::string &file : k.opts.stimulus_files)
+        if (conflict(file, "stimulus file")) return false;
+    for (const auto &u : k.units)
+        if (conflict(u->file, "design-data file")) return false;
+    return true;
+}
+
+// A signal chosen for the waveform and how it is shown.
+struct TraceChoice {
+    SignalView *view;
+    VcdKind kind;
+    uint32_t width;
+};
+
+// The signals --vcd-signals chooses (by default every one of at most 1024
+// elements) that the waveform can show. A pattern that chooses none of them
+// (a typo, upper case, a leading '/', only signals that cannot be traced) is
+// reported and gives false.
+bool choose_traced_signals(std::vector<TraceChoice> &chosen) {
+    Kernel &k = K();
+    const std::vector<std::string> &patterns = k.opts.vcd_signals;
+    std::vector<bool> used(patterns.size(), false);
+    for (auto &vp : k.views) {
+        SignalView *v = vp.get();
+        TraceChoice c{v, VcdKind::Logic, 0};
+        if (!vcd_kind(v, c.kind, c.width)) continue;
+        bool wanted = patterns.empty() && v->count <= kMaxDefaultTracedElements;
+        for (size_t i = 0; i < patterns.size(); ++i) {
+            if (glob_match(patterns[i], v->path)) wanted = used[i] = true;
+        }
+        if (wanted) chosen.push_back(c);
+    }
+    for (size_t i = 0; i < patterns.size(); ++i) {
+        if (used[i]) continue;
+        setup_error(k.opts.program + ": --vcd-signals: no signal that can be traced matches '" +
+                    printable(patterns[i]) + "'");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void open_trace() {
     Kernel &k = K();
     trace_vars().clear();
     if (k.opts.vcd_file.empty()) return;
+    std::vector<TraceChoice> chosen;
+    if (!choose_traced_signals(chosen) || !waveform_spares_the_inputs(k.opts.vcd_file)) return;
     std::string err;
     if (!k.vcd.open(k.opts.vcd_file, err)) {
         setup_error(k.opts.program + ": --vcd: " + err);
         return;
     }
+    // The waveform is the program's own output stream: nothing else may
+    // enter it.
+    if (k.vcd.shares_stream_with(STDOUT_FILENO)) k.message_out = stderr;
     std::map<std::tuple<Net *, uint32_t, uint32_t, int>, int> seen;
-    for (auto &vp : k.views) {
-        SignalView *v = vp.get();
-        VcdKind kind;
-        uint32_t width;
-        if (!selected(v->path, v->count) || !vcd_kind(v, kind, width)) continue;
-        auto key = std::make_tuple(v->net, v->first, v->count, static_cast<int>(kind));
+    for (const TraceChoice &c : chosen) {
+        SignalView *v = c.view;
+        auto key = std::make_tuple(v->net, v->first, v->count, static_cast<int>(c.kind));
         auto it = seen.find(key);
-        int var = k.vcd.add_var(v->path, kind, width, it == seen.end() ? -1 : it->second);
+        int var = k.vcd.add_var(v->path, c.kind, c.width, it == seen.end() ? -1 : it->second);
         if (it != seen.end()) continue;
         seen[key] = var;
         TraceVar tv{var, v->net, v->first, v->count, {}};
@@ -242,6 +306,11 @@ void setup_trace() {
         v->net->traces.push_back({static_cast<int>(trace_vars().size() - 1), v->first, v->first + v->count});
         v->net->traced = true;
     }
+}
+
+void setup_trace() {
+    Kernel &k = K();
+    if (!k.vcd.is_open()) return;
     k.vcd.end_definitions();
     k.vcd.time(0);
     k.vcd.begin_dump();
@@ -276,6 +345,9 @@ void trace_cycle_end() {
 }
 
 void trace_close() {
+    // The file ends with the time the run reached (the stop time, the time of
+    // an interruption or of the last event), which viewers take as its end.
+    K().vcd.time(K().now);
     K().vcd.close();
     trace_vars().clear();
 }

@@ -9,8 +9,10 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "file_text.h"
 #include "message_text.h"
 
 namespace tovu {
@@ -179,6 +181,13 @@ bool VcdWriter::open(const std::string &file, std::string &error) {
     time_written_ = false;
     last_time_ = 0;
     return true;
+}
+
+bool VcdWriter::shares_stream_with(int fd) const {
+    struct stat mine {};
+    struct stat other {};
+    if (fd_ < 0 || ::fstat(fd_, &mine) != 0 || ::fstat(fd, &other) != 0 || !same_file(mine, other)) return false;
+    return !S_ISCHR(mine.st_mode) || ::isatty(fd_);
 }
 
 int VcdWriter::scope_for(const std::vector<std::string> &parts) {

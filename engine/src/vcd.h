@@ -64,6 +64,12 @@ public:
     void close();
     bool is_open() const { return fd_ >= 0; }
 
+    // Whether text written to descriptor fd enters the open file's stream:
+    // fd is the same file under any name ("/dev/stdout", a link, the same
+    // pipe or terminal). A device that keeps nothing, such as /dev/null,
+    // mixes nothing and does not count.
+    bool shares_stream_with(int fd) const;
+
     // False once a write has failed (the writer then stops writing and
     // closes the file); write_error() tells why.
     bool ok() const { return error_.empty(); }
