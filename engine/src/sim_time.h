@@ -29,8 +29,7 @@ struct ExactTime {
 // its exact value (fractions of a picosecond, values beyond int64). A number
 // without a unit takes `default_unit` (one of the units above) when one is
 // given, and is refused otherwise.
-bool parse_exact_time(std::string_view text, ExactTime &time, std::string &error,
-                      const char *default_unit = nullptr);
+bool parse_exact_time(std::string_view text, ExactTime &time, std::string &error, const char *default_unit = nullptr);
 
 // Formats a time in picoseconds with the largest unit among ps, ns, us, ms
 // and sec that represents it exactly: 1500 -> "1500 ps", 2000000 -> "2 us".

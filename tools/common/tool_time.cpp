@@ -28,7 +28,8 @@ bool parse(std::string_view text, Ps &time, std::string &error) {
     if (!tovu::parse_exact_time(written, exact, error, "ps")) {
         // the message quotes the time as the user wrote it
         const std::string rewritten = "'" + tovu::printable(written) + "'";
-        if (const size_t at = error.find(rewritten); at != std::string::npos) error.replace(at, rewritten.size(), quoted);
+        if (const size_t at = error.find(rewritten); at != std::string::npos)
+            error.replace(at, rewritten.size(), quoted);
         return false;
     }
     if (exact.negative && exact.digits != 0) {
