@@ -1,8 +1,6 @@
 // The LED panel rebuilt from a waveform of the controller's panel outputs.
 #include "common/panel_decoder.h"
 
-#include "common/tool_time.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -11,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+
+#include "common/tool_time.h"
 
 namespace panel {
 
