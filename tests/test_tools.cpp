@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "common/tool_time.h"
 #include "stimulus.h"
 
 namespace {
@@ -55,6 +56,66 @@ protected:
     std::string dir_;
     std::string err_;
 };
+
+// =================================================================================
+// Times on the tools' command lines
+// =================================================================================
+
+// The programs' syntax, plus a bare number in ps, fractions of a ps and `s`.
+TEST(ToolTime, ProgramSyntaxWithPicosecondDefault) {
+    struct Case {
+        const char *text;
+        int64_t num, den;
+    } cases[] = {
+        {"1000", 1000, 1},
+        {"1000.5", 10005, 10},
+        {"8666666.667", 8666666667, 1000},
+        {"31.25ns", 31250, 1},
+        {"10 US", 10000000, 1},
+        {" 1.5\tus ", 1500000, 1},
+        {"4 ms", 4000000000, 1},
+        {"2sec", 2000000000000, 1},
+        {"2 s", 2000000000000, 1},
+        {"0.25 S", 250000000000, 1},
+        {"1 min", 60000000000000, 1},
+        {"1 Hr", 3600000000000000, 1},
+        {"1500 fs", 15, 10},
+        {"1 fs", 1, 1000},
+        {"0.000001 ps", 1, 1000000},
+        {"0", 0, 1},
+        {"9223372036854775807", INT64_MAX, 1},
+    };
+    for (const Case &c : cases) {
+        tool_time::Ps t;
+        std::string error;
+        ASSERT_TRUE(tool_time::parse(c.text, t, error)) << c.text << ": " << error;
+        EXPECT_EQ(t.num, c.num) << c.text;
+        EXPECT_EQ(t.den, c.den) << c.text;
+    }
+}
+
+TEST(ToolTime, RefusedTimesNameTheCause) {
+    struct Case {
+        const char *text;
+        const char *message;
+    } cases[] = {
+        {"", "expected a number"},
+        {"ns", "expected a number"},
+        {"10 parsec", "unknown unit 'parsec'"},
+        {"1e3 ns", "exponent"},
+        {"1.s", "bad time '1.s': expected digits after '.'"},
+        {"-5 ns", "must not be negative"},
+        {"0.0000001 ps", "finer than 0.000001 ps"},
+        {"9223372036854775808", "out of range"},
+        {"2563 hr", "out of range"},
+    };
+    for (const Case &c : cases) {
+        tool_time::Ps t;
+        std::string error;
+        EXPECT_FALSE(tool_time::parse(c.text, t, error)) << c.text;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.text << ": " << error;
+    }
+}
 
 // =================================================================================
 // picture_to_stimulus
@@ -182,6 +243,28 @@ TEST_F(ToolTest, StimulusFromTheThreePictureFormatsIsTheSame) {
     EXPECT_EQ(lines[0][2], std::make_pair(int64_t{2560000}, '1'));  // bit 0 of the sync byte
 }
 
+TEST_F(ToolTest, StimulusTakesTimesAsTheProgramsWriteThem) {
+    write("pic.ppm", ppm_p6(test_picture()));
+    // 10 ns receiver clock: 1280 ns per bit; first start bit at 2 ns
+    const char *spellings[] = {
+        "--bit-time=1280000 --start=2000",
+        "--rx-clock=10ns --start=2ns",
+        "'--rx-clock=0.01 US' '--start=2000000 fs'",
+        "'--bit-time=1.28 us' --start=0.000000002sec",
+    };
+    std::vector<std::vector<std::pair<int64_t, char>>> lines;
+    for (const char *options : spellings) {
+        SCOPED_TRACE(options);
+        ASSERT_EQ(sh(tool("picture_to_stimulus") + " " + options + " -o " + path("out.stim") + " " + path("pic.ppm")),
+                  0)
+            << err_;
+        lines.push_back(read_line(path("out.stim"), "fpga_tb/tb_line").changes);
+    }
+    ASSERT_GE(lines[0].size(), 2u);
+    EXPECT_EQ(lines[0][1], std::make_pair(int64_t{2000}, '0'));
+    for (size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i], lines[0]) << spellings[i];
+}
+
 TEST_F(ToolTest, StimulusRefusesBadPicturesAndOptions) {
     const std::vector<uint8_t> pic = test_picture();
     std::string short_text = text_picture(pic);
@@ -274,6 +357,8 @@ public:
         out_ << "0la\n";
     }
     int64_t now() const { return t_; }
+    // when the pass-0 latch of each row came, in order
+    const std::vector<int64_t> &row_starts() const { return row_starts_; }
     std::string text() const { return out_.str(); }
 
 private:
@@ -313,6 +398,7 @@ private:
             out_ << "b" << bits(row, 4) << " rw\n";
             time(t_ += 3);
             out_ << "1la\n";
+            row_starts_.push_back(t_);
             time(t_ += 3);
             out_ << "0la\n";
             time(t_ += 3);
@@ -330,6 +416,7 @@ private:
     std::ostringstream out_;
     int64_t t_ = 1;
     int64_t written_ = -1;
+    std::vector<int64_t> row_starts_;
 };
 
 Picture picture_a() {
@@ -375,7 +462,9 @@ protected:
         w.row(picture_b(), 15, 250, 256, -1, 253);
         w.stray_latch();
         frame_a_start_ = w.now();
+        const size_t rows_before = w.row_starts().size();
         w.frame(picture_a());
+        frame_a_latch_ = w.row_starts()[rows_before];
         frame_b_start_ = w.now();
         w.frame(picture_b());
         w.row(picture_a(), 0, 0, 20);
@@ -387,7 +476,14 @@ protected:
         return st;
     }
     int64_t frame_a_start_ = 0, frame_b_start_ = 0;
+    int64_t frame_a_latch_ = 0;  // the frame starts with this latch
 };
+
+// A time in ps written in seconds with all twelve decimals.
+std::string seconds(int64_t ps) {
+    const std::string frac = std::to_string(1000000000000 + ps % 1000000000000).substr(1);
+    return std::to_string(ps / 1000000000000) + "." + frac;
+}
 
 TEST_F(PanelDecode, FramesAreRebuiltFromTheShiftAndLatchProtocol) {
     write_two_frames();
@@ -400,6 +496,11 @@ TEST_F(PanelDecode, FramesAreRebuiltFromTheShiftAndLatchProtocol) {
         {"--last", picture_b()},
         {"--from=" + std::to_string(frame_b_start_) + "ps", picture_b()},
         {"--from=" + std::to_string(frame_a_start_), picture_a()},
+        // the programs' units; one fs after frame A's start leaves frame B
+        {"'--from=" + seconds(frame_b_start_) + " SEC'", picture_b()},
+        {"--from=" + seconds(frame_b_start_) + "s", picture_b()},
+        {"'--from=" + std::to_string(frame_a_latch_ * 1000) + " fs'", picture_a()},
+        {"'--from=" + std::to_string(frame_a_latch_ * 1000 + 1) + " fs'", picture_b()},
         {"--scope=fpga_tb/uut --plain", picture_a()},
     };
     for (const Case &c : cases) {
@@ -491,6 +592,58 @@ TEST_F(PanelDecode, MissingFramesAndSignals) {
     EXPECT_NE(err_.find("not a one-bit signal"), std::string::npos) << err_;
     write("two.vcd", "not a waveform\n");
     EXPECT_EQ(decode("", got, maxval), 2);
+}
+
+// =================================================================================
+// Help and exit statuses of both tools
+// =================================================================================
+
+TEST_F(ToolTest, HelpListsEveryOptionAndTheExitStatuses) {
+    struct Case {
+        const char *tool;
+        std::vector<std::string> words;
+    } cases[] = {
+        {"picture_to_stimulus",
+         {"Usage: picture_to_stimulus", "--bit-time=TIME", "--rx-clock=TIME", "--signal=PATH", "--start=TIME",
+          "--format=ppm|text", "-o FILE, --out=FILE", "-h, --help", "fpga_top/line_in", "sec", "Exit status: 0",
+          "2 bad usage"}},
+        {"panel_decode",
+         {"Usage: panel_decode", "--scope=PATH", "--rgb0=PATH", "--rgb1=PATH", "--row=PATH", "--blank=PATH",
+          "--sclk=PATH", "--latch=PATH", "--rgb-order=ORDER", "--frame=N", "--last", "--from=TIME",
+          "-o FILE, --out=FILE", "--scale=raw|duty", "--plain", "--counts=FILE", "-h, --help", "sec",
+          "Exit status: 0", "1 no complete frame", "2 bad usage"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.tool);
+        for (const char *help : {" --help", " -h"}) {
+            ASSERT_EQ(sh(tool(c.tool) + help + " >" + path("help.txt")), 0) << err_;
+            EXPECT_EQ(err_, "");
+            const std::string text = slurp(path("help.txt"));
+            for (const std::string &w : c.words) EXPECT_NE(text.find(w), std::string::npos) << w;
+        }
+    }
+}
+
+TEST_F(ToolTest, BadUsageAndUnwritableOutputEndWithStatusTwo) {
+    write("pic.ppm", ppm_p6(test_picture()));
+    write("waves.vcd", "not a waveform\n");
+    struct Case {
+        std::string command;
+        const char *message;
+    } cases[] = {
+        {"picture_to_stimulus --bit-time=1000 --bogus " + path("pic.ppm"), "unknown option '--bogus' (see --help)"},
+        {"picture_to_stimulus --bit-time=1000 -o " + path("no/such/dir.stim") + " " + path("pic.ppm"),
+         "cannot create"},
+        {"picture_to_stimulus '--rx-clock=10 parsec' " + path("pic.ppm"), "--rx-clock: bad time '10 parsec'"},
+        {"panel_decode --bogus " + path("waves.vcd"), "unknown option '--bogus' (see --help)"},
+        {"panel_decode --from=-1ns " + path("waves.vcd"), "--from: bad time '-1ns': must not be negative"},
+        {"panel_decode", "no waveform file given"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.command);
+        EXPECT_EQ(sh(tool(c.command) + " >/dev/null"), 2);
+        EXPECT_NE(err_.find(c.message), std::string::npos) << err_;
+    }
 }
 
 }  // namespace

@@ -21,27 +21,8 @@
 // exactly 32 shift clocks, rows must come in order and every colour bit must
 // be '0' or '1'; anything else ends the decoding with an error.
 //
-// Options:
-//   --scope=PATH       instance whose ports rgb_0, rgb_1, row, blank, sclk and
-//                      latch are read (default fpga_tb/uut; fpga_top for topsnap)
-//   --rgb0=PATH --rgb1=PATH --row=PATH --blank=PATH --sclk=PATH --latch=PATH
-//                      full path of one signal, instead of SCOPE/name
-//   --rgb-order=ORDER  the colours of rgb_0 / rgb_1 from their left element, as
-//                      written in the VCD (default BGR: a (2 downto 0) vector
-//                      with red at index 0)
-//   --frame=N          decode the N-th complete frame (default 0, the first)
-//   --last             decode the last complete frame in the file instead
-//   --from=TIME        count only frames that start at or after TIME
-//                      (ps unless a unit fs, ps, ns, us, ms, s is given)
-//   -o FILE, --out=FILE   write the picture as PPM (default standard output)
-//   --scale=raw|duty   raw: the pass counts themselves (maxval 255, or 257 if a
-//                      count exceeds 255); duty: count x 255 / 257, rounded,
-//                      the lit fraction of the row time (default raw)
-//   --plain            write a plain (P3) PPM instead of a binary (P6) one
-//   --counts=FILE      also write the raw counts as 1024 lines "R G B"
-//
-// Exit status: 0 decoded, 1 no complete frame or a fault in the frame,
-// 2 bad usage or an unreadable waveform.
+// The options, their defaults and the exit statuses are in usage() below
+// (--help) and in docs/tools.md.
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -122,9 +103,40 @@ void write_counts(const Options &o, const Counts &counts) {
 }
 
 void usage(std::ostream &out) {
-    out << "usage: panel_decode [--scope=PATH] [--rgb0=PATH ...] [--rgb-order=BGR] [--frame=N | --last]\n"
-           "                    [--from=TIME] [-o FILE] [--scale=raw|duty] [--plain] [--counts=FILE] WAVES.vcd\n"
-           "Rebuilds the picture on the LED panel from a VCD of the controller's panel outputs.\n";
+    out << "Usage: panel_decode [OPTION]... WAVES.vcd\n"
+           "Rebuilds the picture that the LED-matrix controller shows from a VCD file of its\n"
+           "panel outputs (rgb_0, rgb_1, row, blank, sclk, latch) and writes it as a 32x32\n"
+           "PPM: each sample is the number of the 257 PWM passes in which that colour of\n"
+           "the pixel was lit, over one whole scan (a frame: rows 0 to 15 from the first\n"
+           "pass of row 0).\n"
+           "\n"
+           "Options:\n"
+           "  --scope=PATH         instance whose six panel ports are read (default\n"
+           "                       fpga_tb/uut; fpga_top for topsnap)\n"
+           "  --rgb0=PATH, --rgb1=PATH, --row=PATH, --blank=PATH, --sclk=PATH, --latch=PATH\n"
+           "                       full path of one signal instead of SCOPE/name\n"
+           "  --rgb-order=ORDER    the colours of rgb_0 and rgb_1 from their left element\n"
+           "                       as the VCD writes them (default BGR: red at index 0 of a\n"
+           "                       (2 downto 0) vector)\n"
+           "  --frame=N            decode the N-th complete frame, from 0 (default 0)\n"
+           "  --last               decode the last complete frame instead\n"
+           "  --from=TIME          count only the frames that start at or after TIME\n"
+           "                       (default 0)\n"
+           "  -o FILE, --out=FILE  where to write the picture (default standard output)\n"
+           "  --scale=raw|duty     raw: the pass counts themselves (maximum value 255, or\n"
+           "                       257 if a count exceeds 255); duty: count x 255 / 257,\n"
+           "                       rounded (default raw)\n"
+           "  --plain              write a plain (P3) PPM instead of a binary (P6) one\n"
+           "  --counts=FILE        also write the counts as 1024 lines \"R G B\"\n"
+           "  -h, --help           print this help and exit\n"
+           "\n"
+           "A TIME is written as for the programs (10ns, 1.5 us, 4 ms; units fs ps ns us\n"
+           "ms sec min hr in any case); a number without a unit is in ps, and s is taken\n"
+           "for sec.\n"
+           "\n"
+           "Exit status: 0 decoded (also --help), 1 no complete frame (or not the one\n"
+           "asked for) or a fault inside the frame, 2 bad usage, a waveform file that\n"
+           "cannot be read or lacks a signal, or an output file that cannot be written.\n";
 }
 
 Options parse_options(int argc, char **argv) {
@@ -171,7 +183,7 @@ Options parse_options(int argc, char **argv) {
         } else if (arg == "--last") {
             o.decode.last = true;
         } else if (value_of(arg, "--from", v)) {
-            o.decode.from_fs = parse_time_fs("--from", v, "ps");
+            o.decode.from_fs = parse_time_fs("--from", v);
         } else if (value_of(arg, "--out", v)) {
             o.out = v;
         } else if (arg == "-o") {

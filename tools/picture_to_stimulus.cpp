@@ -1,7 +1,7 @@
 // picture_to_stimulus: turns a 32x32 RGB picture into a stimulus file that
 // sends it down the design's serial line.
 //
-//   picture_to_stimulus --bit-time=PS [OPTION]... PICTURE
+//   picture_to_stimulus (--bit-time=TIME | --rx-clock=TIME) [OPTION]... PICTURE
 //
 // The picture is a PPM file (P3 or P6, 32x32, maxval 255) or a plain text
 // file of 1024 lines "R G B" (decimal 0..255, raster order; blank lines and
@@ -13,18 +13,8 @@
 // significant first and a stop bit '1'. The receiver takes a byte of value 1
 // as the sync marker, so a colour byte of 1 is sent as 2.
 //
-// Options:
-//   --bit-time=TIME   duration of one bit (the receiver takes 128 of its clock
-//                     periods per bit); may have a fraction of a ps, each
-//                     change is then put on the nearest whole ps
-//   --rx-clock=TIME   the receiver's clock period instead: bit time = 128 x it
-//   --signal=PATH     the serial line (default fpga_tb/tb_line)
-//   --start=TIME      when the first start bit begins (default: one bit time)
-//   --format=ppm|text the picture's format (default: from its first bytes)
-//   -o FILE, --out=FILE  where to write (default standard output)
-// TIME is a number with an optional unit ps (default), ns, us or ms.
-//
-// Exit status: 0 done, 2 bad usage or a picture that cannot be read.
+// The options, their defaults and the exit statuses are in usage() below
+// (--help) and in docs/tools.md.
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
@@ -39,6 +29,7 @@
 #include <vector>
 
 #include "common/serial_line.h"
+#include "common/tool_time.h"
 
 namespace {
 
@@ -52,57 +43,15 @@ struct UsageError {
     std::string message;
 };
 
-// A time in picoseconds as the fraction num / den (den a power of ten).
-struct Time {
-    int64_t num = 0;
-    int64_t den = 1;
-    bool whole() const { return num % den == 0; }
-    int64_t ps() const { return num / den; }
-};
+// A time in picoseconds as the reduced fraction num / den (see
+// common/tool_time.h for the syntax).
+using Time = tool_time::Ps;
 
-// "8666666.667", "10 us", "31.25ns": a non-negative decimal number with an
-// optional unit; at most 6 fraction digits after conversion to ps.
 Time parse_time(const std::string &option, const std::string &text) {
-    size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    __int128 num = 0;
-    int64_t den = 1;
-    int digits = 0, fraction = 0;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        if (!std::isdigit(static_cast<unsigned char>(c))) break;
-        num = num * 10 + (c - '0');
-        ++digits;
-        if (point) {
-            if (++fraction > 12) throw UsageError{option + ": too many digits after the point in '" + text + "'"};
-            den *= 10;
-        }
-        if (num > (static_cast<__int128>(1) << 100)) throw UsageError{option + ": '" + text + "' is too large"};
-    }
-    if (digits == 0) throw UsageError{option + ": bad time '" + text + "'"};
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    std::string unit = text.substr(i);
-    for (char &c : unit) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    int64_t scale;
-    if (unit.empty() || unit == "ps") scale = 1;
-    else if (unit == "ns") scale = 1000;
-    else if (unit == "us") scale = 1000000;
-    else if (unit == "ms") scale = 1000000000;
-    else throw UsageError{option + ": unknown unit '" + unit + "' in '" + text + "' (ps, ns, us, ms)"};
-    num *= scale;
-    // reduce the fraction while it stays exact
-    while (den > 1 && num % 10 == 0) {
-        num /= 10;
-        den /= 10;
-    }
-    if (den > 1000000) throw UsageError{option + ": '" + text + "' is finer than 1e-6 ps"};
-    if (num > (static_cast<__int128>(1) << 55)) throw UsageError{option + ": '" + text + "' is too large"};
-    return Time{static_cast<int64_t>(num), den};
+    Time t;
+    std::string error;
+    if (!tool_time::parse(text, t, error)) throw UsageError{option + ": " + error};
+    return t;
 }
 
 // ---- reading the picture --------------------------------------------------------
@@ -237,8 +186,8 @@ void write_stimulus(std::ostream &out, const Options &o, const std::vector<uint8
     const std::vector<int> bytes = serial_line::frame_bytes(colours, remapped);
     out << "# " << o.picture << " sent on " << o.signal << ": a sync byte, then 3072 colour bytes R, G, B\n"
         << "# for pixels 0 .. 1023 in raster order; start bit, 8 data bits LSB first, stop bit\n"
-        << "# bit time " << format_time(o.bit) << ", first start bit at " << o.start.ps() << " ps\n";
-    serial_line::write_changes(out, o.signal, o.start.ps(), {o.bit.num, o.bit.den}, bytes,
+        << "# bit time " << format_time(o.bit) << ", first start bit at " << o.start.num << " ps\n";
+    serial_line::write_changes(out, o.signal, o.start.num, {o.bit.num, o.bit.den}, bytes,
                                [](size_t n, std::ostream &note) {
                                    if (n == 0)
                                        note << "# sync byte\n";
@@ -248,10 +197,36 @@ void write_stimulus(std::ostream &out, const Options &o, const std::vector<uint8
 }
 
 void usage(std::ostream &out) {
-    out << "usage: picture_to_stimulus --bit-time=TIME | --rx-clock=TIME [--signal=PATH] [--start=TIME]\n"
-           "                           [--format=ppm|text] [-o FILE] PICTURE\n"
-           "Writes a stimulus file that sends a 32x32 picture (PPM P3/P6 with maxval 255, or 1024\n"
-           "lines \"R G B\") down a serial line: a sync byte, then the 3072 colour bytes.\n";
+    out << "Usage: picture_to_stimulus (--bit-time=TIME | --rx-clock=TIME) [OPTION]... PICTURE\n"
+           "Writes a stimulus file (for the programs' --stimulus option) that sends a 32x32\n"
+           "picture down the design's serial line: the line idles at '1', then carries a\n"
+           "sync byte (1) and the 3072 colour bytes R, G, B of the pixels in raster order,\n"
+           "each byte a start bit '0', 8 data bits LSB first and a stop bit '1'. A colour\n"
+           "byte of 1 (the sync marker) is sent as 2, with a note on standard error.\n"
+           "\n"
+           "PICTURE is a PPM file (P3 or P6, 32x32, maximum value 255) or a text file of\n"
+           "1024 lines \"R G B\" (0..255, raster order; blank lines and '#' comments).\n"
+           "\n"
+           "Options:\n"
+           "  --bit-time=TIME      duration of one bit; a fraction of a ps is kept, each\n"
+           "                       change then lies on the nearest whole ps\n"
+           "  --rx-clock=TIME      the receiver's clock period instead: the bit time is\n"
+           "                       128 times it (one of the two is required)\n"
+           "  --signal=PATH        the serial line (default fpga_tb/tb_line; fpga_top/line_in\n"
+           "                       for topsnap)\n"
+           "  --start=TIME         when the first start bit begins, a whole number of ps\n"
+           "                       (default: one bit time, rounded to the nearest ps)\n"
+           "  --format=ppm|text    the picture's format (default: ppm if the file starts\n"
+           "                       with 'P', text otherwise)\n"
+           "  -o FILE, --out=FILE  where to write the stimulus (default standard output)\n"
+           "  -h, --help           print this help and exit\n"
+           "\n"
+           "A TIME is written as for the programs (10ns, 1.5 us, 31250 ps; units fs ps ns\n"
+           "us ms sec min hr in any case); a number without a unit is in ps, and s is\n"
+           "taken for sec.\n"
+           "\n"
+           "Exit status: 0 written (also --help), 2 bad usage, a picture that cannot be\n"
+           "read or an output file that cannot be written.\n";
 }
 
 Options parse_options(int argc, char **argv) {
@@ -273,6 +248,7 @@ Options parse_options(int argc, char **argv) {
             o.have_bit = true;
         } else if (value_of(arg, "--rx-clock", v)) {
             o.bit = parse_time("--rx-clock", v);
+            if (o.bit.num > INT64_MAX / kClocksPerBit) throw UsageError{"--rx-clock: '" + v + "' is too large"};
             o.bit.num *= kClocksPerBit;
             o.have_bit = true;
         } else if (value_of(arg, "--signal", v)) {
@@ -281,7 +257,7 @@ Options parse_options(int argc, char **argv) {
             o.signal = v;
         } else if (value_of(arg, "--start", v)) {
             o.start = parse_time("--start", v);
-            if (!o.start.whole()) throw UsageError{"--start: '" + v + "' is not a whole number of ps"};
+            if (o.start.den != 1) throw UsageError{"--start: '" + v + "' is not a whole number of ps"};
             o.have_start = true;
         } else if (value_of(arg, "--format", v)) {
             if (v != "ppm" && v != "text") throw UsageError{"--format: expected ppm or text, not '" + v + "'"};
@@ -304,7 +280,7 @@ Options parse_options(int argc, char **argv) {
     if (o.bit.num <= 0) throw UsageError{"--bit-time: the bit time must be positive"};
     if (!o.have_start) o.start = Time{(o.bit.num + o.bit.den / 2) / o.bit.den, 1};
     // the last stop bit must end within the kernel's time range
-    const __int128 end = static_cast<__int128>(o.start.ps()) +
+    const __int128 end = static_cast<__int128>(o.start.num) +
                          static_cast<__int128>(kBitsPerByte) * (kBytes + 1) * o.bit.num / o.bit.den + 1;
     if (end > INT64_MAX) throw UsageError{"the transmission would end beyond the largest simulation time"};
     return o;

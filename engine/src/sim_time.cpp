@@ -62,7 +62,7 @@ const TimeUnit *find_unit(std::string_view name) {
 
 }  // namespace
 
-bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
+bool parse_exact_time(std::string_view text, ExactTime &time, std::string &error, const char *default_unit) {
     const std::string quoted = "'" + printable(text) + "'";
     size_t i = 0;
     const size_t n = text.size();
@@ -145,11 +145,11 @@ bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
                                         : " after '" + std::string(unit_name) + "'");
         return false;
     }
-    if (unit_name.empty()) {
+    if (unit_name.empty() && default_unit == nullptr) {
         error = "bad time " + quoted + ": missing unit (" + kUnitList + ")";
         return false;
     }
-    const TimeUnit *unit = find_unit(unit_name);
+    const TimeUnit *unit = find_unit(unit_name.empty() ? std::string_view(default_unit) : unit_name);
     if (unit == nullptr) {
         error = "bad time " + quoted + ": unknown unit '" + std::string(unit_name) + "' (" + kUnitList + ")";
         return false;
@@ -158,10 +158,22 @@ bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
         error = "bad time " + quoted + ": too many significant digits";
         return false;
     }
+    time.negative = negative;
+    time.digits = mantissa * static_cast<unsigned>(unit->factor);
+    time.exponent = unit->pow10 - fraction_digits;
+    return true;
+}
 
-    // value in ps = mantissa * factor * 10^(pow10 - fraction_digits - 3)
-    u128 value = mantissa * static_cast<unsigned>(unit->factor);
-    int exponent = unit->pow10 - fraction_digits - kFsPerPsPow10;
+bool parse_time(std::string_view text, int64_t &ps, std::string &error) {
+    using u128 = unsigned __int128;
+    ExactTime exact;
+    if (!parse_exact_time(text, exact, error)) return false;
+    const std::string quoted = "'" + printable(text) + "'";
+    const bool negative = exact.negative;
+
+    // value in ps = digits * 10^(exponent - 3)
+    u128 value = exact.digits;
+    int exponent = exact.exponent - kFsPerPsPow10;
     const u128 limit =
         negative ? u128(std::numeric_limits<int64_t>::max()) + 1 : u128(std::numeric_limits<int64_t>::max());
     for (; exponent < 0; ++exponent) {

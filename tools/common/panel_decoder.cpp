@@ -8,8 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <string_view>
+
+#include "common/tool_time.h"
 
 namespace panel {
 
@@ -22,35 +23,11 @@ constexpr int kLastPass = kPasses - 1;
 
 }  // namespace
 
-// A time in femtoseconds: a decimal number with an optional unit.
-__int128 parse_time_fs(const std::string &option, const std::string &text, const char *default_unit) {
-    size_t i = 0;
-    __int128 num = 0;
-    __int128 den = 1;
-    bool point = false;
-    int digits = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        if (!std::isdigit(static_cast<unsigned char>(c))) break;
-        if (num > (static_cast<__int128>(1) << 90)) throw UsageError{option + ": '" + text + "' is too large"};
-        num = num * 10 + (c - '0');
-        if (point) den *= 10;
-        ++digits;
-    }
-    if (digits == 0) throw UsageError{option + ": bad time '" + text + "'"};
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    std::string unit = text.substr(i);
-    if (unit.empty()) unit = default_unit;
-    for (char &c : unit) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    static const std::map<std::string, int64_t> kUnits = {
-        {"fs", 1}, {"ps", 1000}, {"ns", 1000000}, {"us", 1000000000}, {"ms", 1000000000000}, {"s", 1000000000000000}};
-    auto u = kUnits.find(unit);
-    if (u == kUnits.end()) throw UsageError{option + ": unknown unit '" + unit + "' in '" + text + "'"};
-    return num * u->second / den;
+__int128 parse_time_fs(const std::string &what, const std::string &text) {
+    tool_time::Ps t;
+    std::string error;
+    if (!tool_time::parse(text, t, error)) throw UsageError{what + ": " + error};
+    return static_cast<__int128>(t.num) * 1000 / t.den;
 }
 
 namespace {
@@ -325,8 +302,9 @@ void read_header(Tokenizer &in, Decoder &d, RolesOfId &roles_of_id) {
             rest_until_end(words);
             std::string text;
             for (const std::string &w : words) text += w;
-            const __int128 fs = parse_time_fs(in.path() + ": $timescale", text, "s");
+            const __int128 fs = parse_time_fs(in.path() + ": $timescale", text);
             if (fs <= 0) throw UsageError{in.path() + ": time scale below 1 fs"};
+            if (fs > INT64_MAX) throw UsageError{in.path() + ": time scale above " + std::to_string(INT64_MAX) + " fs"};
             d.timescale_fs = static_cast<int64_t>(fs);
         } else if (!tok.empty() && tok[0] == '$') {
             rest_until_end(words);  // $date, $version, $comment, ...

@@ -39,9 +39,9 @@ struct DecodeOptions {
 
 using Counts = std::vector<std::array<int, kColours>>;  // [panel row * 32 + column]
 
-// A time in femtoseconds: a decimal number with an optional unit (fs, ps,
-// ns, us, ms, s; `default_unit` when none is given).
-__int128 parse_time_fs(const std::string &option, const std::string &text, const char *default_unit);
+// A time in femtoseconds (rounded down), written as common/tool_time.h
+// describes; `what` begins the message of a UsageError.
+__int128 parse_time_fs(const std::string &what, const std::string &text);
 
 // The lit passes of every pixel in the wanted frame of a VCD file.
 Counts decode(const std::string &vcd, const DecodeOptions &options);
