@@ -145,6 +145,55 @@ TEST_F(DidatErrors, NumbersOutsideTheirFieldNameTheValueAndTheRange) {
     }
 }
 
+TEST_F(DidatErrors, ArrayAndRecordTypesAreRefusedBeyondOneGibibyteOrOutsideTheirIndexSubtype) {
+    // A value may take 2**30 bytes; lengths and sizes are counted without
+    // wrapping: 2**29 reals are 2**32 bytes (kept in 32 bits, 0).
+    const std::string reals = "@type rv = array (natural range <>) of real\n";  // line 5
+    const std::string gib = "@type gib = array (1 to 1073741824) of bit\n";      // 2**30 bytes, line 5
+    const Case cases[] = {
+        {reals + "signal 0 s sig rv(0 to 536870911)\n", 6,
+         "array type rv(0 to 536870911) takes 4294967296 bytes, more than 1073741824"},
+        {reals + "signal 0 s sig rv(0 to 536870912)\n", 6,
+         "array type rv(0 to 536870912) takes 4294967304 bytes, more than 1073741824"},
+        {reals + "type big = rv(1 to 134217729)\n", 6,
+         "array type rv(1 to 134217729) takes 1073741832 bytes, more than 1073741824"},
+        {"@type w = array (0 to 536870911) of real\n", 5,
+         "array type w takes 4294967296 bytes, more than 1073741824"},
+        {"@type w = array (-2147483648 to 2147483647) of bit\n", 5,
+         "array type w has 4294967296 elements, more than 1073741824"},
+        // elements of no bytes still count
+        {"@type none = array (1 to 0) of bit\ntype w = array (0 to 1073741824) of none\n", 6,
+         "array type w has 1073741825 elements, more than 1073741824"},
+        {gib + "type r = record a:gib b:gib c:gib d:gib\n", 6,
+         "record type r takes 4294967296 bytes, more than 1073741824"},
+        {gib + "type r = record a:bit b:gib\n", 6, "record type r takes 1073741832 bytes, more than 1073741824"},
+        // bounds of an index constraint lie in the index subtype
+        {"@signal 0 w sig bit_vector(-2147483648 to 2147483647)\n", 5,
+         "index bound -2147483648 of bit_vector(-2147483648 to 2147483647) is outside its index subtype natural (0 "
+         "to 2147483647)"},
+        {"@signal 0 t sig string(0 to 3)\n", 5,
+         "index bound 0 of string(0 to 3) is outside its index subtype positive (1 to 2147483647)"},
+        {"@type t = bit_vector(3 downto -1)\n", 5,
+         "index bound -1 of bit_vector(3 downto -1) is outside its index subtype natural"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        expect_error(unit_file(c.text), c.line, c.cause);
+    }
+
+    // At the limits, and a null range whose bounds lie outside the index
+    // subtype: accepted (the types are not used, so nothing is allocated).
+    tovu::testing::reset();
+    write("kest/t/limits.didat",
+          "didat 1\nunit t_limits arch\nblock 0x2000\ntype gib = array (1 to 1073741824) of bit\n"
+          "type rv = array (natural range <>) of real\ntype most = rv(1 to 134217728)\n"
+          "type r = record a:gib\ntype none = bit_vector(-5 to -6)\nsignal 0 t sig string(0 downto 1)\n");
+    capture_stderr();
+    const int st = run("t_limits", {}, [] { zem_register_didat("t_limits", "kest/t/limits.didat"); });
+    EXPECT_EQ(captured_stderr(), "");
+    EXPECT_EQ(st, 0);
+}
+
 TEST_F(DidatErrors, ATruncatedFileIsAnError) {
     // Each file stops where a copy could have been cut: after a whole
     // statement (the closing "end" is missing), or after a continuation mark.
