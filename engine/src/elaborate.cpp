@@ -87,12 +87,14 @@ public:
     }
 
     void finish_nets() {
+        size_t most_source_bytes = 0;  // of any one element with several sources
         for (auto &n : K().nets) {
             Net &net = *n;
             bool sole = !net.sources.empty();
             Driver *first = nullptr;
             for (uint32_t e = 0; e < net.count; ++e) {
                 auto &src = net.sources[e];
+                if (src.size() > 1) most_source_bytes = std::max(most_source_bytes, src.size() * net.esize);
                 if (src.size() != 1)
                     sole = false;
                 else if (!first)
@@ -123,6 +125,7 @@ public:
                 net.sens_count = static_cast<uint32_t>(net.sens_list.size());
             }
         }
+        K().resolution_scratch.assign(most_source_bytes, 0);
     }
 
 private:
