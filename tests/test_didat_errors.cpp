@@ -149,7 +149,7 @@ TEST_F(DidatErrors, ArrayAndRecordTypesAreRefusedBeyondOneGibibyteOrOutsideTheir
     // A value may take 2**30 bytes; lengths and sizes are counted without
     // wrapping: 2**29 reals are 2**32 bytes (kept in 32 bits, 0).
     const std::string reals = "@type rv = array (natural range <>) of real\n";  // line 5
-    const std::string gib = "@type gib = array (1 to 1073741824) of bit\n";      // 2**30 bytes, line 5
+    const std::string gib = "@type gib = array (1 to 1073741824) of bit\n";     // 2**30 bytes, line 5
     const Case cases[] = {
         {reals + "signal 0 s sig rv(0 to 536870911)\n", 6,
          "array type rv(0 to 536870911) takes 4294967296 bytes, more than 1073741824"},
@@ -157,8 +157,7 @@ TEST_F(DidatErrors, ArrayAndRecordTypesAreRefusedBeyondOneGibibyteOrOutsideTheir
          "array type rv(0 to 536870912) takes 4294967304 bytes, more than 1073741824"},
         {reals + "type big = rv(1 to 134217729)\n", 6,
          "array type rv(1 to 134217729) takes 1073741832 bytes, more than 1073741824"},
-        {"@type w = array (0 to 536870911) of real\n", 5,
-         "array type w takes 4294967296 bytes, more than 1073741824"},
+        {"@type w = array (0 to 536870911) of real\n", 5, "array type w takes 4294967296 bytes, more than 1073741824"},
         {"@type w = array (-2147483648 to 2147483647) of bit\n", 5,
          "array type w has 4294967296 elements, more than 1073741824"},
         // elements of no bytes still count

@@ -275,8 +275,9 @@ TEST_F(KernelCycle, AnyNumberOfSourcesIsResolved) {
     // onto the actual: far more sources on one element than any fixed buffer
     // of the kernel would hold.
     constexpr int kMany = 5000;
-    write("kest/t/pkg.didat", "didat 1\nunit t_pkg package\nblock 0x400\ntype tri = enum 'Z' '0' '1' 'X'\n"
-                              "type rtri = tri resolved 7\n");
+    write("kest/t/pkg.didat",
+          "didat 1\nunit t_pkg package\nblock 0x400\ntype tri = enum 'Z' '0' '1' 'X'\n"
+          "type rtri = tri resolved 7\n");
     for (const char *v : {"z", "0", "1"})
         write(std::string("kest/t/drive_") + v + ".didat",
               std::string("didat 1\nunit t_drive_") + v + " arch\nblock 0x800\nuse t_pkg\nsignal 0 o out rtri := '" +

@@ -173,8 +173,7 @@ private:
                 if (bound < index->lo || bound > index->hi)
                     fail(u_, line,
                          "index bound " + std::to_string(bound) + " of " + t->name + " is outside its index subtype " +
-                             index->name + " (" + std::to_string(index->lo) + " to " + std::to_string(index->hi) +
-                             ")");
+                             index->name + " (" + std::to_string(index->lo) + " to " + std::to_string(index->hi) + ")");
         }
         set_array_extent(t, line);
         return t;
