@@ -290,6 +290,43 @@ TEST_F(DidatErrors, MissingFileAndDesignLevelErrors) {
     }
 }
 
+TEST_F(DidatErrors, AnInstanceCycleIsRefusedAtTheInstanceThatClosesIt) {
+    struct CycleCase {
+        std::string a, b;   // the files of units t_a (the top) and t_b, after their three header lines
+        std::string cause;  // empty: accepted
+    };
+    const CycleCase cases[] = {
+        {"inst self t_a\n", "", "a.didat:4: error: instance self makes a cycle of units: t_a (t_a) -> t_a/self (t_a)"},
+        {"inst b t_b\n", "signal 0 s sig bit\ninst leaf t_leaf\ninst back t_a\n",
+         "b.didat:6: error: instance back makes a cycle of units: t_a (t_a) -> t_a/b (t_b) -> t_a/b/back (t_a)"},
+        {"inst b t_b\n", "inst again t_b\n",
+         "b.didat:4: error: instance again makes a cycle of units: t_a/b (t_b) -> t_a/b/again (t_b)"},
+        // one unit in several places that do not contain each other
+        {"inst l1 t_leaf\ninst b t_b\ninst l2 t_leaf\n", "inst l t_leaf\n", ""},
+    };
+    for (const CycleCase &c : cases) {
+        SCOPED_TRACE(c.a + c.b);
+        tovu::testing::reset();
+        write("kest/t/a.didat", "didat 1\nunit t_a arch\nblock 0x800\n" + c.a);
+        write("kest/t/b.didat", "didat 1\nunit t_b arch\nblock 0x800\n" + c.b);
+        write("kest/t/leaf.didat", "didat 1\nunit t_leaf arch\nblock 0x800\n");
+        capture_stderr();
+        const int st = run("t_a", {}, [] {
+            zem_register_didat("t_leaf", "kest/t/leaf.didat");
+            zem_register_didat("t_b", "kest/t/b.didat");
+            zem_register_didat("t_a", "kest/t/a.didat");
+        });
+        const std::string err = captured_stderr();
+        if (c.cause.empty()) {
+            EXPECT_EQ(st, 0);
+            EXPECT_EQ(err, "");
+            continue;
+        }
+        EXPECT_EQ(st, 2);
+        EXPECT_EQ(err, dir_ + "/kest/t/" + c.cause + "\n");
+    }
+}
+
 TEST_F(DidatErrors, AStatementOrNameThatStandsOnceIsRefusedTheSecondTime) {
     // the header's lines: didat 1, unit 2, block 3, counts 4
     const Case cases[] = {

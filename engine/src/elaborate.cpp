@@ -83,7 +83,7 @@ public:
         Unit &u = *it->second;
         if (u.desc->is_package) fail(u, u.desc->unit_line, "top unit '" + name + "' is a package");
         std::map<std::string, PortBinding> none;
-        instantiate(u, u.desc->entity, {}, none, Origin{&u, u.desc->unit_line}, 0);
+        instantiate(u, u.desc->entity, {}, none, Origin{&u, u.desc->unit_line});
     }
 
     void finish_nets() {
@@ -360,12 +360,13 @@ private:
     }
 
     void instantiate(Unit &u, const std::string &path, const std::map<std::string, std::vector<uint8_t>> &generics,
-                     std::map<std::string, PortBinding> &ports, const Origin &origin, int depth) {
-        if (depth > 64) fail_at(origin, "instance tree deeper than 64 levels (recursive instantiation?)");
+                     std::map<std::string, PortBinding> &ports, const Origin &origin) {
+        const bool is_top = chain_.empty();
         auto instp = std::make_unique<Instance>();
         Instance &inst = *instp;
         inst.path = path;
         inst.unit = &u;
+        ChainLink link(chain_, inst);
         char *block = reinterpret_cast<char *>(alloc_bytes(u.desc->block_size));
         inst.block = block;
         K().instances.push_back(std::move(instp));
@@ -382,7 +383,7 @@ private:
             else if (!o.value.empty())
                 v = value(u, o.value, t, o.line);
             else
-                fail_at(depth ? origin : Origin{&u, o.line}, "generic " + o.name + " of " + path + " has no value");
+                fail_at(is_top ? Origin{&u, o.line} : origin, "generic " + o.name + " of " + path + " has no value");
             uint8_t *p = copy_value(v);
             inst.values[o.name] = p;
             if (o.offset >= 0) {
@@ -523,6 +524,7 @@ private:
                 fail(u, id.line, "unknown unit '" + id.unit + "' in instance " + id.label);
             Unit &child = *cit->second;
             if (child.desc->is_package) fail(u, id.line, "instance " + id.label + " names a package");
+            refuse_cycle(u, id, child, path + "/" + id.label);
             std::map<std::string, std::vector<uint8_t>> gvals;
             for (const auto &g : id.generics) {
                 const ObjectDecl *gd = nullptr;
@@ -561,10 +563,29 @@ private:
                 }
                 binds[a.formal] = std::move(b);
             }
-            instantiate(child, path + "/" + id.label, gvals, binds, Origin{&u, id.line}, depth + 1);
+            instantiate(child, path + "/" + id.label, gvals, binds, Origin{&u, id.line});
         }
         // every source of this instance's ports is known now
         for (SignalView *port : bound_outputs) drive_default_where_sourceless(*port, origin);
+    }
+
+    // The instances being elaborated, from the top down to the current one.
+    struct ChainLink {
+        ChainLink(std::vector<const Instance *> &c, const Instance &inst) : chain(c) { chain.push_back(&inst); }
+        ~ChainLink() { chain.pop_back(); }
+        std::vector<const Instance *> &chain;
+    };
+
+    // An instance of a unit that is already on the chain would contain
+    // itself without end: refused at its 'inst' statement, naming the cycle
+    // from the instance of that unit down to the new one.
+    void refuse_cycle(const Unit &u, const InstanceDecl &id, const Unit &child, const std::string &child_path) {
+        auto first = std::find_if(chain_.begin(), chain_.end(), [&](const Instance *a) { return a->unit == &child; });
+        if (first == chain_.end()) return;
+        std::string cycle;
+        for (auto it = first; it != chain_.end(); ++it) cycle += (*it)->path + " (" + (*it)->unit->name + ") -> ";
+        fail(u, id.line,
+             "instance " + id.label + " makes a cycle of units: " + cycle + child_path + " (" + child.name + ")");
     }
 
     // Ports of these modes are sources of their actuals.
@@ -628,6 +649,7 @@ private:
     }
 
     std::unordered_map<const SignalView *, std::vector<bool>> sourced_;
+    std::vector<const Instance *> chain_;
 };
 
 }  // namespace
