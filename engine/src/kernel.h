@@ -117,9 +117,6 @@ struct Kernel {
     std::vector<std::unique_ptr<ForceChange>> changes;
     std::vector<std::unique_ptr<ClockStim>> clocks;
     std::map<std::pair<const Type *, const Type *>, const Type *> unconstrained_cache;
-    // The source values of one resolved element, as many as the element
-    // with the most sources has (sized when the nets are finished).
-    std::vector<uint8_t> resolution_scratch;
 
     // run state
     int64_t now = 0;
@@ -147,6 +144,11 @@ struct Kernel {
     // waveform
     VcdWriter vcd;
     WorkList<Net *> traced_dirty;
+
+    // The source values of one resolved element, as many as the element
+    // with the most sources has (sized when the nets are finished). Last, so
+    // that the fields the cycle uses keep their places.
+    std::vector<uint8_t> resolution_scratch;
 };
 
 // The one kernel of the process, in static storage, so that the cycle
