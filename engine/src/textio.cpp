@@ -26,6 +26,7 @@ namespace tovu {
 namespace {
 
 constexpr uint32_t kDesignatedMagic = 0x56434341;  // "ACCV"
+
 enum class DesignatedKind : uint32_t { Text = 1, Variable = 2 };
 
 // What an access value points to.

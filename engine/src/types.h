@@ -76,9 +76,9 @@ struct TypeDescriptor {
 static_assert(offsetof(TypeDescriptor, bounds) == 80);
 static_assert(sizeof(TypeDescriptor) == 104);
 
-// The largest value of one type, and the largest object an allocator, a
-// LINE or a concatenation may hold, in bytes: more is a fault of the design
-// data or of the calling code, not a request to honour.
+// The largest value of one type, and the largest object an allocator or a
+// LINE may hold, in bytes: more is a fault of the design data or of the
+// calling code, not a request to honour.
 constexpr uint64_t kMaxValueBytes = uint64_t{1} << 30;
 
 constexpr uint32_t kTypeDescriptorMagic = 0x44505954;  // "TYPD"
