@@ -145,6 +145,54 @@ TEST_F(DidatErrors, NumbersOutsideTheirFieldNameTheValueAndTheRange) {
     }
 }
 
+TEST_F(DidatErrors, ArrayAndRecordTypesAreRefusedBeyondOneGibibyteOrOutsideTheirIndexSubtype) {
+    // A value may take 2**30 bytes; lengths and sizes are counted without
+    // wrapping: 2**29 reals are 2**32 bytes (kept in 32 bits, 0).
+    const std::string reals = "@type rv = array (natural range <>) of real\n";  // line 5
+    const std::string gib = "@type gib = array (1 to 1073741824) of bit\n";     // 2**30 bytes, line 5
+    const Case cases[] = {
+        {reals + "signal 0 s sig rv(0 to 536870911)\n", 6,
+         "array type rv(0 to 536870911) takes 4294967296 bytes, more than 1073741824"},
+        {reals + "signal 0 s sig rv(0 to 536870912)\n", 6,
+         "array type rv(0 to 536870912) takes 4294967304 bytes, more than 1073741824"},
+        {reals + "type big = rv(1 to 134217729)\n", 6,
+         "array type rv(1 to 134217729) takes 1073741832 bytes, more than 1073741824"},
+        {"@type w = array (0 to 536870911) of real\n", 5, "array type w takes 4294967296 bytes, more than 1073741824"},
+        {"@type w = array (-2147483648 to 2147483647) of bit\n", 5,
+         "array type w has 4294967296 elements, more than 1073741824"},
+        // elements of no bytes still count
+        {"@type none = array (1 to 0) of bit\ntype w = array (0 to 1073741824) of none\n", 6,
+         "array type w has 1073741825 elements, more than 1073741824"},
+        {gib + "type r = record a:gib b:gib c:gib d:gib\n", 6,
+         "record type r takes 4294967296 bytes, more than 1073741824"},
+        {gib + "type r = record a:bit b:gib\n", 6, "record type r takes 1073741832 bytes, more than 1073741824"},
+        // bounds of an index constraint lie in the index subtype
+        {"@signal 0 w sig bit_vector(-2147483648 to 2147483647)\n", 5,
+         "index bound -2147483648 of bit_vector(-2147483648 to 2147483647) is outside its index subtype natural (0 "
+         "to 2147483647)"},
+        {"@signal 0 t sig string(0 to 3)\n", 5,
+         "index bound 0 of string(0 to 3) is outside its index subtype positive (1 to 2147483647)"},
+        {"@type t = bit_vector(3 downto -1)\n", 5,
+         "index bound -1 of bit_vector(3 downto -1) is outside its index subtype natural"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        expect_error(unit_file(c.text), c.line, c.cause);
+    }
+
+    // At the limits, and a null range whose bounds lie outside the index
+    // subtype: accepted (the types are not used, so nothing is allocated).
+    tovu::testing::reset();
+    write("kest/t/limits.didat",
+          "didat 1\nunit t_limits arch\nblock 0x2000\ntype gib = array (1 to 1073741824) of bit\n"
+          "type rv = array (natural range <>) of real\ntype most = rv(1 to 134217728)\n"
+          "type r = record a:gib\ntype none = bit_vector(-5 to -6)\nsignal 0 t sig string(0 downto 1)\n");
+    capture_stderr();
+    const int st = run("t_limits", {}, [] { zem_register_didat("t_limits", "kest/t/limits.didat"); });
+    EXPECT_EQ(captured_stderr(), "");
+    EXPECT_EQ(st, 0);
+}
+
 TEST_F(DidatErrors, ATruncatedFileIsAnError) {
     // Each file stops where a copy could have been cut: after a whole
     // statement (the closing "end" is missing), or after a continuation mark.
@@ -239,6 +287,43 @@ TEST_F(DidatErrors, MissingFileAndDesignLevelErrors) {
         err = captured_stderr();
         EXPECT_EQ(st, 2);
         EXPECT_NE(err.find(c.cause), std::string::npos) << err;
+    }
+}
+
+TEST_F(DidatErrors, AnInstanceCycleIsRefusedAtTheInstanceThatClosesIt) {
+    struct CycleCase {
+        std::string a, b;   // the files of units t_a (the top) and t_b, after their three header lines
+        std::string cause;  // empty: accepted
+    };
+    const CycleCase cases[] = {
+        {"inst self t_a\n", "", "a.didat:4: error: instance self makes a cycle of units: t_a (t_a) -> t_a/self (t_a)"},
+        {"inst b t_b\n", "signal 0 s sig bit\ninst leaf t_leaf\ninst back t_a\n",
+         "b.didat:6: error: instance back makes a cycle of units: t_a (t_a) -> t_a/b (t_b) -> t_a/b/back (t_a)"},
+        {"inst b t_b\n", "inst again t_b\n",
+         "b.didat:4: error: instance again makes a cycle of units: t_a/b (t_b) -> t_a/b/again (t_b)"},
+        // one unit in several places that do not contain each other
+        {"inst l1 t_leaf\ninst b t_b\ninst l2 t_leaf\n", "inst l t_leaf\n", ""},
+    };
+    for (const CycleCase &c : cases) {
+        SCOPED_TRACE(c.a + c.b);
+        tovu::testing::reset();
+        write("kest/t/a.didat", "didat 1\nunit t_a arch\nblock 0x800\n" + c.a);
+        write("kest/t/b.didat", "didat 1\nunit t_b arch\nblock 0x800\n" + c.b);
+        write("kest/t/leaf.didat", "didat 1\nunit t_leaf arch\nblock 0x800\n");
+        capture_stderr();
+        const int st = run("t_a", {}, [] {
+            zem_register_didat("t_leaf", "kest/t/leaf.didat");
+            zem_register_didat("t_b", "kest/t/b.didat");
+            zem_register_didat("t_a", "kest/t/a.didat");
+        });
+        const std::string err = captured_stderr();
+        if (c.cause.empty()) {
+            EXPECT_EQ(st, 0);
+            EXPECT_EQ(err, "");
+            continue;
+        }
+        EXPECT_EQ(st, 2);
+        EXPECT_EQ(err, dir_ + "/kest/t/" + c.cause + "\n");
     }
 }
 

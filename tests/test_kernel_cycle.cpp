@@ -1,5 +1,6 @@
 // The simulation cycle: delta ordering, transport and inertial delays,
 // waveforms, resolution, ports, process kinds, signal attributes.
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -248,6 +249,65 @@ driver 0x1ac0 p2 v(0)
     EXPECT_EQ(signal_value(blk, sig(1))[0], T1);
     EXPECT_EQ(signal_value(blk, sig(1))[1], TZ);
     EXPECT_GT(g_resolutions, 0);
+}
+
+// ---- many sources on one element -------------------------------------------
+
+int g_most_sources = 0;
+uint8_t counting_resolve(char *block, const uint8_t *data, const array_bounds *b) {
+    g_most_sources = std::max(g_most_sources, b->length);
+    return tri_resolve(block, data, b);
+}
+
+void many_p0(char *b) {  // s <= '1' after 10 ps
+    if (state(b, 0) == 0) {
+        zem_process_wait(process_record(b, prec(0)), 10);
+        state(b, 0) = 1;
+        return;
+    }
+    *driver_staging(b, drv(0)) = T1;
+    zem_driver_first_trans_fast(driver_record(b, drv(0)));
+}
+void *many_pe[] = {(void *)many_p0};
+
+TEST_F(KernelCycle, AnyNumberOfSourcesIsResolved) {
+    // Every instance of a leaf unit drives its output port's initial value
+    // onto the actual: far more sources on one element than any fixed buffer
+    // of the kernel would hold.
+    constexpr int kMany = 5000;
+    write("kest/t/pkg.didat",
+          "didat 1\nunit t_pkg package\nblock 0x400\ntype tri = enum 'Z' '0' '1' 'X'\n"
+          "type rtri = tri resolved 7\n");
+    for (const char *v : {"z", "0", "1"})
+        write(std::string("kest/t/drive_") + v + ".didat",
+              std::string("didat 1\nunit t_drive_") + v + " arch\nblock 0x800\nuse t_pkg\nsignal 0 o out rtri := '" +
+                  (v[0] == 'z' ? "Z" : v) + "'\n");
+    std::string top = header("t_many", 1) +
+                      "use t_pkg\nsignal 0 s sig rtri\nsignal 1 t sig rtri\nprocess 0 record=0x1000\n"
+                      "driver 0x1a00 p0 s\ninst one t_drive_1 port o=>t\n";
+    for (int i = 0; i < kMany; ++i) {
+        top += "inst z" + std::to_string(i) + " t_drive_z port o=>s\n";
+        top += "inst n" + std::to_string(i) + " t_drive_0 port o=>t\n";
+    }
+    write("kest/t/many.didat", top);
+    g_most_sources = 0;
+    g_log.clear();
+    const int st = run("t_many", {}, [] {
+        zem_register_didat("t_pkg", "kest/t/pkg.didat");
+        zem_register_resolution_function(7, 0, (void *)counting_resolve, 4);
+        for (const char *v : {"z", "0", "1"})
+            zem_register_didat((std::string("t_drive_") + v).c_str(),
+                               (std::string("kest/t/drive_") + v + ".didat").c_str());
+        zem_register_didat("t_many", "kest/t/many.didat");
+        zem_register_executes(many_pe);
+    });
+    EXPECT_EQ(st, 0);
+    char *blk = zem_get_engine_memory("t_many");
+    ASSERT_NE(blk, nullptr);
+    EXPECT_EQ(signal_value(blk, sig(0))[0], T1);  // many 'Z' and the process's '1' (an event at 10 ps)
+    EXPECT_EQ(tovu::K().now, 10);
+    EXPECT_EQ(signal_value(blk, sig(1))[0], TX);  // many '0' and one '1' (from the start)
+    EXPECT_EQ(g_most_sources, kMany + 1);
 }
 
 // ---- ports through two levels -----------------------------------------------

@@ -20,6 +20,7 @@
 
 #include "kernel.h"
 #include "tovu/testing.h"
+#include "unit_tables.h"
 
 namespace tovu_test {
 
@@ -62,17 +63,18 @@ public:
     }
 
     // Entries of the table at `table`: the entries from it up to the end of
-    // the object that holds it or the first entry that is neither a function
-    // nor empty, without the empty entries at its end. -1 when no object of
-    // the program holds it.
+    // the object that holds it (not counting a sanitizer's red zone after it)
+    // or the first entry that is neither a function nor empty, without the
+    // empty entries at its end. -1 when no object of the program holds it.
     long table_length(void *const *table) const {
         const auto at = reinterpret_cast<uintptr_t>(table);
         const Object *holder = nullptr;
         for (const Object &o : objects_)
             if (at >= o.lo && at < o.hi && (!holder || o.hi - o.lo < holder->hi - holder->lo)) holder = &o;
         if (!holder) return -1;
+        const uintptr_t end = at + tovu::object_bytes(table, holder->hi - at);
         long length = 0;
-        for (long n = 0; at + (n + 1) * sizeof(void *) <= holder->hi; ++n) {
+        for (long n = 0; at + (n + 1) * sizeof(void *) <= end; ++n) {
             if (table[n] == nullptr) continue;
             if (!is_function(table[n])) break;
             length = n + 1;

@@ -83,16 +83,18 @@ public:
         Unit &u = *it->second;
         if (u.desc->is_package) fail(u, u.desc->unit_line, "top unit '" + name + "' is a package");
         std::map<std::string, PortBinding> none;
-        instantiate(u, u.desc->entity, {}, none, Origin{&u, u.desc->unit_line}, 0);
+        instantiate(u, u.desc->entity, {}, none, Origin{&u, u.desc->unit_line});
     }
 
     void finish_nets() {
+        size_t most_source_bytes = 0;  // of any one element with several sources
         for (auto &n : K().nets) {
             Net &net = *n;
             bool sole = !net.sources.empty();
             Driver *first = nullptr;
             for (uint32_t e = 0; e < net.count; ++e) {
                 auto &src = net.sources[e];
+                if (src.size() > 1) most_source_bytes = std::max(most_source_bytes, src.size() * net.esize);
                 if (src.size() != 1)
                     sole = false;
                 else if (!first)
@@ -123,6 +125,7 @@ public:
                 net.sens_count = static_cast<uint32_t>(net.sens_list.size());
             }
         }
+        K().resolution_scratch.assign(most_source_bytes, 0);
     }
 
 private:
@@ -357,12 +360,13 @@ private:
     }
 
     void instantiate(Unit &u, const std::string &path, const std::map<std::string, std::vector<uint8_t>> &generics,
-                     std::map<std::string, PortBinding> &ports, const Origin &origin, int depth) {
-        if (depth > 64) fail_at(origin, "instance tree deeper than 64 levels (recursive instantiation?)");
+                     std::map<std::string, PortBinding> &ports, const Origin &origin) {
+        const bool is_top = chain_.empty();
         auto instp = std::make_unique<Instance>();
         Instance &inst = *instp;
         inst.path = path;
         inst.unit = &u;
+        ChainLink link(chain_, inst);
         char *block = reinterpret_cast<char *>(alloc_bytes(u.desc->block_size));
         inst.block = block;
         K().instances.push_back(std::move(instp));
@@ -379,7 +383,7 @@ private:
             else if (!o.value.empty())
                 v = value(u, o.value, t, o.line);
             else
-                fail_at(depth ? origin : Origin{&u, o.line}, "generic " + o.name + " of " + path + " has no value");
+                fail_at(is_top ? Origin{&u, o.line} : origin, "generic " + o.name + " of " + path + " has no value");
             uint8_t *p = copy_value(v);
             inst.values[o.name] = p;
             if (o.offset >= 0) {
@@ -520,6 +524,7 @@ private:
                 fail(u, id.line, "unknown unit '" + id.unit + "' in instance " + id.label);
             Unit &child = *cit->second;
             if (child.desc->is_package) fail(u, id.line, "instance " + id.label + " names a package");
+            refuse_cycle(u, id, child, path + "/" + id.label);
             std::map<std::string, std::vector<uint8_t>> gvals;
             for (const auto &g : id.generics) {
                 const ObjectDecl *gd = nullptr;
@@ -558,10 +563,29 @@ private:
                 }
                 binds[a.formal] = std::move(b);
             }
-            instantiate(child, path + "/" + id.label, gvals, binds, Origin{&u, id.line}, depth + 1);
+            instantiate(child, path + "/" + id.label, gvals, binds, Origin{&u, id.line});
         }
         // every source of this instance's ports is known now
         for (SignalView *port : bound_outputs) drive_default_where_sourceless(*port, origin);
+    }
+
+    // The instances being elaborated, from the top down to the current one.
+    struct ChainLink {
+        ChainLink(std::vector<const Instance *> &c, const Instance &inst) : chain(c) { chain.push_back(&inst); }
+        ~ChainLink() { chain.pop_back(); }
+        std::vector<const Instance *> &chain;
+    };
+
+    // An instance of a unit that is already on the chain would contain
+    // itself without end: refused at its 'inst' statement, naming the cycle
+    // from the instance of that unit down to the new one.
+    void refuse_cycle(const Unit &u, const InstanceDecl &id, const Unit &child, const std::string &child_path) {
+        auto first = std::find_if(chain_.begin(), chain_.end(), [&](const Instance *a) { return a->unit == &child; });
+        if (first == chain_.end()) return;
+        std::string cycle;
+        for (auto it = first; it != chain_.end(); ++it) cycle += (*it)->path + " (" + (*it)->unit->name + ") -> ";
+        fail(u, id.line,
+             "instance " + id.label + " makes a cycle of units: " + cycle + child_path + " (" + child.name + ")");
     }
 
     // Ports of these modes are sources of their actuals.
@@ -625,6 +649,7 @@ private:
     }
 
     std::unordered_map<const SignalView *, std::vector<bool>> sourced_;
+    std::vector<const Instance *> chain_;
 };
 
 }  // namespace

@@ -149,6 +149,11 @@ struct Kernel {
     // waveform
     VcdWriter vcd;
     WorkList<Net *> traced_dirty;
+
+    // The source values of one resolved element, as many as the element
+    // with the most sources has (sized when the nets are finished). Last, so
+    // that the fields the cycle uses keep their places.
+    std::vector<uint8_t> resolution_scratch;
 };
 
 // The one kernel of the process, in static storage, so that the cycle

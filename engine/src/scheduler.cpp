@@ -31,16 +31,17 @@ inline void wake(Kernel &k, const Sensitivity &s) {
 }
 
 // Effective value of element e of a net with several sources (or a force).
+// The sources' values are gathered in `scratch`, which holds those of the
+// element with the most sources (sized at elaboration); the resolved value
+// is returned there too.
 inline const uint8_t *resolve_element(Net *n, uint32_t e, uint8_t *scratch) {
     const auto &src = n->sources[e];
     if (src.size() == 1) return src[0].driver->driving + static_cast<size_t>(src[0].offset) * n->esize;
     if (src.empty()) return n->value + static_cast<size_t>(e) * n->esize;
-    uint8_t vals[256];
-    uint8_t *buf = src.size() <= sizeof vals ? vals : scratch;
-    for (size_t i = 0; i < src.size(); ++i) buf[i] = src[i].driver->driving[src[i].offset];
+    for (size_t i = 0; i < src.size(); ++i) scratch[i] = src[i].driver->driving[src[i].offset];
     const Resolution &r = *n->resolver;
     array_bounds b{0, static_cast<int32_t>(src.size()) - 1, 1, static_cast<int32_t>(src.size())};
-    *scratch = r.fn(r.unit->package_block, buf, &b);
+    *scratch = r.fn(r.unit->package_block, scratch, &b);
     return scratch;
 }
 
@@ -166,7 +167,7 @@ __attribute__((always_inline)) inline void update_from(Kernel &k, Net *n, const 
 // Elements of a net with several sources, a resolution or forced values.
 __attribute__((noinline)) void update_resolved(Kernel &k, Net *n, uint32_t lo, uint32_t hi) {
     const size_t es = n->esize;
-    uint8_t scratch[4096];
+    uint8_t *scratch = k.resolution_scratch.data();
     EventRange events;
     for (uint32_t e = lo; e < hi; ++e) {
         const uint8_t *nv = !n->forced.empty() && n->forced[e] ? n->force_value.data() + e * es
@@ -320,9 +321,9 @@ void initialise_nets() {
         std::memcpy(d->pending, d->driving, bytes);
     }
     // Effective initial values of driven and forced elements; no events.
+    uint8_t *scratch = k.resolution_scratch.data();
     for (auto &np : k.nets) {
         Net *n = np.get();
-        uint8_t scratch[4096];
         for (uint32_t e = 0; e < n->count; ++e) {
             const uint8_t *nv = nullptr;
             if (!n->forced.empty() && n->forced[e])

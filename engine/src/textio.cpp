@@ -26,9 +26,6 @@ namespace tovu {
 namespace {
 
 constexpr uint32_t kDesignatedMagic = 0x56434341;  // "ACCV"
-// Largest value an allocator or a LINE may hold; more is a fault of the
-// calling code, not a request to honour.
-constexpr uint64_t kMaxValueBytes = uint64_t{1} << 30;
 
 enum class DesignatedKind : uint32_t { Text = 1, Variable = 2 };
 

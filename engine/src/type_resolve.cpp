@@ -83,19 +83,9 @@ void Type::fill_elements_default(uint8_t *dst, uint32_t count) const {
     }
 }
 
-const Type *make_constrained(const Type *base, int32_t left, int32_t right, int32_t dir) {
-    Type *t = new_type();
-    *t = *base;
-    t->base = base->base ? base->base : base;
-    t->constrained = true;
-    t->left = left;
-    t->right = right;
-    t->dir = dir;
-    int64_t len = static_cast<int64_t>(dir) * (static_cast<int64_t>(right) - left) + 1;
-    t->length = len > 0 ? static_cast<uint32_t>(len) : 0;
-    t->size = t->length * base->elem->size;
-    t->name = base->name + "(" + std::to_string(left) + (dir > 0 ? " to " : " downto ") + std::to_string(right) + ")";
-    return t;
+uint64_t range_length(int32_t left, int32_t right, int32_t dir) {
+    const int64_t len = static_cast<int64_t>(dir) * (static_cast<int64_t>(right) - left) + 1;
+    return len > 0 ? static_cast<uint64_t>(len) : 0;
 }
 
 namespace {
@@ -112,7 +102,7 @@ public:
         const Type *t = lookup_name(ref.name, line);
         if (!ref.constrained) return t;
         if (!t->is_array() || t->constrained) fail(u_, line, "type " + ref.name + " cannot take an index constraint");
-        return make_constrained(t, ref.left, ref.right, ref.dir);
+        return constrain(t, ref, line);
     }
 
     const Type *lookup_name(const std::string &name, int line) {
@@ -163,6 +153,52 @@ public:
 
 private:
     static inline int depth_ = 0;
+
+    // The constrained subtype of an unconstrained array type that an index
+    // constraint names, as in std_logic_vector(7 downto 0). The bounds of a
+    // range that is not null belong to the index subtype.
+    const Type *constrain(const Type *base, const TypeRef &ref, int line) {
+        Type *t = new_type();
+        *t = *base;
+        t->base = base->base ? base->base : base;
+        t->constrained = true;
+        t->left = ref.left;
+        t->right = ref.right;
+        t->dir = ref.dir;
+        t->name = base->name + "(" + std::to_string(ref.left) + (ref.dir > 0 ? " to " : " downto ") +
+                  std::to_string(ref.right) + ")";
+        const Type *index = base->index;
+        if (index && range_length(ref.left, ref.right, ref.dir) > 0) {
+            for (const int32_t bound : {ref.left, ref.right})
+                if (bound < index->lo || bound > index->hi)
+                    fail(u_, line,
+                         "index bound " + std::to_string(bound) + " of " + t->name + " is outside its index subtype " +
+                             index->name + " (" + std::to_string(index->lo) + " to " + std::to_string(index->hi) + ")");
+        }
+        set_array_extent(t, line);
+        return t;
+    }
+
+    // The length and byte size of a constrained array type, from its range
+    // and its element type. Both are counted in 64 bits and refused beyond
+    // kMaxValueBytes, so that what is kept in 32 bits is exact.
+    void set_array_extent(Type *t, int line) {
+        const uint64_t length = range_length(t->left, t->right, t->dir);
+        if (length > kMaxValueBytes)
+            fail(u_, line,
+                 "array type " + t->name + " has " + std::to_string(length) + " elements, more than " +
+                     std::to_string(kMaxValueBytes));
+        t->length = static_cast<uint32_t>(length);
+        t->size = checked_size(length * t->elem->size, "array type " + t->name, line);
+    }
+
+    // A value's byte size, refused beyond kMaxValueBytes.
+    uint32_t checked_size(uint64_t bytes, const std::string &what, int line) {
+        if (bytes > kMaxValueBytes)
+            fail(u_, line,
+                 what + " takes " + std::to_string(bytes) + " bytes, more than " + std::to_string(kMaxValueBytes));
+        return static_cast<uint32_t>(bytes);
+    }
 
     const Type *define(const TypeDef &d) {
         const Type *t = build(d);
@@ -326,20 +362,16 @@ private:
                 ty->right = int32_tok(t, d.line, "right bound");
                 if (!t.punct(")")) fail(u_, d.line, "expected ')'");
                 ty->constrained = true;
-                int64_t len = static_cast<int64_t>(ty->dir) * (static_cast<int64_t>(ty->right) - ty->left) + 1;
-                ty->length = len > 0 ? static_cast<uint32_t>(len) : 0;
             }
             if (!t.word("of")) fail(u_, d.line, "expected 'of'");
             ty->elem = lookup(ref_tok(t, d.line), d.line);
             if (ty->elem->kind == TypeKind::Array && !ty->elem->constrained)
                 fail(u_, d.line, "array elements must be constrained");
             ty->align = ty->elem->align;
-            uint64_t size = static_cast<uint64_t>(ty->length) * ty->elem->size;
-            if (size > 0x40000000) fail(u_, d.line, "array type too large");
-            ty->size = static_cast<uint32_t>(size);
+            if (ty->constrained) set_array_extent(ty, d.line);
         } else if (t.word("record")) {
             ty->kind = TypeKind::Record;
-            uint32_t off = 0;
+            uint64_t off = 0;
             ty->align = 1;
             while (!t.done()) {
                 const Token *k = t.peek();
@@ -353,13 +385,13 @@ private:
                     fail(u_, d.line, "record fields must be constrained");
                 uint32_t a = f.type->align;
                 off = (off + a - 1) / a * a;
-                f.offset = off;
+                f.offset = static_cast<uint32_t>(off);  // exact when the size below is within the limit
                 off += f.type->size;
                 ty->align = std::max(ty->align, a);
                 ty->fields.push_back(f);
             }
             if (ty->fields.empty()) fail(u_, d.line, "a record needs fields");
-            ty->size = (off + 7) / 8 * 8;
+            ty->size = checked_size((off + 7) / 8 * 8, "record type " + d.name, d.line);
         } else if (t.word("access")) {
             ty->kind = TypeKind::Access;
             ty->designated = lookup(ref_tok(t, d.line), d.line);

@@ -76,6 +76,11 @@ struct TypeDescriptor {
 static_assert(offsetof(TypeDescriptor, bounds) == 80);
 static_assert(sizeof(TypeDescriptor) == 104);
 
+// The largest value of one type, and the largest object an allocator or a
+// LINE may hold, in bytes: more is a fault of the design data or of the
+// calling code, not a request to honour.
+constexpr uint64_t kMaxValueBytes = uint64_t{1} << 30;
+
 constexpr uint32_t kTypeDescriptorMagic = 0x44505954;  // "TYPD"
 constexpr uint32_t kScalarDescriptorSize = 80;
 
@@ -94,8 +99,9 @@ inline const TypeDescriptor *descriptor_of(const void *p, const char *operation)
     return d;
 }
 
-// Builds a constrained array subtype of `base` with the given bounds.
-const Type *make_constrained(const Type *base, int32_t left, int32_t right, int32_t dir);
+// Elements of the index range LEFT to|downto RIGHT (dir 1 or -1): 0 for a
+// null range. Up to 2**32, so it is counted in 64 bits.
+uint64_t range_length(int32_t left, int32_t right, int32_t dir);
 
 }  // namespace tovu
 

@@ -19,6 +19,19 @@
 #include "elaborate.h"
 #include "file_text.h"
 
+// Built with AddressSanitizer (GCC says so with __SANITIZE_ADDRESS__, clang
+// with __has_feature).
+#if defined(__SANITIZE_ADDRESS__)
+#define TOVU_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TOVU_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifdef TOVU_ADDRESS_SANITIZER
+#include <sanitizer/asan_interface.h>
+#endif
+
 namespace tovu {
 
 namespace {
@@ -153,7 +166,7 @@ std::optional<uint64_t> registered_entries(void *const *table) {
     const std::optional<uint64_t> bytes =
         symbols_of(obj->file).bytes_from(reinterpret_cast<uintptr_t>(table) - obj->bias);
     if (!bytes) return std::nullopt;
-    return *bytes / sizeof(void *);
+    return object_bytes(table, *bytes) / sizeof(void *);
 }
 
 // The address ranges of the process's executable mappings, from
@@ -217,6 +230,16 @@ void check_entries(const Unit &u, void *const *table, uint32_t count, const char
 }
 
 }  // namespace
+
+uint64_t object_bytes(const void *p, uint64_t bytes) {
+#ifdef TOVU_ADDRESS_SANITIZER
+    if (const void *poisoned = __asan_region_is_poisoned(const_cast<void *>(p), bytes))
+        return static_cast<uint64_t>(static_cast<const char *>(poisoned) - static_cast<const char *>(p));
+#else
+    (void)p;
+#endif
+    return bytes;
+}
 
 void check_unit_tables() {
     for (auto &u : K().units) {

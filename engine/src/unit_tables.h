@@ -4,6 +4,7 @@
 #ifndef TOVU_UNIT_TABLES_H
 #define TOVU_UNIT_TABLES_H
 
+#include <cstdint>
 #include <string>
 
 namespace tovu {
@@ -17,6 +18,13 @@ namespace tovu {
 // checked. Throws ElabError with "FILE:LINE: error: cause" for the first
 // fault.
 void check_unit_tables();
+
+// Of the `bytes` a symbol records from `p` to the end of its object, those
+// the object itself holds: all of them, except under AddressSanitizer, where
+// an instrumented object is followed by a red zone that clang counts in the
+// symbol's size. The object then ends where the red zone begins, found from
+// the sanitizer's shadow memory without reading the red zone.
+uint64_t object_bytes(const void *p, uint64_t bytes);
 
 namespace testing {
 
