@@ -427,7 +427,6 @@ int zem_run_simulation(int argc, char **argv) {
     }
     if (k.interrupt_signal) status = 128 + k.interrupt_signal;
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    std::fflush(stdout);
     if (!k.opts.quiet)
         std::fprintf(k.message_out, "simulation ended at %s: %s%s\n", format_time(k.now).c_str(), k.stop_reason.c_str(),
                      status_note(status).c_str());

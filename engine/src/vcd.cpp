@@ -359,7 +359,7 @@ void VcdWriter::flush() {
         if (n <= 0) {
             const int cause = n < 0 ? errno : EIO;
             if (cause == EPIPE) SigpipeHeldBack::ignore_from_now_on();
-            error_ = "cannot write waveform file " + file_name_text(file_) + ": " + std::strerror(cause);
+            write_failed(cause);
             ::close(fd_);
             fd_ = -1;
             break;
@@ -369,14 +369,16 @@ void VcdWriter::flush() {
     buffer_.clear();
 }
 
+void VcdWriter::write_failed(int cause) {
+    error_ = "cannot write waveform file " + file_name_text(file_) + ": " + std::strerror(cause);
+}
+
 void VcdWriter::close() {
     if (fd_ < 0) return;
     end_definitions();
     flush();
     if (fd_ >= 0) {
-        if (::close(fd_) != 0 && error_.empty()) {
-            error_ = "cannot write waveform file " + file_name_text(file_) + ": " + std::strerror(errno);
-        }
+        if (::close(fd_) != 0 && error_.empty()) write_failed(errno);
         fd_ = -1;
     }
 }

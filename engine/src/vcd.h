@@ -78,6 +78,9 @@ public:
     size_t var_count() const { return vars_.size(); }
 
 private:
+    // Records the first write error, naming the file and the cause (errno).
+    void write_failed(int cause);
+
     struct Var {
         std::string name;  // last part of the path
         VcdKind kind;
