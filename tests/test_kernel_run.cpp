@@ -416,7 +416,6 @@ TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
          "test: --clock: bench/data is already driven by --force=bench/data"},
         {{"--force=bench/n=1", "--force=bench/n=2"}, "test: --force: bench/n is already driven by --force=bench/n"},
         {{"--force=bench/bus=\"0000\"", stim}, dir_ + "/stim.txt:1: bench/bus is already driven by --force=bench/bus"},
-        {{stim, stim}, dir_ + "/stim.txt:1: bench/bus is already driven by " + dir_ + "/stim.txt:1"},
         {{"--stimulus=" + dir_ + "/clocked.txt"},
          dir_ + "/clocked.txt:2: bench/data is already driven by " + dir_ + "/clocked.txt:3"},
     };
@@ -426,12 +425,49 @@ TEST_F(KernelStimulus, TwoDrivesOfOneSignalAreRefused) {
     EXPECT_EQ(go({"--stop-time=40ps", stim, "--clock=bench/clk=20ps", "--force=bench/data=1"}), 0);
 }
 
+TEST_F(KernelStimulus, AStimulusFileGivenTwiceIsSaidOnce) {
+    // Every line of a file read twice would be a second drive of its own
+    // signal; the file is named once, whatever names reach it and however
+    // often, and the other files are still read.
+    std::string text;
+    for (int t = 1; t <= 30; ++t) text += std::to_string(t) + " ps bench/data '" + "01"[t % 2] + "'\n";
+    write("stim.txt", text);
+    write("other.txt", "5 ps bench/nothing '1'\n");
+    const std::string stim = dir_ + "/stim.txt";
+    fs::create_hard_link(stim, dir_ + "/hard.txt");
+    const std::string same = "--stimulus=" + stim;
+    struct Case {
+        std::vector<std::string> opts;
+        std::string err;
+    } cases[] = {
+        {{same, same}, "test: --stimulus: " + stim + " is given more than once\n"},
+        {{same, same, same, same, same}, "test: --stimulus: " + stim + " is given more than once\n"},
+        {{same, "--stimulus=" + dir_ + "/kest/../hard.txt", same},
+         "test: --stimulus: " + stim + " is given more than once (also as " + dir_ + "/kest/../hard.txt)\n"},
+        {{"--stimulus=" + dir_ + "/other.txt", same, same},
+         "test: --stimulus: " + stim + " is given more than once\n" + dir_ +
+             "/other.txt:1: no signal named 'bench/nothing'\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.opts.size());
+        tovu::testing::reset();
+        capture_stderr();
+        EXPECT_EQ(go(c.opts), 2);
+        EXPECT_EQ(captured_stderr(), c.err);
+    }
+}
+
 TEST_F(KernelStimulus, BadStimulusIsAUsageError) {
     write("clock.txt", "\nclock bench/bus 10 ps\n");
+    write("quoted.txt", "1 ps bench/data '5'\n");
     const UsageCase cases[] = {
         {{"--force=bench/nothing=1"}, "no signal named 'bench/nothing'"},
         {{"--force=bench/data=5"}, "bad value '5'"},
         {{"--force=bench/data=\x1b[2J"}, "bad value '\\x1B[2J'"},
+        // a value written with its quotes is quoted once
+        {{"--force=bench/data='5'"}, "test: --force: bad value '5' for bench/data: "},
+        {{"--force=bench/bus=\"10\""}, "test: --force: bad value \"10\" for bench/bus: "},
+        {{"--stimulus=" + dir_ + "/quoted.txt"}, "quoted.txt:1: bad value '5' for bench/data: "},
         {{"--clock=bench/bus=10ps"}, "is not a one-bit signal"},
         {{"--stimulus=" + dir_ + "/clock.txt"}, "clock.txt:2: bench/bus is not a one-bit signal"},
         {{"--stop-time=10 parsecs"}, "--stop-time"},

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "options.h"
@@ -47,12 +48,12 @@ TEST(Options, NoArgumentsKeepsTheDefaults) {
 TEST(Options, ParsesEveryOptionAndCollectsRepeats) {
     tovu::Options o;
     std::string error;
-    ASSERT_TRUE(parse({"--stop-time=250 us", "--vcd=out.vcd", "--vcd-signals=fpga_tb/uut/*,fpga_tb/clk",
-                       "--vcd-signals=*state", "--force=fpga_tb/tb_line='0'", "--force=fpga_tb/uut/data=x\"5A\"",
-                       "--force=a/b=1=2", "--clock=fpga_tb/clk=31250ps", "--clock=fpga_top/clk_in=1.5 ns",
-                       "--stimulus=a.stim", "--stimulus=b.stim", "--didat-dir=/opt/kest", "--stats",
-                       "--max-deltas=500", "--quiet", "-h"},
-                      o, error))
+    ASSERT_TRUE(
+        parse({"--stop-time=250 us", "--vcd=out.vcd", "--vcd-signals=fpga_tb/uut/*,fpga_tb/clk", "--vcd-signals=*state",
+               "--force=fpga_tb/tb_line='0'", "--force=fpga_tb/uut/data=x\"5A\"", "--force=a/b=1=2",
+               "--clock=fpga_tb/clk=31250ps", "--clock=fpga_top/clk_in=1.5 ns", "--stimulus=a.stim",
+               "--stimulus=b.stim", "--didat-dir=/opt/kest", "--stats", "--max-deltas=500", "--quiet"},
+              o, error))
         << error;
     EXPECT_EQ(o.stop_time, 250'000'000);
     EXPECT_EQ(o.vcd_file, "out.vcd");
@@ -73,7 +74,7 @@ TEST(Options, ParsesEveryOptionAndCollectsRepeats) {
     EXPECT_TRUE(o.stats);
     EXPECT_EQ(o.max_deltas, 500);
     EXPECT_TRUE(o.quiet);
-    EXPECT_TRUE(o.help);
+    EXPECT_FALSE(o.help);
 }
 
 TEST(Options, StopTimeZeroIsAllowedAndTheLastValueWins) {
@@ -138,6 +139,41 @@ TEST(Options, EveryBadArgumentGivesAOneLineErrorNamingIt) {
         EXPECT_NE(error.find(c.expected), std::string::npos) << c.args[0] << " gave: " << error;
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;
         EXPECT_LT(error.size(), 200u) << error;
+    }
+}
+
+TEST(Options, HelpWinsWhereverItStands) {
+    // Whatever else is on the command line, even arguments that are errors
+    // before or after it, -h or --help asks for the summary only.
+    const std::vector<std::string> cases[] = {
+        {"--stop-time=bad", "--help"},
+        {"--help", "--stop-time=bad"},
+        {"--bogus", "-h"},
+        {"stray", "--vcd-signals=x", "--help"},
+        {"--help=1", "-h"},
+    };
+    for (const auto &args : cases) {
+        tovu::Options o;
+        std::string error;
+        EXPECT_TRUE(parse(args, o, error)) << args[0] << " gave: " << error;
+        EXPECT_TRUE(o.help) << args[0];
+    }
+}
+
+TEST(Options, MessagesNameTheProgramWithoutItsFolder) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"benchsnap", "benchsnap"},
+        {"build/bin/benchsnap", "benchsnap"},
+        {"./topsnap", "topsnap"},
+        {"/opt/tovu/bin/top\x1bsnap", "top\\x1Bsnap"},  // shown as every message shows input
+    };
+    for (const auto &[started_as, name] : cases) {
+        std::string arg0 = started_as;
+        char *argv[] = {arg0.data(), nullptr};
+        tovu::Options o;
+        std::string error;
+        ASSERT_TRUE(tovu::parse_options(1, argv, o, error)) << error;
+        EXPECT_EQ(o.program, name) << started_as;
     }
 }
 

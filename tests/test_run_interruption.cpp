@@ -1,12 +1,13 @@
-// The program interrupted from outside, as a user does with Ctrl-C or kill:
-// SIGINT and SIGTERM end the run at the end of a time step with a whole
+// The program interrupted from outside, as a user does with Ctrl-C or kill,
+// or as a closed terminal does: SIGINT, SIGTERM and SIGHUP end the run at the end of a time step with a whole
 // waveform file, the summary line and the status 128 + the signal's number,
 // and end the program at once while its input is still being read or its
 // waveform file waits to be opened; a run killed outright has its waveform
 // text flushed every few seconds; a waveform pipe whose reader goes away is
 // a write error, not a silent end. And the program's own output streams: a
-// waveform on standard output keeps that stream to itself, and standard
-// output that cannot be written is an error.
+// waveform on standard output keeps that stream to itself, a waveform that
+// is also standard error is refused, and standard output that cannot be
+// written is an error.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -50,9 +51,11 @@ public:
         args.insert(args.end(), options.begin(), options.end());
         pid_ = fork();
         if (pid_ == 0) {
-            // A test run in the background may have inherited SIGINT ignored.
+            // A test run in the background may have inherited SIGINT ignored,
+            // one run under nohup SIGHUP.
             ::signal(SIGINT, SIG_DFL);
             ::signal(SIGTERM, SIG_DFL);
+            ::signal(SIGHUP, SIG_DFL);
             std::freopen(out_file_.c_str(), "w", stdout);
             std::freopen((dir + "/stderr.txt").c_str(), "w", stderr);
             std::vector<char *> argv;
@@ -150,7 +153,7 @@ TEST_F(RunInterruption, ASignalEndsTheRunWithAWholeWaveformTheSummaryAndItsStatu
         int signo;
         int status;
         const char *name;
-    } cases[] = {{SIGINT, 130, "SIGINT"}, {SIGTERM, 143, "SIGTERM"}};
+    } cases[] = {{SIGINT, 130, "SIGINT"}, {SIGTERM, 143, "SIGTERM"}, {SIGHUP, 129, "SIGHUP"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const std::string vcd = dir_ + "/" + c.name + ".vcd";
@@ -351,6 +354,41 @@ TEST_F(RunInterruption, AWaveformOnStandardOutputKeepsThatStreamToItself) {
     Program p(dir_, {"--stop-time=20ns", "--vcd=/dev/null"}, "/dev/null");
     EXPECT_EQ(p.wait(60s), 0);
     EXPECT_EQ(p.err(), "");
+}
+
+TEST_F(RunInterruption, AWaveformThatIsAlsoStandardErrorIsRefused) {
+    // The messages would have no stream of their own: in a file they would
+    // be written over the waveform's start, in a pipe in its middle. The
+    // shell's redirections as users write them.
+    const std::string prog = std::string(TOVU_BIN_DIR) + "/benchsnap --stop-time=20ns";
+    const std::string run = dir_ + "/run.vcd", status = dir_ + "/status";
+    const std::string refusal =
+        "benchsnap: --vcd: waveform file %s is also standard error, where the messages go; send standard error "
+        "elsewhere\n";
+    auto message = [&](const std::string &vcd) {
+        std::string m = refusal;
+        return m.replace(m.find("%s"), 2, vcd);
+    };
+    struct Case {
+        std::string command;
+        std::string vcd;
+    } cases[] = {
+        {prog + " --vcd=/dev/stdout >" + run + " 2>&1", "/dev/stdout"},
+        {prog + " --vcd=" + run + " >" + run + " 2>&1", run},
+        {prog + " --vcd=" + run + " 2>" + run, run},
+        {"{ " + prog + " --vcd=/dev/stdout 2>&1; echo $? >" + status + "; } | cat >" + run, "/dev/stdout"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.command);
+        fs::remove(status);
+        const int st = std::system(c.command.c_str());
+        ASSERT_TRUE(WIFEXITED(st));
+        const int code = fs::exists(status) ? std::stoi(read_file(status)) : WEXITSTATUS(st);
+        EXPECT_EQ(code, 2);
+        EXPECT_EQ(read_file(run), message(c.vcd));
+    }
+    // A device that keeps nothing takes both, as asked.
+    EXPECT_EQ(std::system((prog + " --vcd=/dev/stdout >/dev/null 2>&1").c_str()), 0);
 }
 
 TEST_F(RunInterruption, StandardOutputThatCannotBeWrittenIsAnError) {

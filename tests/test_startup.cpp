@@ -182,6 +182,13 @@ TEST(Startup, EveryBadOptionIsReportedInOneShape) {
 TEST(Startup, ExitStatusIsTheKernelsResult) {
     EXPECT_EQ(Program({"--help"}).run(), 0);
     {
+        // --help wins over a bad option anywhere on the command line.
+        Program p({"--stop-time=bad", "--help", "--bogus"});
+        EXPECT_EQ(p.run(), 0) << p.err;
+        EXPECT_EQ(p.out.rfind("Usage: benchsnap [OPTION]...\n", 0), 0u) << p.out;
+        EXPECT_EQ(p.err, "");
+    }
+    {
         Program p({"--no-such-option"});
         EXPECT_EQ(p.run(), 2);
         EXPECT_NE(p.err.find("--no-such-option"), std::string::npos) << p.err;

@@ -73,7 +73,8 @@ TEST(Stimulus, ErrorsNameFileLineAndCauseAndLeaveTheResultUntouched) {
         {"10 a '0'\n", "s.stim:1: bad time '10 a': unknown unit 'a'"},
         {"10ns\n", "s.stim:1: missing signal path and value"},
         {"10 ns a\n", "s.stim:1: missing value for a"},
-        {"10 ns a '0' '1'\n", "s.stim:1: unexpected ''1'' after the value"},
+        {"10 ns a '0' '1'\n", "s.stim:1: unexpected '1' after the value"},  // quoted once
+        {"10 ns a '0' \"01\"\n", "s.stim:1: unexpected \"01\" after the value"},
         {"10 ns a '0\n", "s.stim:1: unterminated character literal"},
         {"10 ns a '0'x\n", "s.stim:1: unexpected text 'x'"},
         {"\n10 ns a \"01\n", "s.stim:2: unterminated string literal"},

@@ -272,7 +272,7 @@ void zem_init_design(int argc, char **argv) {
         return;
     }
     if (k.opts.help) {
-        std::printf("%s", usage_text(argc > 0 ? argv[0] : "tovu").c_str());
+        std::printf("%s", usage_text(k.opts.program).c_str());
         k.help_only = true;
     }
 }
@@ -413,8 +413,8 @@ int zem_run_simulation(int argc, char **argv) {
     initialise_nets();
     // Until here a signal ends the program at once (the stimulus files may
     // be long, or pipes that are slow to end, and so may the opening of the
-    // waveform file); from here SIGINT and SIGTERM end the run at the end of
-    // a time step.
+    // waveform file); from here SIGINT, SIGTERM and SIGHUP end the run at the
+    // end of a time step.
     InterruptionHandlers interruptions;
     setup_trace();
     // A FAILURE while the initial values were computed ends the run before time 0.

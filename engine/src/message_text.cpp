@@ -22,6 +22,12 @@ std::string printable(std::string_view text, size_t limit) {
     return out;
 }
 
+std::string quoted(std::string_view text, size_t limit) {
+    const bool literal =
+        text.size() >= 2 && (text.front() == '\'' || text.front() == '"') && text.back() == text.front();
+    return literal ? printable(text, limit) : "'" + printable(text, limit) + "'";
+}
+
 std::string file_name_text(std::string_view path) { return printable(path, kMaxPathInMessage); }
 
 std::string counted(uint64_t n, std::string_view noun) {

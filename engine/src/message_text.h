@@ -18,6 +18,11 @@ constexpr size_t kMessageTextLimit = 64;
 // `limit` bytes keeps its first `limit` bytes followed by "...".
 std::string printable(std::string_view text, size_t limit = kMessageTextLimit);
 
+// A piece of input as a message quotes it: printable() between single
+// quotes, or as written when it is a quoted literal itself ('1', "0101"), so
+// that it is not quoted twice.
+std::string quoted(std::string_view text, size_t limit = kMessageTextLimit);
+
 // Longest file name shown whole in a message: the longest path the system
 // accepts (PATH_MAX), so a file the program could open is never cut.
 constexpr size_t kMaxPathInMessage = 4096;

@@ -10,7 +10,7 @@ namespace tovu {
 
 namespace {
 
-// Longest program name shown in a message (it is often a whole path).
+// Longest program name shown in a message.
 constexpr size_t kMaxProgramNameInMessage = 4096;
 
 // Splits "--name=value" into name and value; has_value is false when the
@@ -162,7 +162,24 @@ bool apply_option(const OptionInfo &opt, std::string_view value, Options &out, s
 }  // namespace
 
 bool parse_options(int argc, char **argv, Options &out, std::string &error) {
-    if (argc > 0 && argv[0] != nullptr) out.program = printable(argv[0], kMaxProgramNameInMessage);
+    if (argc > 0 && argv[0] != nullptr) {
+        // Messages name the program as its users call it, not by the path it
+        // was started from ("benchsnap", not "build/bin/benchsnap").
+        const std::string_view started = argv[0];
+        const std::string_view name = started.substr(started.find_last_of('/') + 1);
+        if (!name.empty()) out.program = printable(name, kMaxProgramNameInMessage);
+    }
+    // --help wins wherever it stands: whatever else is on the command line,
+    // it asks for the summary and nothing else.
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == nullptr) continue;
+        const std::string_view arg = argv[i];
+        const OptionInfo *opt = find_option(arg);
+        if (opt != nullptr && opt->id == OptionId::Help) {
+            out.help = true;
+            return true;
+        }
+    }
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i] != nullptr ? std::string_view(argv[i]) : std::string_view();
         if (arg.empty() || arg[0] != '-') {
@@ -210,8 +227,9 @@ std::string usage_text(const std::string &program) {
            "  --clock=PATH=PERIOD       drive signal PATH as a clock of PERIOD (at least\n"
            "                            2 ps); may repeat\n"
            "  --stimulus=FILE           apply the timed changes of FILE; may repeat\n"
-           "  --didat-dir=DIR           look for design data under DIR\n"
-           "                            (default: next to the executable)\n"
+           "  --didat-dir=DIR           read the design data from DIR/kest/, DIR being\n"
+           "                            the folder that holds kest/ (default: the\n"
+           "                            executable's folder)\n"
            "  --max-deltas=N            stop when one time step exceeds N delta cycles\n"
            "                            (default 10000)\n"
            "  --stats                   print run statistics at the end\n"
@@ -220,7 +238,8 @@ std::string usage_text(const std::string &program) {
            "\n"
            "Exit status: 0 clean run, 1 a failure, an error report, or a waveform file or\n"
            "standard output that could not be written, 2 usage or design-data error,\n"
-           "128+N the run was interrupted by signal N (130 for SIGINT, 143 for SIGTERM).\n";
+           "128+N the run was interrupted by signal N (129 for SIGHUP, 130 for SIGINT,\n"
+           "143 for SIGTERM).\n";
 }
 
 bool glob_match(std::string_view pattern, std::string_view text) {

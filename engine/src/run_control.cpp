@@ -43,17 +43,20 @@ InterruptionHandlers::InterruptionHandlers() {
     g_last_flush = std::chrono::steady_clock::now();
     int_set_ = install(SIGINT, old_int_);
     term_set_ = install(SIGTERM, old_term_);
+    hup_set_ = install(SIGHUP, old_hup_);
 }
 
 InterruptionHandlers::~InterruptionHandlers() {
     if (int_set_) sigaction(SIGINT, &old_int_, nullptr);
     if (term_set_) sigaction(SIGTERM, &old_term_, nullptr);
+    if (hup_set_) sigaction(SIGHUP, &old_hup_, nullptr);
 }
 
 const char *signal_name(int signo) {
     switch (signo) {
         case SIGINT: return "SIGINT";
         case SIGTERM: return "SIGTERM";
+        case SIGHUP: return "SIGHUP";
         default: return "a signal";
     }
 }

@@ -1,6 +1,6 @@
-// Between two time steps of a run: stopping when SIGINT or SIGTERM arrives,
-// flushing the waveform file every few seconds of wall time, and stopping
-// when the waveform file cannot be written.
+// Between two time steps of a run: stopping when SIGINT, SIGTERM or SIGHUP
+// arrives, flushing the waveform file every few seconds of wall time, and
+// stopping when the waveform file cannot be written.
 #ifndef TOVU_RUN_CONTROL_H
 #define TOVU_RUN_CONTROL_H
 
@@ -16,9 +16,10 @@ extern volatile std::sig_atomic_t g_arrived_signal;
 // Time steps until the next look at the wall clock and the waveform file.
 extern uint32_t g_steps_to_housekeeping;
 
-// While an object of this class lives, SIGINT and SIGTERM ask the run to
-// stop at the end of its time step instead of ending the process (a second
-// one ends it at once). A signal the process ignores stays ignored. The
+// While an object of this class lives, SIGINT, SIGTERM and SIGHUP (the
+// terminal closed, the connection dropped) ask the run to stop at the end of
+// its time step instead of ending the process, so that the waveform file is
+// written out in full (a second one ends it at once). A signal the process ignores stays ignored. The
 // previous handlers come back when the object goes.
 class InterruptionHandlers {
 public:
@@ -28,8 +29,8 @@ public:
     InterruptionHandlers &operator=(const InterruptionHandlers &) = delete;
 
 private:
-    struct sigaction old_int_, old_term_;
-    bool int_set_ = false, term_set_ = false;
+    struct sigaction old_int_, old_term_, old_hup_;
+    bool int_set_ = false, term_set_ = false, hup_set_ = false;
 };
 
 // The slow part of end_of_time_step: records an arrived signal as the
@@ -48,7 +49,7 @@ inline bool end_of_time_step() {
 // be written.
 constexpr char kWaveformWriteStop[] = "the waveform file could not be written";
 
-// "SIGINT", "SIGTERM", or "a signal".
+// "SIGINT", "SIGTERM", "SIGHUP", or "a signal".
 const char *signal_name(int signo);
 
 }  // namespace tovu

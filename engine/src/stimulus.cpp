@@ -147,8 +147,7 @@ private:
         const std::string &path = tokens[next];
         if (!looks_like_path(path)) return fail("expected a signal path, got " + printable(path), error);
         if (next + 1 >= tokens.size()) return fail("missing value for " + printable(path), error);
-        if (next + 2 < tokens.size())
-            return fail("unexpected '" + printable(tokens[next + 2]) + "' after the value", error);
+        if (next + 2 < tokens.size()) return fail("unexpected " + quoted(tokens[next + 2]) + " after the value", error);
         out_.changes.push_back({time, path, tokens[next + 1], line_number_});
         have_previous_ = true;
         previous_time_ = time;

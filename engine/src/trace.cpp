@@ -110,7 +110,7 @@ bool parse_for(SignalView *v, const std::string &text, std::vector<uint8_t> &out
     out = parse_value_text(text, v->type, err);
     if (!err.empty() || out.size() != static_cast<size_t>(v->count) * v->net->esize) {
         drive_error(origin,
-                    "bad value '" + printable(text) + "' for " + v->path + ": " + (err.empty() ? "wrong length" : err));
+                    "bad value " + quoted(text) + " for " + v->path + ": " + (err.empty() ? "wrong length" : err));
         return false;
     }
     return true;
@@ -202,6 +202,38 @@ void add_stimulus_file(const std::string &file, int &source, ExternalDrives &dri
                     " not shown");
 }
 
+// The stimulus files given more than once, under one name or several (the
+// files are compared by identity when they exist): reading one twice would
+// make every line of it a second drive of its own signal. Reports each such
+// file once and returns, for every --stimulus, whether it repeats an earlier
+// one.
+std::vector<bool> repeated_stimulus_files(const std::vector<std::string> &files) {
+    struct Identity {
+        bool known;
+        struct stat st;
+    };
+    std::vector<Identity> ids(files.size());
+    for (size_t i = 0; i < files.size(); ++i) ids[i].known = ::stat(files[i].c_str(), &ids[i].st) == 0;
+    std::vector<bool> repeated(files.size(), false), reported(files.size(), false);
+    for (size_t i = 0; i < files.size(); ++i) {
+        for (size_t first = 0; first < i; ++first) {
+            const bool same =
+                ids[i].known && ids[first].known ? same_file(ids[i].st, ids[first].st) : files[i] == files[first];
+            if (!same || repeated[first]) continue;
+            repeated[i] = true;
+            if (!reported[first]) {
+                reported[first] = true;
+                std::string message =
+                    K().opts.program + ": --stimulus: " + file_name_text(files[first]) + " is given more than once";
+                if (files[i] != files[first]) message += " (also as " + file_name_text(files[i]) + ")";
+                setup_error(message);
+            }
+            break;
+        }
+    }
+    return repeated;
+}
+
 }  // namespace
 
 void setup_stimulus() {
@@ -216,7 +248,9 @@ void setup_stimulus() {
         apply_force(v, val.data());
     }
     for (const ClockSpec &c : k.opts.clocks) add_clock(c, ++source, option_origin("--clock", c.path), drives);
-    for (const std::string &file : k.opts.stimulus_files) add_stimulus_file(file, source, drives);
+    const std::vector<bool> repeated = repeated_stimulus_files(k.opts.stimulus_files);
+    for (size_t i = 0; i < k.opts.stimulus_files.size(); ++i)
+        if (!repeated[i]) add_stimulus_file(k.opts.stimulus_files[i], source, drives);
 }
 
 namespace {
@@ -241,6 +275,24 @@ bool waveform_spares_the_inputs(const std::string &vcd) {
     for (const auto &u : k.units)
         if (conflict(u->file, "design-data file")) return false;
     return true;
+}
+
+// A waveform file that is also standard error (`--vcd=run.vcd >run.vcd
+// 2>&1`, `--vcd=/dev/stdout 2>&1 | viewer`) would take in the messages: a
+// message written there either lands in the middle of the waveform text or,
+// through the descriptor's own offset, overwrites its start. No stream is
+// left for the messages, so the combination is refused. A terminal, or a
+// device that keeps nothing (/dev/null), shows or drops both and is left
+// alone. Reports the conflict and returns false.
+bool waveform_spares_standard_error(const std::string &vcd) {
+    struct stat target {};
+    struct stat err {};
+    if (::stat(vcd.c_str(), &target) != 0 || ::fstat(STDERR_FILENO, &err) != 0 || !same_file(target, err) ||
+        S_ISCHR(target.st_mode))
+        return true;
+    setup_error(K().opts.program + ": --vcd: waveform file " + file_name_text(vcd) +
+                " is also standard error, where the messages go; send standard error elsewhere");
+    return false;
 }
 
 // A signal chosen for the waveform and how it is shown.
@@ -284,7 +336,9 @@ void open_trace() {
     trace_vars().clear();
     if (k.opts.vcd_file.empty()) return;
     std::vector<TraceChoice> chosen;
-    if (!choose_traced_signals(chosen) || !waveform_spares_the_inputs(k.opts.vcd_file)) return;
+    if (!choose_traced_signals(chosen) || !waveform_spares_the_inputs(k.opts.vcd_file) ||
+        !waveform_spares_standard_error(k.opts.vcd_file))
+        return;
     std::string err;
     if (!k.vcd.open(k.opts.vcd_file, err)) {
         setup_error(k.opts.program + ": --vcd: " + err);
