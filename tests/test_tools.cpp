@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -26,6 +28,15 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string tool(const std::string &name) { return std::string(TOVU_BIN_DIR) + "/" + name; }
+
+// An address-space limit for a tool's run: a read without a bound ends in
+// std::bad_alloc under it. The sanitizers reserve far more address space
+// than this, so their builds run without it.
+#if defined(__SANITIZE_ADDRESS__)
+const std::string kMemoryLimit = "";
+#else
+const std::string kMemoryLimit = "ulimit -v 1000000; ";
+#endif
 
 std::string slurp(const std::string &path) {
     std::ifstream f(path, std::ios::binary);
@@ -51,6 +62,11 @@ protected:
         const int st = std::system((command + " 2>" + path("stderr.txt")).c_str());
         err_ = slurp(path("stderr.txt"));
         return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    }
+    // Runs a tool in the test's folder, so that the arguments name files as
+    // a user does, under kMemoryLimit.
+    int run_here(const std::string &name, const std::string &args) {
+        return sh("cd " + dir_ + " && " + kMemoryLimit + tool(name) + " " + args);
     }
 
     std::string dir_;
@@ -296,6 +312,51 @@ TEST_F(ToolTest, StimulusRefusesBadPicturesAndOptions) {
     }
     EXPECT_EQ(sh(tool("picture_to_stimulus") + " --bit-time=1000 " + path("missing.ppm")), 2);
     EXPECT_NE(err_.find("cannot open"), std::string::npos) << err_;
+}
+
+// The picture is never overwritten, whatever name the output gives it; a
+// folder, an endless device, an empty output name and both bit-time options
+// end with one line (status 2), which shows file names and quoted input with
+// \xNN for the bytes that are not printable and cuts quoted input at 64 bytes.
+TEST_F(ToolTest, StimulusSparesThePictureAndRefusesInOneLine) {
+    const std::string pic = ppm_p6(test_picture());
+    write("pic.ppm", pic);
+    fs::create_hard_link(path("pic.ppm"), path("hard.ppm"));
+    fs::create_symlink("pic.ppm", path("sym.ppm"));
+    fs::create_directory(path("sub"));
+    write("esc.txt", "1 2 3\x1b\n");
+    write("wide.ppm", "P3 " + std::string(100, '7') + " 32 255\n");
+    const std::string reads = ", which the tool reads";
+    struct Case {
+        std::string args;
+        std::string message;
+    } cases[] = {
+        {"--rx-clock=1ns -o pic.ppm pic.ppm", "-o: output file pic.ppm is the picture pic.ppm" + reads},
+        {"--rx-clock=1ns --out=hard.ppm pic.ppm", "--out: output file hard.ppm is the picture pic.ppm" + reads},
+        {"--rx-clock=1ns -o sym.ppm pic.ppm", "-o: output file sym.ppm is the picture pic.ppm" + reads},
+        {"--rx-clock=1ns -o sub/../pic.ppm pic.ppm", "-o: output file sub/../pic.ppm is the picture pic.ppm" + reads},
+        {"--rx-clock=1ns -o /dev/stdin /dev/stdin <pic.ppm",
+         "-o: output file /dev/stdin is the picture /dev/stdin" + reads},
+        {"--rx-clock=1ns -o '' pic.ppm", "-o: empty file name"},
+        {"--rx-clock=1ns --out= pic.ppm", "--out: empty file name"},
+        {"--rx-clock=1ns sub", "sub: is a folder, not a file"},
+        {"--rx-clock=1ns /dev/zero", "/dev/zero: is larger than 16777216 bytes"},
+        {"--bit-time=1000 --rx-clock=10ns pic.ppm", "--bit-time and --rx-clock exclude each other: give one of them"},
+        {"--rx-clock=10ns -o out.stim --bit-time=1000 pic.ppm",
+         "--bit-time and --rx-clock exclude each other: give one of them"},
+        {"--rx-clock=1ns \"$(printf 'a\\033b\\nc.ppm')\"",
+         std::string("a\\x1Bb\\x0Ac.ppm: cannot open: ") + std::strerror(ENOENT)},
+        {"--rx-clock=1ns esc.txt", "esc.txt:1: bad colour value '3\\x1B'"},
+        {"--rx-clock=1ns wide.ppm", "wide.ppm: bad width '" + std::string(64, '7') + "...'"},
+        {"--rx-clock=1ns \"--format=$(printf 'p\\tm')\" pic.ppm", "--format: expected ppm or text, not 'p\\x09m'"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args);
+        EXPECT_EQ(run_here("picture_to_stimulus", c.args), 2);
+        EXPECT_EQ(err_, "picture_to_stimulus: " + c.message + "\n");
+    }
+    EXPECT_EQ(slurp(path("pic.ppm")), pic);
+    EXPECT_FALSE(fs::exists(path("out.stim")));
 }
 
 // =================================================================================
@@ -594,6 +655,178 @@ TEST_F(PanelDecode, MissingFramesAndSignals) {
     EXPECT_EQ(decode("", got, maxval), 2);
 }
 
+// No output may be the waveform file, under any name, or the other output; a
+// terminal, pipe or device may take both. Each refusal is one line (status
+// 2) before anything is written, which shows file names and quoted input
+// with \xNN for the bytes that are not printable and cuts quoted input at 64
+// bytes.
+TEST_F(PanelDecode, OutputsSpareTheWaveformAndEachOther) {
+    write_two_frames();
+    const std::string vcd = slurp(path("two.vcd"));
+    fs::create_hard_link(path("two.vcd"), path("hard.vcd"));
+    fs::create_symlink("two.vcd", path("sym.vcd"));
+    fs::create_directory(path("sub"));
+    write("y.ppm", "kept");
+    write("gz.vcd", std::string("\x1f\x8b\x08\x00\x1b\x02 \x03\n", 9));
+    std::string odd_width = vcd;
+    odd_width.replace(odd_width.find("$var wire 3 r0"), 14, "$var wire 3abc r0");
+    write("width.vcd", odd_width);
+    const std::string reads = ", which the tool reads";
+    struct Case {
+        std::string args;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"--last -o two.vcd two.vcd", 2, "-o: output file two.vcd is the waveform file two.vcd" + reads},
+        {"--counts=two.vcd two.vcd >out.ppm", 2, "--counts: output file two.vcd is the waveform file two.vcd" + reads},
+        {"--out=hard.vcd two.vcd", 2, "--out: output file hard.vcd is the waveform file two.vcd" + reads},
+        {"-o sym.vcd two.vcd", 2, "-o: output file sym.vcd is the waveform file two.vcd" + reads},
+        {"-o sub/../two.vcd two.vcd", 2, "-o: output file sub/../two.vcd is the waveform file two.vcd" + reads},
+        {"--counts=./x.ppm -o x.ppm two.vcd", 2,
+         "--counts: output file ./x.ppm is the file x.ppm that -o writes the picture to"},
+        {"--counts=y.ppm --out=sub/../y.ppm two.vcd", 2,
+         "--counts: output file y.ppm is the file sub/../y.ppm that --out writes the picture to"},
+        {"--counts=/dev/stdout two.vcd >z.ppm", 2,
+         "--counts: output file /dev/stdout is standard output, which the picture is written to"},
+        {"-o /dev/null --counts=/dev/null two.vcd", 0, ""},
+        {"--counts=/dev/stdout two.vcd | cat >/dev/null", 0, ""},
+        {"-o '' two.vcd >out.ppm", 2, "-o: empty file name"},
+        {"--out= two.vcd >out.ppm", 2, "--out: empty file name"},
+        {"--counts= two.vcd >out.ppm", 2, "--counts: empty file name"},
+        {"--last --frame=1 two.vcd >out.ppm", 2, "--frame and --last exclude each other: give one of them"},
+        {"--frame=0 -o out.ppm --last two.vcd", 2, "--frame and --last exclude each other: give one of them"},
+        {"gz.vcd", 2, "gz.vcd: unexpected '\\x1F\\x8B\\x08\\x00\\x1B\\x02' in the header"},
+        {"\"$(printf 'a\\033b\\nc.vcd')\"", 2, std::string("cannot open a\\x1Bb\\x0Ac.vcd: ") + std::strerror(ENOENT)},
+        {"--" + std::string(100, 'x') + " two.vcd", 2,
+         "unknown option '--" + std::string(62, 'x') + "...' (see --help)"},
+        {"\"--scale=$(printf 'r\\033')\" two.vcd", 2, "--scale: expected raw or duty, not 'r\\x1B'"},
+        {"width.vcd >out.ppm", 2, "width.vcd: fpga_tb/uut/rgb_0 has width 3abc"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args);
+        EXPECT_EQ(run_here("panel_decode", c.args), c.status);
+        EXPECT_EQ(err_, c.message.empty() ? "" : "panel_decode: " + c.message + "\n");
+    }
+    EXPECT_EQ(slurp(path("two.vcd")), vcd);
+    EXPECT_EQ(slurp(path("y.ppm")), "kept");
+    EXPECT_FALSE(fs::exists(path("x.ppm")));
+    EXPECT_EQ(slurp(path("out.ppm")), "");  // made by the shell's redirections alone
+}
+
+// A run stopped while it wrote the waveform (killed, a full disk) leaves a
+// last line without a line break: its words are left out with a note,
+// whatever they are, and what is complete decodes as usual, from a file or a
+// pipe. A file that ends with a line break gets no note, nor does a frame
+// found before the cut.
+TEST_F(PanelDecode, CutLastLineIsLeftOut) {
+    write_two_frames();  // frames A and B, then part of a third
+    const std::string whole = slurp(path("two.vcd"));
+    const size_t last_time = whole.rfind("\n#") + 2;
+    write("time.vcd", whole + "#" + whole.substr(last_time, 2));  // earlier than the last timestamp
+    write("value.vcd", whole + "b01");                            // of b010 r0
+    PanelWaves w;
+    w.frame(picture_a());
+    w.frame(picture_b());
+    const std::string two = w.text();
+    write("latch.vcd", two.substr(0, two.rfind("1la\n") + 3));  // frame B's last latch, as if cut after it
+    auto note = [](const std::string &name) {
+        return "panel_decode: " + name +
+               ": the last line has no line break at its end and is taken as cut; it is left out\n";
+    };
+    struct Case {
+        std::string piped;  // a file sent to the tool through a pipe
+        std::string args;
+        Picture want;
+        std::string err;
+    } cases[] = {
+        {"", "--last -o out.ppm time.vcd", picture_b(), note("time.vcd")},
+        {"", "--last -o out.ppm value.vcd", picture_b(), note("value.vcd")},
+        {"", "--last -o out.ppm latch.vcd", picture_a(), note("latch.vcd")},
+        {"", "--last /dev/stdin <time.vcd >out.ppm", picture_b(), note("/dev/stdin")},
+        {"time.vcd", "--last -o out.ppm /dev/stdin", picture_b(), note("/dev/stdin")},
+        {"", "--frame=0 -o out.ppm time.vcd", picture_a(), ""},
+        {"", "--last -o out.ppm two.vcd", picture_b(), ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.piped + " " + c.args);
+        const std::string pipe = c.piped.empty() ? "" : "cat " + c.piped + " | ";
+        const int status = sh("cd " + dir_ + " && " + pipe + tool("panel_decode") + " " + c.args);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(err_, c.err);
+        if (status != 0) continue;
+        int maxval = 0;
+        EXPECT_EQ(read_ppm(slurp(path("out.ppm")), maxval), c.want);
+    }
+}
+
+// With a large time unit the time of a fault lies beyond 2^63 ps; it is
+// shown exactly.
+TEST_F(PanelDecode, FaultTimesBeyondTheInt64RangeOfPicoseconds) {
+    PanelWaves w;
+    for (int r = 0; r < 3; ++r) w.row(picture_a(), r);
+    w.row(picture_a(), 3, 0, 256, -1, 0);  // an undefined colour bit in pass 0 of row 3
+    std::string text = w.text();
+    text.replace(text.find("$timescale 1 ps $end"), 20, "$timescale 1 hr $end");
+    write("two.vcd", text);
+    unsigned __int128 ps = static_cast<unsigned __int128>(w.row_starts()[3]) * 3600 * 1000000000000ULL;
+    std::string digits;
+    for (; ps > 0; ps /= 10) digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(ps % 10)));
+    ASSERT_GT(digits.size(), 19u);  // beyond 2^63
+    Picture got;
+    int maxval = 0;
+    EXPECT_EQ(decode("", got, maxval), 1);
+    const size_t at = err_.find(" latched at ");
+    ASSERT_NE(at, std::string::npos) << err_;
+    EXPECT_EQ(err_.substr(at), " latched at " + digits + " ps\n");
+}
+
+// A waveform file is read at bounded memory, whatever it holds: a word of at
+// most 1 MiB but for a vector value (whose rightmost characters are kept), a
+// header section's words kept only where they are read, a bounded scope path
+// and line. An endless device ends with a message.
+TEST_F(PanelDecode, WaveformIsReadAtBoundedMemory) {
+    PanelWaves w;
+    w.frame(picture_a());
+    const std::string good = w.text();
+    const size_t defs = good.find("$enddefinitions");
+    auto before_defs = [&](const std::string &text) { return good.substr(0, defs) + text + good.substr(defs); };
+    std::string comment = "$comment";
+    for (int i = 0; i < 24000000; ++i) comment += i % 64 == 63 ? "\nw" : " w";
+    comment += " $end\n";
+    const std::string deep = "$scope module " + std::string(600000, 's') + " $end\n";
+    std::string long_row = good;
+    long_row.replace(long_row.find("b0000 rw"), 5, "b" + std::string(3 << 20, '1') + "0000");
+    struct Case {
+        std::string name;
+        std::string data;  // none: `name` is a device
+        int status;
+        std::string message;
+    } cases[] = {
+        {"/dev/zero", "", 2, "/dev/zero: a word longer than 1048576 bytes at byte 0"},
+        {"word.vcd", good.substr(0, defs) + std::string(3 << 20, 'w') + "\n", 2,
+         "word.vcd: a word longer than 1048576 bytes at byte " + std::to_string(defs)},
+        {"line.vcd", before_defs("$comment" + std::string(17 << 20, ' ') + "$end\n"), 2,
+         "line.vcd: a line longer than 16777216 bytes at byte " + std::to_string(defs)},
+        {"words.vcd", before_defs("$var wire 1 q a b c d e f g h i j k l m n $end\n"), 2,
+         "words.vcd: $var with more than 16 words"},
+        {"scope.vcd", before_defs(deep + deep + "$upscope $end\n$upscope $end\n"), 2,
+         "scope.vcd: a scope path longer than 1048576 bytes"},
+        {"comment.vcd", before_defs(comment), 0, ""},
+        {"value.vcd", long_row, 0, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.data.empty()) write(c.name, c.data);
+        EXPECT_EQ(run_here("panel_decode", "-o out.ppm " + c.name), c.status);
+        EXPECT_EQ(err_, c.message.empty() ? "" : "panel_decode: " + c.message + "\n");
+        if (!c.data.empty()) fs::remove(path(c.name));
+        if (c.status != 0) continue;
+        int maxval = 0;
+        EXPECT_EQ(read_ppm(slurp(path("out.ppm")), maxval), picture_a());
+        fs::remove(path("out.ppm"));
+    }
+}
+
 // =================================================================================
 // Help and exit statuses of both tools
 // =================================================================================
@@ -620,6 +853,36 @@ TEST_F(ToolTest, HelpListsEveryOptionAndTheExitStatuses) {
             EXPECT_EQ(err_, "");
             const std::string text = slurp(path("help.txt"));
             for (const std::string &w : c.words) EXPECT_NE(text.find(w), std::string::npos) << w;
+        }
+    }
+}
+
+// -h or --help wins wherever it stands, over any other option, right or
+// wrong (the argument after -o is its file name); help that cannot be
+// written is said on standard error, with status 1.
+TEST_F(ToolTest, HelpWinsWhereverItStands) {
+    const std::string full = std::string("cannot write standard output: ") + std::strerror(ENOSPC);
+    struct Case {
+        std::string tool;
+        std::string args;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"picture_to_stimulus", "--bogus --help >help.txt", 0, ""},
+        {"picture_to_stimulus", "--bit-time=1000 --rx-clock=1ns -o '' -h pic.ppm >help.txt", 0, ""},
+        {"panel_decode", "--frame=x -h --last >help.txt", 0, ""},
+        {"panel_decode", "--last --frame=1 --counts= --help >help.txt", 0, ""},
+        {"panel_decode", "-o -h", 2, "no waveform file given (see --help)"},
+        {"picture_to_stimulus", "--help >/dev/full", 1, full},
+        {"panel_decode", "--bogus -h >/dev/full", 1, full},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.tool + " " + c.args);
+        fs::remove(path("help.txt"));
+        EXPECT_EQ(run_here(c.tool, c.args), c.status);
+        EXPECT_EQ(err_, c.message.empty() ? "" : c.tool + ": " + c.message + "\n");
+        if (c.status == 0) {
+            EXPECT_EQ(slurp(path("help.txt")).rfind("Usage: " + c.tool + " ", 0), 0u);
         }
     }
 }

@@ -21,18 +21,23 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <iostream>
-#include <iterator>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/serial_line.h"
+#include "common/tool_cli.h"
 #include "common/tool_time.h"
+#include "file_text.h"
+#include "message_text.h"
 
 namespace {
 
+constexpr const char *kTool = "picture_to_stimulus";
 constexpr int kSide = 32;
 constexpr int kPixels = kSide * kSide;
 constexpr int kBytes = 3 * kPixels;
@@ -56,16 +61,25 @@ Time parse_time(const std::string &option, const std::string &text) {
 
 // ---- reading the picture --------------------------------------------------------
 
-std::string read_file(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError{"cannot open " + path + ": " + std::strerror(errno)};
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+// Largest picture file read: a 32x32 picture takes at most some 12 KiB as
+// plain text, so this leaves room for any comments and stops a wrong file (a
+// device such as /dev/zero, a large file) before it fills the memory.
+constexpr size_t kMaxPictureSize = size_t{1} << 24;
+
+// The whole picture file; a folder, an unreadable or too large file is
+// refused with one line ("pic: is a folder, not a file").
+std::string read_picture(const std::string &path) {
+    std::string text, cause;
+    if (!tovu::read_text_file(path, kMaxPictureSize, text, cause))
+        throw UsageError{tovu::file_name_text(path) + ": " + cause};
+    return text;
 }
 
 // Header and P3 tokens of a PPM file: whitespace separated, '#' comments.
+// `name` is the file's name as messages show it.
 struct PpmReader {
     const std::string &data;
-    const std::string &path;
+    const std::string &name;
     size_t pos = 0;
 
     std::string token() {
@@ -83,51 +97,52 @@ struct PpmReader {
     }
     long number(const char *what) {
         const std::string t = token();
-        if (t.empty()) throw UsageError{path + ": the file ends before the " + std::string(what)};
+        if (t.empty()) throw UsageError{name + ": the file ends before the " + std::string(what)};
         long v = 0;
         for (char c : t) {
             if (!std::isdigit(static_cast<unsigned char>(c)) || v > 100000)
-                throw UsageError{path + ": bad " + std::string(what) + " '" + t + "'"};
+                throw UsageError{name + ": bad " + std::string(what) + " '" + tovu::printable(t) + "'"};
             v = v * 10 + (c - '0');
         }
         return v;
     }
 };
 
-std::vector<uint8_t> read_ppm(const std::string &data, const std::string &path) {
-    PpmReader r{data, path};
+std::vector<uint8_t> read_ppm(const std::string &data, const std::string &name) {
+    PpmReader r{data, name};
     const std::string magic = r.token();
-    if (magic != "P3" && magic != "P6") throw UsageError{path + ": not a P3 or P6 PPM file"};
+    if (magic != "P3" && magic != "P6") throw UsageError{name + ": not a P3 or P6 PPM file"};
     const long width = r.number("width"), height = r.number("height"), maxval = r.number("maximum value");
     if (width != kSide || height != kSide)
-        throw UsageError{path + ": the picture is " + std::to_string(width) + "x" + std::to_string(height) +
+        throw UsageError{name + ": the picture is " + std::to_string(width) + "x" + std::to_string(height) +
                          ", not 32x32"};
-    if (maxval != 255) throw UsageError{path + ": maximum value " + std::to_string(maxval) + ", not 255"};
+    if (maxval != 255) throw UsageError{name + ": maximum value " + std::to_string(maxval) + ", not 255"};
     std::vector<uint8_t> bytes(kBytes);
     if (magic == "P6") {
         // exactly one whitespace character separates the header from the samples
         if (r.pos >= data.size() || !std::isspace(static_cast<unsigned char>(data[r.pos])))
-            throw UsageError{path + ": the file ends before the samples"};
+            throw UsageError{name + ": the file ends before the samples"};
         ++r.pos;
         if (data.size() - r.pos < static_cast<size_t>(kBytes))
-            throw UsageError{path + ": the picture has " + std::to_string(data.size() - r.pos) +
+            throw UsageError{name + ": the picture has " + std::to_string(data.size() - r.pos) +
                              " bytes of samples, 3072 expected"};
         if (data.size() - r.pos > static_cast<size_t>(kBytes))
-            throw UsageError{path + ": more data after the 32x32 picture"};
+            throw UsageError{name + ": more data after the 32x32 picture"};
         std::memcpy(bytes.data(), data.data() + r.pos, kBytes);
         return bytes;
     }
     for (int i = 0; i < kBytes; ++i) {
         const long v = r.number("sample");
-        if (v > 255) throw UsageError{path + ": sample " + std::to_string(i) + " is " + std::to_string(v) + ", above 255"};
+        if (v > 255)
+            throw UsageError{name + ": sample " + std::to_string(i) + " is " + std::to_string(v) + ", above 255"};
         bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(v);
     }
-    if (!r.token().empty()) throw UsageError{path + ": more data after the 32x32 picture"};
+    if (!r.token().empty()) throw UsageError{name + ": more data after the 32x32 picture"};
     return bytes;
 }
 
 // 1024 lines "R G B".
-std::vector<uint8_t> read_text(const std::string &data, const std::string &path) {
+std::vector<uint8_t> read_text(const std::string &data, const std::string &name) {
     std::vector<uint8_t> bytes;
     bytes.reserve(kBytes);
     std::istringstream in(data);
@@ -141,22 +156,22 @@ std::vector<uint8_t> read_text(const std::string &data, const std::string &path)
         std::vector<std::string> fields;
         for (std::string w; words >> w;) fields.push_back(w);
         if (fields.empty()) continue;
-        const std::string where = path + ":" + std::to_string(line_no);
+        const std::string where = name + ":" + std::to_string(line_no);
         if (fields.size() != 3) throw UsageError{where + ": expected three values R G B"};
         if (bytes.size() == static_cast<size_t>(kBytes)) throw UsageError{where + ": more than 1024 pixels"};
         for (const std::string &f : fields) {
             int v = 0;
             for (char c : f) {
                 if (!std::isdigit(static_cast<unsigned char>(c)) || v > 255)
-                    throw UsageError{where + ": bad colour value '" + f + "'"};
+                    throw UsageError{where + ": bad colour value '" + tovu::printable(f) + "'"};
                 v = v * 10 + (c - '0');
             }
-            if (v > 255) throw UsageError{where + ": colour value " + f + " is above 255"};
+            if (v > 255) throw UsageError{where + ": colour value " + tovu::printable(f) + " is above 255"};
             bytes.push_back(static_cast<uint8_t>(v));
         }
     }
     if (bytes.size() != static_cast<size_t>(kBytes))
-        throw UsageError{path + ": " + std::to_string(bytes.size() / 3) + " pixels, 1024 expected"};
+        throw UsageError{name + ": " + std::to_string(bytes.size() / 3) + " pixels, 1024 expected"};
     return bytes;
 }
 
@@ -165,10 +180,10 @@ std::vector<uint8_t> read_text(const std::string &data, const std::string &path)
 struct Options {
     std::string picture;
     std::string signal = "fpga_tb/tb_line";
-    std::string out;
-    std::string format;  // "", "ppm" or "text"
+    tool_cli::Output out;  // standard output unless named
+    std::string format;    // "", "ppm" or "text"
     Time bit;
-    bool have_bit = false;
+    bool have_bit_time = false, have_rx_clock = false;
     Time start;
     bool have_start = false;
 };
@@ -211,22 +226,24 @@ void usage(std::ostream &out) {
            "  --bit-time=TIME      duration of one bit; a fraction of a ps is kept, each\n"
            "                       change then lies on the nearest whole ps\n"
            "  --rx-clock=TIME      the receiver's clock period instead: the bit time is\n"
-           "                       128 times it (one of the two is required)\n"
+           "                       128 times it (one of the two is required, not both)\n"
            "  --signal=PATH        the serial line (default fpga_tb/tb_line; fpga_top/line_in\n"
            "                       for topsnap)\n"
            "  --start=TIME         when the first start bit begins, a whole number of ps\n"
            "                       (default: one bit time, rounded to the nearest ps)\n"
            "  --format=ppm|text    the picture's format (default: ppm if the file starts\n"
            "                       with 'P', text otherwise)\n"
-           "  -o FILE, --out=FILE  where to write the stimulus (default standard output)\n"
-           "  -h, --help           print this help and exit\n"
+           "  -o FILE, --out=FILE  where to write the stimulus (default standard output);\n"
+           "                       not the picture itself, under any name\n"
+           "  -h, --help           print this help and exit, whatever else is given\n"
            "\n"
            "A TIME is written as for the programs (10ns, 1.5 us, 31250 ps; units fs ps ns\n"
            "us ms sec min hr in any case); a number without a unit is in ps, and s is\n"
-           "taken for sec.\n"
+           "taken for sec. The picture file may hold at most 16 MiB.\n"
            "\n"
-           "Exit status: 0 written (also --help), 2 bad usage, a picture that cannot be\n"
-           "read or an output file that cannot be written.\n";
+           "Exit status: 0 written (also --help), 1 the help could not be written,\n"
+           "2 bad usage, a picture that cannot be read, or an output file that cannot be\n"
+           "written or is the picture.\n";
 }
 
 Options parse_options(int argc, char **argv) {
@@ -240,81 +257,101 @@ Options parse_options(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         std::string v;
-        if (arg == "-h" || arg == "--help") {
-            usage(std::cout);
-            std::exit(0);
-        } else if (value_of(arg, "--bit-time", v)) {
+        std::string error;
+        if (value_of(arg, "--bit-time", v)) {
             o.bit = parse_time("--bit-time", v);
-            o.have_bit = true;
+            o.have_bit_time = true;
         } else if (value_of(arg, "--rx-clock", v)) {
             o.bit = parse_time("--rx-clock", v);
-            if (o.bit.num > INT64_MAX / kClocksPerBit) throw UsageError{"--rx-clock: '" + v + "' is too large"};
+            if (o.bit.num > INT64_MAX / kClocksPerBit)
+                throw UsageError{"--rx-clock: '" + tovu::printable(v) + "' is too large"};
             o.bit.num *= kClocksPerBit;
-            o.have_bit = true;
+            o.have_rx_clock = true;
         } else if (value_of(arg, "--signal", v)) {
             if (v.empty() || v.find_first_of(" \t\n#") != std::string::npos)
-                throw UsageError{"--signal: bad signal path '" + v + "'"};
+                throw UsageError{"--signal: bad signal path '" + tovu::printable(v) + "'"};
             o.signal = v;
         } else if (value_of(arg, "--start", v)) {
             o.start = parse_time("--start", v);
-            if (o.start.den != 1) throw UsageError{"--start: '" + v + "' is not a whole number of ps"};
+            if (o.start.den != 1) throw UsageError{"--start: '" + tovu::printable(v) + "' is not a whole number of ps"};
             o.have_start = true;
         } else if (value_of(arg, "--format", v)) {
-            if (v != "ppm" && v != "text") throw UsageError{"--format: expected ppm or text, not '" + v + "'"};
+            if (v != "ppm" && v != "text")
+                throw UsageError{"--format: expected ppm or text, not '" + tovu::printable(v) + "'"};
             o.format = v;
         } else if (value_of(arg, "--out", v)) {
-            o.out = v;
+            if (!tool_cli::name_output("--out", v, o.out, error)) throw UsageError{error};
         } else if (arg == "-o") {
             if (++i >= argc) throw UsageError{"-o: missing file name"};
-            o.out = argv[i];
+            if (!tool_cli::name_output("-o", argv[i], o.out, error)) throw UsageError{error};
         } else if (!arg.empty() && arg[0] == '-') {
-            throw UsageError{"unknown option '" + arg + "' (see --help)"};
+            throw UsageError{"unknown option '" + tovu::printable(arg) + "' (see --help)"};
         } else if (o.picture.empty()) {
             o.picture = arg;
         } else {
-            throw UsageError{"more than one picture given ('" + o.picture + "', '" + arg + "')"};
+            throw UsageError{"more than one picture given ('" + tovu::file_name_text(o.picture) + "', '" +
+                             tovu::file_name_text(arg) + "')"};
         }
     }
+    if (o.have_bit_time && o.have_rx_clock)
+        throw UsageError{"--bit-time and --rx-clock exclude each other: give one of them"};
     if (o.picture.empty()) throw UsageError{"no picture given (see --help)"};
-    if (!o.have_bit) throw UsageError{"give the bit time with --bit-time or --rx-clock"};
+    if (!o.have_bit_time && !o.have_rx_clock) throw UsageError{"give the bit time with --bit-time or --rx-clock"};
     if (o.bit.num <= 0) throw UsageError{"--bit-time: the bit time must be positive"};
     if (!o.have_start) o.start = Time{(o.bit.num + o.bit.den / 2) / o.bit.den, 1};
     // the last stop bit must end within the kernel's time range
     const __int128 end = static_cast<__int128>(o.start.num) +
                          static_cast<__int128>(kBitsPerByte) * (kBytes + 1) * o.bit.num / o.bit.den + 1;
     if (end > INT64_MAX) throw UsageError{"the transmission would end beyond the largest simulation time"};
+    if (const std::string e = tool_cli::output_spares_input(o.out, o.picture, "picture"); !e.empty())
+        throw UsageError{e};
     return o;
+}
+
+// One line on standard error for a failure; its exit status.
+int failed(const std::string &message) {
+    std::cerr << kTool << ": " << message << "\n";
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
     try {
+        if (tool_cli::help_asked(argc, argv)) {
+            std::ostringstream text;
+            usage(text);
+            return tool_cli::print_help(kTool, text.str());
+        }
         const Options o = parse_options(argc, argv);
-        const std::string data = read_file(o.picture);
+        const std::string data = read_picture(o.picture);
+        const std::string name = tovu::file_name_text(o.picture);
         const bool ppm = o.format.empty() ? (data.size() >= 2 && data[0] == 'P') : o.format == "ppm";
-        const std::vector<uint8_t> colours = ppm ? read_ppm(data, o.picture) : read_text(data, o.picture);
+        const std::vector<uint8_t> colours = ppm ? read_ppm(data, name) : read_text(data, name);
 
         std::ostringstream text;
         int remapped = 0;
         write_stimulus(text, o, colours, remapped);
-        if (o.out.empty()) {
+        if (o.out.path.empty()) {
             std::cout << text.str();
             std::cout.flush();
             if (!std::cout) throw UsageError{"cannot write the stimulus to standard output"};
         } else {
-            std::ofstream f(o.out, std::ios::binary);
-            if (!f) throw UsageError{"cannot create " + o.out + ": " + std::strerror(errno)};
+            std::ofstream f(o.out.path, std::ios::binary);
+            if (!f) throw UsageError{"cannot create " + tovu::file_name_text(o.out.path) + ": " + std::strerror(errno)};
             f << text.str();
             f.close();
-            if (!f) throw UsageError{"cannot write " + o.out};
+            if (!f) throw UsageError{"cannot write " + tovu::file_name_text(o.out.path)};
         }
         if (remapped > 0)
-            std::cerr << "picture_to_stimulus: " << remapped
+            std::cerr << kTool << ": " << remapped
                       << " colour byte(s) of value 1 sent as 2 (1 is the frame-sync marker)\n";
         return 0;
     } catch (const UsageError &e) {
-        std::cerr << "picture_to_stimulus: " << e.message << "\n";
-        return 2;
+        return failed(e.message);
+    } catch (const std::bad_alloc &) {
+        return failed("out of memory");
+    } catch (const std::exception &e) {
+        return failed(tovu::printable(e.what()));
     }
 }

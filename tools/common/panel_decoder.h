@@ -5,6 +5,7 @@
 #define TOVU_TOOLS_PANEL_DECODER_H
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ struct DecodeOptions {
     int frame = 0;                              // the frame to decode ...
     bool last = false;                          // ... or the last complete one
     __int128 from_fs = 0;                       // only frames that start at or after this time
+    // Told, as one line without the tool's name, that the file's last line is
+    // taken as cut and left out; no note when empty.
+    std::function<void(const std::string &)> note;
 };
 
 using Counts = std::vector<std::array<int, kColours>>;  // [panel row * 32 + column]
