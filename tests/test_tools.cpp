@@ -259,6 +259,27 @@ TEST_F(ToolTest, StimulusFromTheThreePictureFormatsIsTheSame) {
     EXPECT_EQ(lines[0][2], std::make_pair(int64_t{2560000}, '1'));  // bit 0 of the sync byte
 }
 
+TEST_F(ToolTest, StimulusOfAPictureWithALineBreakInItsNameIsStillAStimulus) {
+    // The picture's name is written in the file's first comment line; a line
+    // break in it must not end the comment. The changes are those of the same
+    // picture under a plain name.
+    const std::string pic = ppm_p6(test_picture());
+    write("plain.ppm", pic);
+    write("a\nb.ppm", pic);
+    std::vector<std::pair<int64_t, char>> lines[2];
+    const std::string names[2] = {"plain.ppm", "a\nb.ppm"};
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(
+            sh(tool("picture_to_stimulus") + " --rx-clock=10ns -o " + path("out.stim") + " '" + path(names[i]) + "'"),
+            0)
+            << err_;
+        lines[i] = read_line(path("out.stim"), "fpga_tb/tb_line").changes;
+    }
+    EXPECT_EQ(slurp(path("out.stim")).rfind("# " + path("a\\x0Ab.ppm") + " sent on fpga_tb/tb_line", 0), 0u);
+    EXPECT_EQ(lines[1], lines[0]);
+}
+
 TEST_F(ToolTest, StimulusTakesTimesAsTheProgramsWriteThem) {
     write("pic.ppm", ppm_p6(test_picture()));
     // 10 ns receiver clock: 1280 ns per bit; first start bit at 2 ns

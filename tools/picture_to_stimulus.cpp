@@ -199,7 +199,9 @@ std::string format_time(const Time &t) {
 
 void write_stimulus(std::ostream &out, const Options &o, const std::vector<uint8_t> &colours, int &remapped) {
     const std::vector<int> bytes = serial_line::frame_bytes(colours, remapped);
-    out << "# " << o.picture << " sent on " << o.signal << ": a sync byte, then 3072 colour bytes R, G, B\n"
+    // the picture's name escaped, so that a line break in it cannot end the comment
+    out << "# " << tovu::file_name_text(o.picture) << " sent on " << o.signal
+        << ": a sync byte, then 3072 colour bytes R, G, B\n"
         << "# for pixels 0 .. 1023 in raster order; start bit, 8 data bits LSB first, stop bit\n"
         << "# bit time " << format_time(o.bit) << ", first start bit at " << o.start.num << " ps\n";
     serial_line::write_changes(out, o.signal, o.start.num, {o.bit.num, o.bit.den}, bytes,
