@@ -242,12 +242,6 @@ Options parse_options(int argc, char **argv) {
     return o;
 }
 
-// One line on standard error; the exit status.
-int failed(const std::string &message, int status = 2) {
-    std::cerr << kTool << ": " << message << "\n";
-    return status;
-}
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -264,12 +258,12 @@ int main(int argc, char **argv) {
         if (!o.counts.path.empty()) write_counts(o, counts);
         return 0;
     } catch (const UsageError &e) {
-        return failed(e.message);
+        return tool_cli::failed(kTool, e.message);
     } catch (const DecodeError &e) {
-        return failed(e.message, 1);
+        return tool_cli::failed(kTool, e.message, 1);
     } catch (const std::bad_alloc &) {
-        return failed("out of memory");
+        return tool_cli::failed(kTool, "out of memory");
     } catch (const std::exception &e) {
-        return failed(tovu::printable(e.what()));
+        return tool_cli::failed(kTool, tovu::printable(e.what()));
     }
 }

@@ -310,12 +310,6 @@ Options parse_options(int argc, char **argv) {
     return o;
 }
 
-// One line on standard error for a failure; its exit status.
-int failed(const std::string &message) {
-    std::cerr << kTool << ": " << message << "\n";
-    return 2;
-}
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -350,10 +344,10 @@ int main(int argc, char **argv) {
                       << " colour byte(s) of value 1 sent as 2 (1 is the frame-sync marker)\n";
         return 0;
     } catch (const UsageError &e) {
-        return failed(e.message);
+        return tool_cli::failed(kTool, e.message);
     } catch (const std::bad_alloc &) {
-        return failed("out of memory");
+        return tool_cli::failed(kTool, "out of memory");
     } catch (const std::exception &e) {
-        return failed(tovu::printable(e.what()));
+        return tool_cli::failed(kTool, tovu::printable(e.what()));
     }
 }

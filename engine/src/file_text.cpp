@@ -21,6 +21,20 @@ struct FileDescriptor {
 
 }  // namespace
 
+FileIdentity file_identity(const std::string &path) {
+    FileIdentity id;
+    if (::stat(path.c_str(), &id.st) == 0) {
+        id.known = id.exists = true;
+        return id;
+    }
+    if (errno != ENOENT) return id;
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    id.last = slash == std::string::npos ? path : path.substr(slash + 1);
+    id.known = !id.last.empty() && ::stat(folder.c_str(), &id.st) == 0;
+    return id;
+}
+
 bool read_text_file(const std::string &path, size_t max_bytes, std::string &text, std::string &cause) {
     FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
     if (file.fd < 0) {

@@ -24,6 +24,24 @@ inline bool same_file(const struct stat &a, const struct stat &b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// A file as a path names it: one that exists by its device and inode, one
+// not yet created by the folder it would be made in and its last name
+// component, so that "x", "./x" and "dir/../x" are one file even before it
+// is made. Unknown when neither can be found (a missing folder).
+struct FileIdentity {
+    bool known = false;
+    bool exists = false;
+    struct stat st {};  // of the file, or of its folder
+    std::string last;   // the last name component of a file not yet created
+};
+
+FileIdentity file_identity(const std::string &path);
+
+// Whether two identities are known and name one file.
+inline bool same_file(const FileIdentity &a, const FileIdentity &b) {
+    return a.known && b.known && a.exists == b.exists && same_file(a.st, b.st) && (a.exists || a.last == b.last);
+}
+
 }  // namespace tovu
 
 #endif

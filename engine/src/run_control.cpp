@@ -41,15 +41,12 @@ InterruptionHandlers::InterruptionHandlers() {
     g_arrived_signal = 0;
     g_steps_to_housekeeping = kStepsBetweenHousekeeping;
     g_last_flush = std::chrono::steady_clock::now();
-    int_set_ = install(SIGINT, old_int_);
-    term_set_ = install(SIGTERM, old_term_);
-    hup_set_ = install(SIGHUP, old_hup_);
+    for (size_t i = 0; i < kInterruptionSignalCount; ++i) set_[i] = install(kInterruptionSignals[i], old_[i]);
 }
 
 InterruptionHandlers::~InterruptionHandlers() {
-    if (int_set_) sigaction(SIGINT, &old_int_, nullptr);
-    if (term_set_) sigaction(SIGTERM, &old_term_, nullptr);
-    if (hup_set_) sigaction(SIGHUP, &old_hup_, nullptr);
+    for (size_t i = 0; i < kInterruptionSignalCount; ++i)
+        if (set_[i]) sigaction(kInterruptionSignals[i], &old_[i], nullptr);
 }
 
 const char *signal_name(int signo) {

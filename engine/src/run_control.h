@@ -7,6 +7,7 @@
 #include <signal.h>
 
 #include <csignal>
+#include <cstddef>
 #include <cstdint>
 
 namespace tovu {
@@ -16,11 +17,16 @@ extern volatile std::sig_atomic_t g_arrived_signal;
 // Time steps until the next look at the wall clock and the waveform file.
 extern uint32_t g_steps_to_housekeeping;
 
-// While an object of this class lives, SIGINT, SIGTERM and SIGHUP (the
-// terminal closed, the connection dropped) ask the run to stop at the end of
-// its time step instead of ending the process, so that the waveform file is
-// written out in full (a second one ends it at once). A signal the process ignores stays ignored. The
-// previous handlers come back when the object goes.
+// The signals that end a run at the end of its time step: Ctrl-C, kill, and
+// a terminal closed or a connection dropped.
+constexpr int kInterruptionSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr size_t kInterruptionSignalCount = sizeof kInterruptionSignals / sizeof kInterruptionSignals[0];
+
+// While an object of this class lives, the interruption signals ask the run
+// to stop at the end of its time step instead of ending the process, so that
+// the waveform file is written out in full (a second one ends it at once). A
+// signal the process ignores stays ignored. The previous handlers come back
+// when the object goes.
 class InterruptionHandlers {
 public:
     InterruptionHandlers();
@@ -29,8 +35,10 @@ public:
     InterruptionHandlers &operator=(const InterruptionHandlers &) = delete;
 
 private:
-    struct sigaction old_int_, old_term_, old_hup_;
-    bool int_set_ = false, term_set_ = false, hup_set_ = false;
+    // per signal of kInterruptionSignals: its earlier action, and whether
+    // this object replaced it
+    struct sigaction old_[kInterruptionSignalCount];
+    bool set_[kInterruptionSignalCount] = {};
 };
 
 // The slow part of end_of_time_step: records an arrived signal as the

@@ -208,17 +208,13 @@ void add_stimulus_file(const std::string &file, int &source, ExternalDrives &dri
 // file once and returns, for every --stimulus, whether it repeats an earlier
 // one.
 std::vector<bool> repeated_stimulus_files(const std::vector<std::string> &files) {
-    struct Identity {
-        bool known;
-        struct stat st;
-    };
-    std::vector<Identity> ids(files.size());
-    for (size_t i = 0; i < files.size(); ++i) ids[i].known = ::stat(files[i].c_str(), &ids[i].st) == 0;
+    std::vector<FileIdentity> ids;
+    for (const std::string &file : files) ids.push_back(file_identity(file));
     std::vector<bool> repeated(files.size(), false), reported(files.size(), false);
     for (size_t i = 0; i < files.size(); ++i) {
         for (size_t first = 0; first < i; ++first) {
             const bool same =
-                ids[i].known && ids[first].known ? same_file(ids[i].st, ids[first].st) : files[i] == files[first];
+                ids[i].exists && ids[first].exists ? same_file(ids[i], ids[first]) : files[i] == files[first];
             if (!same || repeated[first]) continue;
             repeated[i] = true;
             if (!reported[first]) {
@@ -255,14 +251,14 @@ void setup_stimulus() {
 
 namespace {
 
-// Before the waveform file is created or truncated: a --vcd file that is a
-// regular file the run reads (a stimulus file, a design-data file) under any
-// name would be destroyed; a terminal or pipe that is also read is not, and
-// is left alone. Reports the conflict and returns false.
-bool waveform_spares_the_inputs(const std::string &vcd) {
+// Before the waveform file `vcd`, which exists as `target`, is truncated: a
+// --vcd file that is a regular file the run reads (a stimulus file, a
+// design-data file) under any name would be destroyed; a terminal or pipe
+// that is also read is not, and is left alone. Reports the conflict and
+// returns false.
+bool waveform_spares_the_inputs(const std::string &vcd, const struct stat &target) {
     Kernel &k = K();
-    struct stat target {};
-    if (::stat(vcd.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return true;
+    if (!S_ISREG(target.st_mode)) return true;
     auto conflict = [&](const std::string &input, const char *what) {
         struct stat st {};
         if (::stat(input.c_str(), &st) != 0 || !same_file(st, target)) return false;
@@ -284,12 +280,9 @@ bool waveform_spares_the_inputs(const std::string &vcd) {
 // left for the messages, so the combination is refused. A terminal, or a
 // device that keeps nothing (/dev/null), shows or drops both and is left
 // alone. Reports the conflict and returns false.
-bool waveform_spares_standard_error(const std::string &vcd) {
-    struct stat target {};
+bool waveform_spares_standard_error(const std::string &vcd, const struct stat &target) {
     struct stat err {};
-    if (::stat(vcd.c_str(), &target) != 0 || ::fstat(STDERR_FILENO, &err) != 0 || !same_file(target, err) ||
-        S_ISCHR(target.st_mode))
-        return true;
+    if (::fstat(STDERR_FILENO, &err) != 0 || !same_file(target, err) || S_ISCHR(target.st_mode)) return true;
     setup_error(K().opts.program + ": --vcd: waveform file " + file_name_text(vcd) +
                 " is also standard error, where the messages go; send standard error elsewhere");
     return false;
@@ -336,9 +329,14 @@ void open_trace() {
     trace_vars().clear();
     if (k.opts.vcd_file.empty()) return;
     std::vector<TraceChoice> chosen;
-    if (!choose_traced_signals(chosen) || !waveform_spares_the_inputs(k.opts.vcd_file) ||
-        !waveform_spares_standard_error(k.opts.vcd_file))
-        return;
+    if (!choose_traced_signals(chosen)) return;
+    // A file that exists already must be neither an input of the run nor
+    // standard error.
+    const std::string &vcd = k.opts.vcd_file;
+    struct stat existing {};
+    const bool exists = ::stat(vcd.c_str(), &existing) == 0;
+    if (exists && !waveform_spares_the_inputs(vcd, existing)) return;
+    if (exists && !waveform_spares_standard_error(vcd, existing)) return;
     std::string err;
     if (!k.vcd.open(k.opts.vcd_file, err)) {
         setup_error(k.opts.program + ": --vcd: " + err);

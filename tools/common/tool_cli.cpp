@@ -16,39 +16,13 @@ namespace tool_cli {
 
 namespace {
 
-// A file's identity. A file that exists is known by its device and inode
-// (what tovu::same_file compares); a name not yet created by the identity of
-// the folder it would be made in and its last name component, so that "x",
-// "./x" and "dir/../x" are one file.
-struct FileId {
-    bool known = false;
-    bool exists = false;
-    struct stat st {};  // of the file, or of its folder
-    std::string last;   // the last name component of a file not yet created
-};
-
-// The identity of `path`, or of standard output for an empty path.
-FileId identify(const std::string &path) {
-    FileId id;
-    if (path.empty()) {
-        id.known = id.exists = ::fstat(STDOUT_FILENO, &id.st) == 0;
-        return id;
-    }
-    if (::stat(path.c_str(), &id.st) == 0) {
-        id.known = id.exists = true;
-        return id;
-    }
-    if (errno != ENOENT) return id;
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    id.last = slash == std::string::npos ? path : path.substr(slash + 1);
-    id.known = !id.last.empty() && ::stat(folder.c_str(), &id.st) == 0;
+// The identity of `path` (see tovu::FileIdentity), or of standard output
+// for an empty path.
+tovu::FileIdentity identify(const std::string &path) {
+    if (!path.empty()) return tovu::file_identity(path);
+    tovu::FileIdentity id;
+    id.known = id.exists = ::fstat(STDOUT_FILENO, &id.st) == 0;
     return id;
-}
-
-bool same(const FileId &a, const FileId &b) {
-    if (!a.known || !b.known || a.exists != b.exists || !tovu::same_file(a.st, b.st)) return false;
-    return a.exists || a.last == b.last;
 }
 
 }  // namespace
@@ -76,6 +50,11 @@ int print_help(const char *tool, const std::string &usage) {
     return 1;
 }
 
+int failed(const char *tool, const std::string &message, int status) {
+    std::fprintf(stderr, "%s: %s\n", tool, message.c_str());
+    return status;
+}
+
 bool name_output(const std::string &option, const std::string &name, Output &out, std::string &error) {
     if (name.empty()) {
         error = option + ": empty file name";
@@ -87,7 +66,7 @@ bool name_output(const std::string &option, const std::string &name, Output &out
 
 std::string output_spares_input(const Output &out, const std::string &input, const char *what) {
     if (out.path.empty()) return "";
-    const FileId target = identify(out.path);
+    const tovu::FileIdentity target = identify(out.path);
     struct stat read {};
     if (!target.exists || !S_ISREG(target.st.st_mode) || ::stat(input.c_str(), &read) != 0 ||
         !tovu::same_file(read, target.st))
@@ -97,8 +76,8 @@ std::string output_spares_input(const Output &out, const std::string &input, con
 }
 
 std::string outputs_apart(const Output &first, const Output &second, const char *what) {
-    const FileId a = identify(first.path);
-    if (!same(a, identify(second.path)) || (a.exists && !S_ISREG(a.st.st_mode))) return "";
+    const tovu::FileIdentity a = identify(first.path);
+    if (!tovu::same_file(a, identify(second.path)) || (a.exists && !S_ISREG(a.st.st_mode))) return "";
     const std::string head = second.option + ": output file " + tovu::file_name_text(second.path) + " is ";
     if (first.path.empty()) return head + "standard output, which " + what + " is written to";
     return head + "the file " + tovu::file_name_text(first.path) + " that " + first.option + " writes " + what + " to";

@@ -19,6 +19,10 @@ bool help_asked(int argc, char **argv);
 // --help.
 int print_help(const char *tool, const std::string &usage);
 
+// Says `message` on standard error in one line, "TOOL: message", and
+// returns `status`, the exit status of the failure (2: bad usage or input).
+int failed(const char *tool, const std::string &message, int status = 2);
+
 // An output file as the command line names it.
 struct Output {
     std::string option;  // the option as the user gave it: -o, --out, --counts
